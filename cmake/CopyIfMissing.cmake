@@ -1,0 +1,3 @@
+if(NOT EXISTS "${DESTINATION}")
+  file(COPY "${SOURCE}/" DESTINATION "${DESTINATION}")
+endif()

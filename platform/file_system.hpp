@@ -1,0 +1,49 @@
+#pragma once
+// The file-system operations of the system over the host's own calls. Paths are
+// texts in memory (UTF-8 on disk on POSIX). Every operation that names a file
+// resolves its last component without regard to ASCII letter case: when the folder
+// holds exactly one entry whose name equals it ignoring case, that entry is used.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velni::fs {
+
+// The path with its last component resolved as above (unchanged when nothing or
+// more than one entry matches).
+std::u16string Resolve(const std::u16string& path);
+
+// The host path for a text path (UTF-8 on POSIX).
+std::string NativePath(const std::u16string& path);
+
+bool IsFile(const std::u16string& path);           // a normal file
+bool IsFolder(const std::u16string& path);
+bool Exists(const std::u16string& path);           // a file or a folder
+
+// Size in bytes; 0 or less when the file is missing.
+std::int64_t FileSize(const std::u16string& path);
+// Opens for random access and closes: creates an empty file when none exists and
+// returns the length. A file that cannot be created is a run-time failure.
+std::int64_t TouchAndLength(const std::u16string& path);
+
+// Creates one folder level; false when it cannot be created.
+bool CreateFolder(const std::u16string& path);
+// Run-time failure naming the file when they fail.
+void CopyFile(const std::u16string& from, const std::u16string& to);
+void DeleteFile(const std::u16string& path);
+// Replaces `to` in one step when it exists.
+void RenameFile(const std::u16string& from, const std::u16string& to);
+
+// Names (not paths) of the normal files / sub-folders of a folder, in name order
+// without regard to case; empty when the folder cannot be listed. Sub-folders
+// leave out ".", ".." and symbolic links.
+std::vector<std::u16string> ListFiles(const std::u16string& folder);
+std::vector<std::u16string> ListSubfolders(const std::u16string& folder);
+
+// The folder that holds the running program, without a final separator.
+std::u16string ProgramFolder();
+
+// ASCII letters compared without regard to case.
+bool EqualsIgnoringCase(const std::u16string& a, const std::u16string& b);
+
+}  // namespace velni::fs

@@ -1,0 +1,7 @@
+#include "run/passes.hpp"
+
+namespace velni {
+
+void RunLayerSection(RunContext&) {}
+
+}  // namespace velni

@@ -1,0 +1,26 @@
+#pragma once
+// The passes of a conversion run, called in this order by ConversionRun once its
+// checks have passed. Each reads from and writes into the run's context.
+#include "run/run_context.hpp"
+
+namespace velni {
+
+// L4.TXT, L9.TXT, L8.TXT, L10.TXT from the data folder.
+void LoadCodeTables(RunContext& run);
+// Opens the main data file as the run's source and reads its header and header
+// fields into the title fields (with the L1.TXT and L2.TXT lookups).
+void ReadMainDataHeader(RunContext& run);
+// CNT.TXT.
+void WriteControlFile(RunContext& run);
+// Titl01.txt and Titl02.txt; a failure is remembered, not thrown.
+void WriteTitleSheetsPass(RunContext& run);
+// X1.TXT and X3.TXT from the layer section.
+void RunLayerSection(RunContext& run);
+// X11.TXT, N9.TXT and N8.TXT from the second section.
+void RunListSection(RunContext& run);
+// X12.TXT from the remarks file (through N12.TXT and N12.TMP).
+void RunRemarksPass(RunContext& run);
+// X5.TXT from the penetration-test file.
+void RunPenetrationPass(RunContext& run);
+
+}  // namespace velni

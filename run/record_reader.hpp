@@ -1,0 +1,24 @@
+#pragma once
+// Reading one record of a source file into the run's record buffer.
+#include <cstdint>
+#include <string>
+
+#include "text/input_file.hpp"
+#include "text/num_or_text.hpp"
+#include "text/text_array.hpp"
+
+namespace velni {
+
+// The number of times a loop over a count field runs: its whole part, 0 when the
+// field is empty or not above 0. A text that is not a number is the type-mismatch
+// failure at the file's current position.
+std::int64_t LoopCount(const NumOrText& count, const InputFile& file);
+
+// True when the count field differs from 0 (the presence tests of the sections).
+bool IsNonZero(const NumOrText& count, const InputFile& file);
+
+// Reads `fieldCount` text fields into fields[1], fields[2], ...; a count beyond the
+// array's bound is the subscript failure naming the file, record and field.
+void ReadRecordFields(InputFile& file, TextArray& fields, std::int64_t fieldCount);
+
+}  // namespace velni

@@ -1,0 +1,68 @@
+#pragma once
+// A code-page-932 text file read field by field or line by line.
+//
+// Field rules: blanks and tabs before a field are skipped (an empty line too when a
+// text field is sought); a field that starts with a double quotation mark runs to
+// the next one, with anything after it up to the next comma or line end skipped;
+// otherwise a field runs to the next comma or line end (blanks before that end are
+// not part of it). A record may span line ends. CR LF, a lone CR or a lone LF end a
+// line.
+#include <cstdint>
+#include <string>
+
+#include "text/num_or_text.hpp"
+
+namespace velni {
+
+class InputFile {
+ public:
+  // Opens the file for reading; a missing file is the file-not-found failure.
+  // File names are matched without regard to letter case.
+  explicit InputFile(const std::u16string& path);
+
+  void ReadField(std::u16string& target);
+  void ReadField(NumOrText& target);
+  void ReadField(float& target);
+
+  // The rest of the current line without its line end.
+  std::u16string ReadLine();
+
+  // True when no byte is left.
+  bool AtEnd() const;
+  // True when only blanks, tabs and line ends are left: the end of a table that an
+  // editor saved with empty lines after its last record.
+  bool AtEndOfRecords() const;
+
+  // Size of the file in bytes.
+  std::int64_t Length() const { return length_; }
+  const std::u16string& Path() const { return path_; }
+
+  // Names the record about to be read, so that a failure inside it says where:
+  // for example label "層データ", record 12 of 8 announced. Fields are counted from 1
+  // within the record.
+  void BeginRecord(std::u16string label, std::int64_t record, std::int64_t announced = 0);
+  // The position text of a failure at the current field (empty before any record).
+  std::u16string Where() const;
+  // The run-time failure `what` at the current position of this file.
+  [[noreturn]] void Fail(const std::u16string& what) const;
+
+ private:
+  enum class FieldKind { Text, Other };
+  std::u16string NextField(FieldKind kind, bool& quoted);
+  bool AtLineEnd() const;
+  void SkipLineEnd();
+  void SkipBlanks();
+
+  std::u16string path_;
+  std::u16string text_;
+  std::size_t pos_ = 0;
+  std::int64_t length_ = 0;
+  bool atLineStart_ = true;
+
+  std::u16string recordLabel_;
+  std::int64_t record_ = 0;
+  std::int64_t announced_ = 0;
+  std::int64_t field_ = 0;
+};
+
+}  // namespace velni
