@@ -1,0 +1,18 @@
+#pragma once
+// The data folder PATDAT is recognised by a non-empty kishitu.txt (names matched
+// without regard to case).
+#include <string>
+
+namespace velni {
+
+inline constexpr char16_t kDataFolderName[] = u"PATDAT";
+inline constexpr char16_t kDataFolderMarker[] = u"kishitu.txt";
+inline constexpr char16_t kNoDataFolderMessage[] = u" PATDAT の設定がありません.";
+
+// Whether `folder` (with or without its final separator) holds a non-empty kishitu.txt.
+bool IsDataFolder(const std::u16string& folder);
+
+// `folder` with its final separator.
+std::u16string WithFinalSeparator(const std::u16string& folder);
+
+}  // namespace velni
