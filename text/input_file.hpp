@@ -49,6 +49,10 @@ class InputFile {
  private:
   enum class FieldKind { Text, Other };
   std::u16string NextField(FieldKind kind, bool& quoted);
+  std::u16string TakeQuoted();
+  std::u16string TakeUnquoted();
+  void FinishField();
+  void SkipEmptyLines();
   bool AtLineEnd() const;
   void SkipLineEnd();
   void SkipBlanks();
@@ -57,7 +61,11 @@ class InputFile {
   std::u16string text_;
   std::size_t pos_ = 0;
   std::int64_t length_ = 0;
+  // Where the next field starts: at the start of a line (an empty line there is
+  // skipped for a text field), or right after a comma (so an empty field is due
+  // even at the end of the file).
   bool atLineStart_ = true;
+  bool afterComma_ = false;
 
   std::u16string recordLabel_;
   std::int64_t record_ = 0;
