@@ -20,11 +20,17 @@ class InputFile {
   // File names are matched without regard to letter case.
   explicit InputFile(const std::u16string& path);
 
+  // A text field (empty lines before it skipped).
   void ReadField(std::u16string& target);
+  // An unquoted numeric field is a number (double precision), an empty unquoted
+  // field is empty, anything else (a quoted field too, even "") is text.
   void ReadField(NumOrText& target);
+  // A single-precision field: its number, or its leading number when the field is
+  // not a number as a whole (0 when it does not begin with one).
   void ReadField(float& target);
 
-  // The rest of the current line without its line end.
+  // The rest of the current line without its line end (counted as one field of
+  // the record for Where()).
   std::u16string ReadLine();
 
   // True when no byte is left.
