@@ -94,15 +94,21 @@ void InputFile::BeginRecord(std::u16string label, std::int64_t record, std::int6
   field_ = 0;
 }
 
-std::u16string InputFile::Where() const {
+std::u16string InputFile::Where() const { return WhereField(field_); }
+
+std::u16string InputFile::WhereField(std::int64_t field) const {
   if (recordLabel_.empty() && record_ == 0) return {};
   std::u16string where = recordLabel_ + u" " + Number(record_) + u" 件目";
   if (announced_ > 0) where += u" (" + Number(announced_) + u" 件中)";
-  if (field_ > 0) where += u"、" + Number(field_) + u" 番目の項目";
+  if (field > 0) where += u"、" + Number(field) + u" 番目の項目";
   return where;
 }
 
 void InputFile::Fail(const std::u16string& what) const { throw RunError(what, path_, Where()); }
+
+void InputFile::FailAtField(const std::u16string& what, std::int64_t field) const {
+  throw RunError(what, path_, WhereField(field));
+}
 
 std::u16string InputFile::NextField(FieldKind kind, bool& quoted) {
   ++field_;

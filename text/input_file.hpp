@@ -49,8 +49,12 @@ class InputFile {
   void BeginRecord(std::u16string label, std::int64_t record, std::int64_t announced = 0);
   // The position text of a failure at the current field (empty before any record).
   std::u16string Where() const;
+  // The same for another field of the current record (a field the record
+  // announces but the buffer has no room for).
+  std::u16string WhereField(std::int64_t field) const;
   // The run-time failure `what` at the current position of this file.
   [[noreturn]] void Fail(const std::u16string& what) const;
+  [[noreturn]] void FailAtField(const std::u16string& what, std::int64_t field) const;
 
  private:
   enum class FieldKind { Text, Other };
