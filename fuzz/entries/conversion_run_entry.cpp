@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
+#include <vector>
 
 #include "fuzz/entries/scratch_folder.hpp"
 #include "fuzz/entries/scripted_run_ui.hpp"
@@ -42,6 +44,31 @@ void WriteFile(const stdfs::path& path, std::string_view bytes) {
 std::string ReadAll(const stdfs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The template's files, read once: writing them afresh for every input is cheaper than
+// copying, and is not interrupted by the fuzzer's timer signal as a file copy is.
+struct TemplateFile {
+  stdfs::path name;
+  std::string bytes;
+};
+
+const std::vector<TemplateFile>& TemplateFiles(const stdfs::path& dataFolderTemplate) {
+  static const stdfs::path loadedFrom = dataFolderTemplate;
+  static const std::vector<TemplateFile> files = [&] {
+    std::vector<TemplateFile> read;
+    for (const auto& entry : stdfs::directory_iterator(dataFolderTemplate)) {
+      if (entry.is_regular_file()) read.push_back({entry.path().filename(), ReadAll(entry.path())});
+    }
+    return read;
+  }();
+  if (loadedFrom != dataFolderTemplate) throw std::logic_error("one data folder template per process");
+  return files;
+}
+
+void CopyTemplate(const stdfs::path& dataFolderTemplate, const stdfs::path& data) {
+  stdfs::create_directories(data);
+  for (const TemplateFile& file : TemplateFiles(dataFolderTemplate)) WriteFile(data / file.name, file.bytes);
 }
 
 stdfs::path WriteBoring(const stdfs::path& work, const Boring& boring) {
@@ -108,7 +135,7 @@ std::string JudgeOutcome(RunOutcome outcome, const ScriptedRunUi& ui, const stdf
 std::string ConversionRunEntry(std::string_view input, const stdfs::path& dataFolderTemplate) {
   const stdfs::path work = FreshFolder("run");
   const stdfs::path data = work / "PATDAT";
-  stdfs::copy(dataFolderTemplate, data, stdfs::copy_options::recursive);
+  CopyTemplate(dataFolderTemplate, data);
   stdfs::create_directories(work / "program");
   const stdfs::path source = WriteBoring(work, CutBoring(input));
   const stdfs::path destination = work / "out" / "B01";
