@@ -52,12 +52,13 @@ std::set<std::string> FileNames(const stdfs::path& folder) {
   return names;
 }
 
-// The run's root is a fresh folder directly below /tmp, so that the destination's
-// pieces (and with them CNT.TXT) are the same on every machine.
+// The run's root is a fresh folder directly below the file-system root, so that
+// pieces 3 to 5 of the destination (lines 1 to 3 of CNT.TXT) are the case's own
+// folders, the same on every machine.
 class RunRoot {
  public:
   RunRoot() {
-    char pattern[] = "/tmp/vgXXXXXX";
+    char pattern[] = "/vgXXXXXX";
     path_ = mkdtemp(pattern);
   }
   ~RunRoot() { stdfs::remove_all(path_); }
