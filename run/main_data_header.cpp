@@ -6,7 +6,7 @@ namespace velni {
 namespace {
 
 void ReadHeaderRecord(InputFile& file, MainHeader& header) {
-  file.BeginRecord(u"ヘッダ", 1, 1);
+  file.BeginRecord(u"ヘッダ", 1);
   file.ReadField(header.first);
   file.ReadField(header.headerFieldCount);
   file.ReadField(header.layerCount);
@@ -20,7 +20,7 @@ void ReadMainDataHeader(RunContext& run) {
   InputFile& file = run.Source.emplace(run.SourcePath);
   ReadHeaderRecord(file, run.Header);
   const std::int64_t fieldCount = LoopCount(run.Header.headerFieldCount, file);
-  file.BeginRecord(u"ヘッダ項目", 1, 1);
+  file.BeginRecord(u"ヘッダ項目", 1);
   ReadRecordFields(file, run.RecordFields, fieldCount);
   FillTitleFields(run.RecordFields, run.DataFolderPath, run.Title1Fields, run.Title2Fields);
 }

@@ -31,12 +31,5 @@ TEST_F(WriteTitleSheetsPassTest, FailureIsRememberedWithTheSheetAndItsCause) {
   EXPECT_NE(message.find(S(failure::kCannotCreate)), std::string::npos) << message;
 }
 
-TEST_F(WriteTitleSheetsPassTest, WrittenSheetsLeaveNoFailure) {
-  run.OutputFolder = output.Text();
-  WriteTitleSheetsPass(run);
-  EXPECT_TRUE(run.DeferredFailures.empty());
-  EXPECT_TRUE(std::filesystem::exists(output / "Titl02.txt"));
-}
-
 }  // namespace
 }  // namespace velni
