@@ -35,7 +35,7 @@ TEST(MeshCodeTest, JoinsTheUnpaddedParts) {
       {{0, 0, 0, 139, 41, 30}, "00000000"},
       {{35, 41, 22, 0, 0, 0}, "00000000"},
       {{5, 0, 0, 139, 0, 0}, "7394000"},   // below 6° 40′: one digit of latitude
-      {{-1, 0, 0, 139, 0, 0}, "-139-400"},  // negative parts keep their sign
+      {{-1, 0, 0, 139, 0, 0}, "-139-4000"},  // -1, 39, -4, 0, 0, 0: negative parts keep their sign
   };
   for (const Case& c : cases) {
     const auto& p = c.position;
