@@ -22,13 +22,23 @@ class WriteTitleSheetsPassTest : public ::testing::Test {
   RunContext run;
 };
 
-TEST_F(WriteTitleSheetsPassTest, FailureIsRememberedWithTheSheetAndItsCause) {
+TEST_F(WriteTitleSheetsPassTest, SheetThatCannotBeCreatedIsRememberedWithItsCause) {
   run.OutputFolder = output.Text() + u"missing/";
   WriteTitleSheetsPass(run);  // does not throw: the run goes on
   ASSERT_EQ(run.DeferredFailures.size(), 1u);
   const std::string message = S(run.DeferredFailures[0].message);
   EXPECT_NE(message.find(S(output.Text()) + "missing/Titl01.txt"), std::string::npos) << message;
   EXPECT_NE(message.find(S(failure::kCannotCreate)), std::string::npos) << message;
+}
+
+TEST_F(WriteTitleSheetsPassTest, FailureBeforeTheSheetsNamesTheFirstSheetAndTheCause) {
+  run.OutputFolder = output.Text();
+  run.Title2Fields[7] = u"";
+  WriteTitleSheetsPass(run);
+  ASSERT_EQ(run.DeferredFailures.size(), 1u);
+  const std::string message = S(run.DeferredFailures[0].message);
+  EXPECT_NE(message.find(S(output.Text()) + "Titl01.txt"), std::string::npos) << message;
+  EXPECT_NE(message.find(S(failure::kNotANumber)), std::string::npos) << message;
 }
 
 }  // namespace
