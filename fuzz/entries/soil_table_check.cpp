@@ -8,6 +8,8 @@
 namespace velni::fuzzing {
 namespace {
 
+namespace stdfs = std::filesystem;
+
 constexpr std::size_t kEntryFields = 6;
 
 std::string ReadAll(const std::filesystem::path& path) {
@@ -39,6 +41,11 @@ std::vector<std::u16string> SplitFields(const std::u16string& line) {
 
 SoilTableLines ReadSoilTableLines(const std::filesystem::path& table) {
   SoilTableLines result;
+  std::error_code error;
+  if (stdfs::exists(table, error) && !stdfs::is_regular_file(table, error)) {
+    result.problem = table.filename().string() + " is not a file";
+    return result;
+  }
   const std::u16string text = DecodeCp932(ReadAll(table));
   std::size_t start = 0;
   while (start < text.size()) {
