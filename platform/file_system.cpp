@@ -51,6 +51,33 @@ std::vector<std::u16string> ListEntries(const std::u16string& folder, bool wantF
   return names;
 }
 
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool EndsWithLineEnd(int fd, off_t size) {
+  char last = 0;
+  return ::pread(fd, &last, 1, size - 1) == 1 && (last == '\n' || last == '\r');
+}
+
+ssize_t WriteOnce(int fd, const std::string& bytes) {
+  ssize_t written = 0;
+  do {
+    written = ::write(fd, bytes.data(), bytes.size());
+  } while (written < 0 && errno == EINTR);
+  return written;
+}
+
 }  // namespace
 
 bool EqualsIgnoringCase(const std::u16string& a, const std::u16string& b) {
@@ -103,6 +130,20 @@ std::int64_t TouchAndLength(const std::u16string& path) {
   if (fd < 0) throw RunError(failure::kCannotCreate, path);
   ::close(fd);
   return 0;
+}
+
+void AppendLine(const std::u16string& path, std::string_view line) {
+  const FileDescriptor file(::open(NativePath(Resolve(path)).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
+  if (file.get() < 0) throw RunError(failure::kCannotCreate, path);
+  const off_t size = ::lseek(file.get(), 0, SEEK_END);
+  if (size < 0) throw RunError(failure::kCannotWrite, path);
+  std::string bytes = size > 0 && !EndsWithLineEnd(file.get(), size) ? "\r\n" : "";
+  bytes += line;
+  if (WriteOnce(file.get(), bytes) == static_cast<ssize_t>(bytes.size())) return;
+  // A line cut short would shift every entry read after it: take back what got in.
+  if (::ftruncate(file.get(), size) != 0) {
+  }
+  throw RunError(failure::kCannotWrite, path);
 }
 
 bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }

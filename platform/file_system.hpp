@@ -5,6 +5,7 @@
 // holds exactly one entry whose name equals it ignoring case, that entry is used.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velni::fs {
@@ -25,6 +26,13 @@ std::int64_t FileSize(const std::u16string& path);
 // Opens for random access and closes: creates an empty file when none exists and
 // returns the length. A file that cannot be created is a run-time failure.
 std::int64_t TouchAndLength(const std::u16string& path);
+
+// Appends one line (its bytes with their line end) in a single write, creating the
+// file when absent, so that a stop at any moment leaves the whole line or none of
+// it: a write that stops short (a full disk) is undone. When the file's last line
+// has no line end, CR LF goes first, so that the new line stands on its own.
+// A run-time failure naming the file when it cannot be written.
+void AppendLine(const std::u16string& path, std::string_view line);
 
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::u16string& path);

@@ -1,0 +1,91 @@
+// Appending one table line: whole or not at all, and always on a line of its own.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <optional>
+
+#include "platform/file_system.hpp"
+#include "tests/support/temp_folder.hpp"
+#include "text/run_error.hpp"
+#include "text/utf.hpp"
+
+namespace velni {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+struct AppendCase {
+  const char* what;
+  std::optional<std::string> before;  // nullopt: no file
+  std::string expected;
+};
+
+TEST(AppendLineTest, AppendsTheLineOnALineOfItsOwn) {
+  const AppendCase cases[] = {
+      {"absent file is created", std::nullopt, "2000,a\r\n"},
+      {"empty file", "", "2000,a\r\n"},
+      {"after a CR LF", "1,b\r\n", "1,b\r\n2000,a\r\n"},
+      {"last line without line end gets one first", "1,b", "1,b\r\n2000,a\r\n"},
+      {"a lone LF ends the last line too", "1,b\n", "1,b\n2000,a\r\n"},
+  };
+  TempFolder temp;
+  for (const AppendCase& c : cases) {
+    const auto path = temp / "KISHITU.TXT";
+    std::filesystem::remove(path);
+    if (c.before) WriteBytes(path, *c.before);
+    fs::AppendLine(FromUtf8(path.string()), "2000,a\r\n");
+    EXPECT_EQ(ReadBytes(path), c.expected) << c.what;
+  }
+}
+
+TEST(AppendLineTest, FindsTheTableWithoutRegardToCase) {
+  TempFolder temp;
+  WriteBytes(temp / "kishitu.txt", "1,b\r\n");
+  fs::AppendLine(temp.Text() + u"KISHITU.TXT", "2,c\r\n");
+  EXPECT_EQ(ReadBytes(temp / "kishitu.txt"), "1,b\r\n2,c\r\n");
+  EXPECT_FALSE(std::filesystem::exists(temp / "KISHITU.TXT"));
+}
+
+TEST(AppendLineTest, AFolderInTheWayIsTheCannotCreateFailureNamingIt) {
+  TempFolder temp;
+  std::filesystem::create_directories(temp / "KISHITU.TXT");
+  try {
+    fs::AppendLine(temp.Text() + u"KISHITU.TXT", "2,c\r\n");
+    FAIL() << "no failure";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.What(), failure::kCannotCreate);
+    EXPECT_EQ(error.Path(), temp.Text() + u"KISHITU.TXT");
+  }
+}
+
+// On a disk that fills up half-way through the line, none of it stays.
+TEST(AppendLineTest, ALineCutShortByAFullDiskIsTakenBack) {
+  TempFolder temp;
+  const auto path = temp / "KISHITU.TXT";
+  WriteBytes(path, "1,b\r\n");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit size{8, 8};
+    ::setrlimit(RLIMIT_FSIZE, &size);
+    try {
+      fs::AppendLine(FromUtf8(path.string()), "2000,long enough\r\n");
+    } catch (const RunError& error) {
+      ::_exit(error.What() == failure::kCannotWrite ? 0 : 1);
+    }
+    ::_exit(2);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: another failure, 2: no failure";
+  EXPECT_EQ(ReadBytes(path), "1,b\r\n");
+}
+
+}  // namespace
+}  // namespace velni
