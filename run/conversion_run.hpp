@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/run_ui.hpp"
-#include "text/check_folder_path.hpp"
 
 namespace velni {
 
@@ -14,7 +13,6 @@ struct RunRequest {
   std::u16string destinationText;  // Text2
   std::u16string dataFolderPath;   // with its final separator
   std::u16string programFolder;    // where the marker file goes
-  PathStyle pathStyle = kNativePathStyle;
 };
 
 enum class RunOutcome {

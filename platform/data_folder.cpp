@@ -1,0 +1,17 @@
+#include "platform/data_folder.hpp"
+
+#include "platform/file_system.hpp"
+#include "text/path_split.hpp"
+
+namespace velni {
+
+std::u16string WithFinalSeparator(const std::u16string& folder) {
+  if (!folder.empty() && folder.back() == kPathSeparator) return folder;
+  return folder + kPathSeparator;
+}
+
+bool IsDataFolder(const std::u16string& folder) {
+  return fs::FileSize(WithFinalSeparator(folder) + kDataFolderMarker) > 0;
+}
+
+}  // namespace velni

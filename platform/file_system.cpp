@@ -1,0 +1,139 @@
+#include "platform/file_system.hpp"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "text/run_error.hpp"
+#include "text/utf.hpp"
+
+namespace velni::fs {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c; }
+
+// "a/b/c" -> ("a/b/", "c"); "c" -> ("", "c").
+std::pair<std::u16string, std::u16string> SplitLast(const std::u16string& path) {
+  const auto slash = path.find_last_of(u'/');
+  if (slash == std::u16string::npos) return {u"", path};
+  return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+bool StatPath(const std::u16string& path, struct stat& info) {
+  return ::stat(NativePath(Resolve(path)).c_str(), &info) == 0;
+}
+
+std::vector<std::u16string> ListEntries(const std::u16string& folder, bool wantFolders) {
+  std::vector<std::u16string> names;
+  std::error_code error;
+  const stdfs::path where = folder.empty() ? stdfs::path(".") : stdfs::path(NativePath(folder));
+  for (stdfs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+    const bool isLink = it->is_symlink(error);
+    const bool matches = wantFolders ? (!isLink && it->is_directory(error)) : it->is_regular_file(error);
+    if (matches) names.push_back(FromUtf8(it->path().filename().string()));
+  }
+  std::sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
+    const auto folded = [](std::u16string s) {
+      std::transform(s.begin(), s.end(), s.begin(), FoldAscii);
+      return s;
+    };
+    const auto fa = folded(a), fb = folded(b);
+    return fa != fb ? fa < fb : a < b;
+  });
+  return names;
+}
+
+}  // namespace
+
+bool EqualsIgnoringCase(const std::u16string& a, const std::u16string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+std::string NativePath(const std::u16string& path) { return ToUtf8(path); }
+
+std::u16string Resolve(const std::u16string& path) {
+  const auto [folder, name] = SplitLast(path);
+  if (name.empty() || name == u"." || name == u"..") return path;
+  DIR* dir = ::opendir(folder.empty() ? "." : NativePath(folder).c_str());
+  if (dir == nullptr) return path;
+  std::u16string found;
+  int matches = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::u16string candidate = FromUtf8(entry->d_name);
+    if (EqualsIgnoringCase(candidate, name) && ++matches == 1) found = candidate;
+  }
+  ::closedir(dir);
+  return matches == 1 ? folder + found : path;
+}
+
+bool IsFile(const std::u16string& path) {
+  struct stat info {};
+  return StatPath(path, info) && S_ISREG(info.st_mode);
+}
+
+bool IsFolder(const std::u16string& path) {
+  struct stat info {};
+  return StatPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool Exists(const std::u16string& path) {
+  struct stat info {};
+  return StatPath(path, info);
+}
+
+std::int64_t FileSize(const std::u16string& path) {
+  struct stat info {};
+  if (!StatPath(path, info) || !S_ISREG(info.st_mode)) return 0;
+  return static_cast<std::int64_t>(info.st_size);
+}
+
+std::int64_t TouchAndLength(const std::u16string& path) {
+  struct stat info {};
+  if (StatPath(path, info)) return static_cast<std::int64_t>(info.st_size);
+  const int fd = ::open(NativePath(Resolve(path)).c_str(), O_WRONLY | O_CREAT, 0666);
+  if (fd < 0) throw RunError(failure::kCannotCreate, path);
+  ::close(fd);
+  return 0;
+}
+
+bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }
+
+void CopyFile(const std::u16string& from, const std::u16string& to) {
+  if (!IsFile(from)) throw RunError(failure::kFileNotFound, from);
+  std::error_code error;
+  stdfs::copy_file(NativePath(Resolve(from)), NativePath(Resolve(to)), stdfs::copy_options::overwrite_existing, error);
+  if (error) throw RunError(failure::kCannotCopy, to);
+}
+
+void DeleteFile(const std::u16string& path) {
+  const std::string native = NativePath(Resolve(path));
+  if (::unlink(native.c_str()) == 0) return;
+  throw RunError(errno == ENOENT ? failure::kFileNotFound : failure::kCannotDelete, path);
+}
+
+void RenameFile(const std::u16string& from, const std::u16string& to) {
+  if (std::rename(NativePath(Resolve(from)).c_str(), NativePath(Resolve(to)).c_str()) != 0) {
+    throw RunError(failure::kCannotRename, from);
+  }
+}
+
+std::vector<std::u16string> ListFiles(const std::u16string& folder) { return ListEntries(folder, false); }
+std::vector<std::u16string> ListSubfolders(const std::u16string& folder) { return ListEntries(folder, true); }
+
+std::u16string ProgramFolder() {
+  std::error_code error;
+  const stdfs::path exe = stdfs::read_symlink("/proc/self/exe", error);
+  if (error) return u".";
+  return FromUtf8(exe.parent_path().string());
+}
+
+}  // namespace velni::fs

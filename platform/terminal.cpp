@@ -1,0 +1,9 @@
+#include "platform/terminal.hpp"
+
+#include <unistd.h>
+
+namespace velni {
+
+bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+
+}  // namespace velni

@@ -1,0 +1,69 @@
+#include "run/request_checks.hpp"
+
+#include "platform/file_system.hpp"
+#include "run/conversion_run.hpp"
+#include "text/check_folder_path.hpp"
+#include "text/fixed_width.hpp"
+#include "text/path_split.hpp"
+#include "text/run_error.hpp"
+
+namespace velni {
+namespace {
+
+PathCheckHooks HooksFor(RunUi& ui) {
+  PathCheckHooks hooks;
+  hooks.showMessage = [&ui](const std::u16string& prompt, int style) { ui.ShowMessage(prompt, style); };
+  hooks.volumeReady = [](const std::u16string& volume) { return fs::IsFolder(volume); };
+  return hooks;
+}
+
+void EndWithEmptyMessageLine(RunUi& ui) { ui.SetMessageLine(u""); }
+
+// The prefixes of the checked destination, one per level: piece 1, then piece 1,
+// separator, piece 2, and so on; the last is the whole path with its separator.
+template <typename Visit>
+bool ForEachPrefix(RunContext& run, Visit visit) {
+  const int levels = CountDelimiters(run.CheckedDestination, kPathSeparatorText);
+  SplitByDelimiters(run.CheckedDestination, kPathSeparatorText, run.PathPieces);
+  std::u16string prefix = run.PathPieces[1];
+  for (int i = 2; i <= levels + 1; ++i) {
+    prefix += kPathSeparator;
+    prefix += run.PathPieces[i];
+    if (!visit(prefix)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CheckDestinationPath(RunContext& run, RunUi& ui) {
+  run.CheckedDestination = run.DestinationText;
+  if (CheckFolderPath(run.CheckedDestination, kNativePathStyle, HooksFor(ui))) return true;
+  ui.ShowMessage(kInvalidPathMessage, kStyleExclamation, run.DestinationText);
+  ui.SelectDestinationText();
+  EndWithEmptyMessageLine(ui);
+  return false;
+}
+
+bool CheckSourceFile(const RunContext& run, RunUi& ui) {
+  if (!TrimBlanks(run.SourcePath).empty() && fs::IsFile(run.SourcePath)) return true;
+  ui.ShowMessage(kNoSourceMessage, kStyleOk);
+  EndWithEmptyMessageLine(ui);
+  return false;
+}
+
+bool EnsureDestinationFolders(RunContext& run, RunUi& ui) {
+  const bool allExist = ForEachPrefix(run, [](const std::u16string& prefix) { return fs::Exists(prefix); });
+  if (allExist) return true;
+  if (ui.ShowMessage(kCreateFolderQuestion, kStyleQuestionYesNo) != kAnswerYes) {
+    EndWithEmptyMessageLine(ui);
+    return false;
+  }
+  ForEachPrefix(run, [](const std::u16string& prefix) {
+    if (!fs::Exists(prefix) && !fs::CreateFolder(prefix)) throw RunError(kCannotCreateFolder, prefix);
+    return true;
+  });
+  return true;
+}
+
+}  // namespace velni

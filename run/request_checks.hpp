@@ -1,0 +1,20 @@
+#pragma once
+// The checks at the start of a run: the destination path, the source file, and the
+// destination folders (created after one question). Each shows its own refusal and
+// returns false when the run must end.
+#include "platform/run_ui.hpp"
+#include "run/run_context.hpp"
+
+namespace velni {
+
+// Checks and normalises the destination into run.CheckedDestination.
+bool CheckDestinationPath(RunContext& run, RunUi& ui);
+// The source must name an existing file.
+bool CheckSourceFile(const RunContext& run, RunUi& ui);
+// Asks once when a level of the checked destination is missing, then creates every
+// missing level, parent first.
+bool EnsureDestinationFolders(RunContext& run, RunUi& ui);
+
+inline constexpr char16_t kCannotCreateFolder[] = u"フォルダを作成できません。";
+
+}  // namespace velni

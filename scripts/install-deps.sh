@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages what building, running and testing need, when it
+# is missing. Runs apt-get as root, or through sudo where that works without a
+# password; otherwise says what to install.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build libgtest-dev libcli11-dev qt6-base-dev xvfb xauth x11-utils
+  fonts-ipafont-gothic "$@")
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  run_as_root=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  run_as_root=(sudo)
+else
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Install them with: sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+"${run_as_root[@]}" apt-get update -qq
+"${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
