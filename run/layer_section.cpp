@@ -14,7 +14,7 @@ constexpr char16_t kLayerRecordLabel[] = u"層データ";
 }  // namespace
 
 void RunLayerSection(RunContext& run) {
-  InputFile& source = *run.Source;
+  InputFile& source = run.Source.value();
   if (!IsNonZero(run.Header.layerCount, source) || !IsNonZero(run.Header.layerFieldCount, source)) return;
   const std::int64_t layers = LoopCount(run.Header.layerCount, source);
   const std::int64_t fieldCount = LoopCount(run.Header.layerFieldCount, source);

@@ -29,7 +29,7 @@ struct ListCounts {
 using ListWriter = std::function<void(OutputFile&, std::int16_t&, const TextArray&)>;
 
 void RunListBlock(RunContext& run, const ListBlock& block, ListCounts counts, const ListWriter& write) {
-  InputFile& source = *run.Source;
+  InputFile& source = run.Source.value();
   TextArray& fields = run.RecordFields;
   OutputFile out(run.OutputFolder + block.fileName);
   std::int16_t lineNo = 1;
@@ -44,7 +44,7 @@ void RunListBlock(RunContext& run, const ListBlock& block, ListCounts counts, co
 }  // namespace
 
 void RunListSection(RunContext& run) {
-  InputFile& source = *run.Source;
+  InputFile& source = run.Source.value();
   source.BeginRecord(kListHeaderLabel, 1);
   NumOrText recordCount;
   NumOrText fieldCount;
