@@ -28,7 +28,7 @@ TEST(SoilTablesTwiceTest, SecondRunFindsWhatTheFirstRegistered) {
       "  1,   1.00,5001,砂\n  2,   2.00,2000,泥岩\n  3,   3.00,5101,礫\n  4,   4.00,2001,軽石\n"
       "  5,   5.00,2000,泥岩\n";
   const std::string kishitu =
-      "5001,砂,    ,    ,    ,0000\n5101,礫,a,b,c,d\n2000,泥岩,    ,    ,    ,0000\n"
+      "5001,砂,    ,    ,    ,0000\n2000,泥岩,    ,    ,    ,0000\n5101,礫,a,b,c,d\n"
       "2001,軽石,    ,    ,    ,0000\n";
   const std::string xkishitu =
       "2000,泥岩,    ,    ,    ,0000\n2001,軽石,    ,    ,    ,0000\n5101,礫（円礫）,a,b,c,d\n";
