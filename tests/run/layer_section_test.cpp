@@ -2,7 +2,6 @@
 
 #include "run/passes.hpp"
 #include "tests/run/section_fixture.hpp"
-#include "text/run_error.hpp"
 
 namespace velni {
 namespace {
@@ -45,14 +44,6 @@ TEST(LayerSectionTest, NoLayersOrNoFieldsReadsNothingAndCreatesNoFile) {
     EXPECT_EQ(section.Output("X3.TXT"), "(none)");
     EXPECT_EQ(section.NextSourceField(), "NEXT");
   }
-}
-
-TEST(LayerSectionTest, SectionEndingEarlyStopsTheRunKeepingWrittenLines) {
-  SectionRun section("1.00,砂,x,A\n2.00,砂\n");
-  Layers(section, 2, 4);
-  EXPECT_THROW(RunLayerSection(section.run), RunError);
-  EXPECT_EQ(section.Output("X1.TXT"), "  1,   1.00,1001,砂\n");
-  EXPECT_EQ(section.Output("X3.TXT"), "  1,   1.00,01    ,A,      ,,\n");
 }
 
 }  // namespace

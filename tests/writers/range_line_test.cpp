@@ -8,7 +8,6 @@
 
 #include "tests/support/temp_folder.hpp"
 #include "tests/writers/written_lines.hpp"
-#include "text/run_error.hpp"
 
 namespace velni {
 namespace {
@@ -74,19 +73,6 @@ TEST(RangeLineTest, BlankRangeWritesNothingAndKeepsTheNumber) {
   });
   // The first field keeps its last seven characters.
   EXPECT_EQ(written, "  1,345.678,01    ,A,      ,,\n  2,345.678,01    ,A,      ,,\n");
-}
-
-TEST(RangeLineTest, CodeBeyond16BitsIsOverflow) {
-  const L4 l4{{"40000", "A"}};
-  testing::TempFolder folder;
-  OutputFile x3(U((folder / "X3.TXT").string()));
-  std::int16_t lineNo = 1;
-  try {
-    WriteRangeLine(x3, lineNo, u"1", u"A", l4.count, l4.codes, l4.keys);
-    FAIL() << "no failure";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.What(), failure::kOverflow);
-  }
 }
 
 }  // namespace

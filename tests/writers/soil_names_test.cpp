@@ -67,11 +67,6 @@ TEST_F(SoilNamesTest, EmptySoilNameTouchesNoTable) {
   EXPECT_FALSE(MarkerMade());
 }
 
-TEST_F(SoilNamesTest, LineNumberAndFirstFieldKeepTheirLastCharacters) {
-  EXPECT_EQ(X1({""}, 1000, "123456789"), "000,3456789,0000,\n");
-  EXPECT_EQ(X1({""}, 42, "１２．５"), " 42,   １２．５,0000,\n");
-}
-
 struct LookupCase {
   const char* why;
   std::string kishitu;
@@ -144,13 +139,6 @@ TEST_F(SoilNamesTest, UnknownNameIsRegisteredAtTheInsertionPoint) {
     EXPECT_TRUE(MarkerMade());
     std::filesystem::remove(program_ / "PATADD.txt");
   }
-}
-
-TEST_F(SoilNamesTest, RegisteredNameIsFoundByTheNextLayer) {
-  Tables("", E("2000", "a"));
-  EXPECT_EQ(X1({"泥岩", "泥岩"}), "  1,   1.00,2001,泥岩\n  2,   1.00,2001,泥岩\n");
-  EXPECT_EQ(Xkishitu(), E("2000", "a") + E("2001", "泥岩"));
-  EXPECT_EQ(Kishitu(), E("2001", "泥岩"));
 }
 
 TEST_F(SoilNamesTest, CodeAfter3999IsNeverFoundAgain) {
