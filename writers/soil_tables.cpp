@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/file_system.hpp"
+#include "text/cp932.hpp"
 #include "text/input_file.hpp"
 #include "text/number_text.hpp"
 #include "text/output_file.hpp"
@@ -132,10 +133,10 @@ SoilEntry RegisterSoilName(const SoilTableFolders& folders, const std::u16string
   return *entry;
 }
 
+// One write of the whole line: a run stopped at any moment, or a full disk, leaves
+// the entry whole or absent, never a piece that would shift every entry after it.
 void AppendSoilEntry(const SoilTableFolders& folders, const SoilEntry& entry) {
-  OutputFile table(folders.dataFolderPath + kSoilTableName, OutputFile::Mode::Append);
-  table.WriteLine(SoilEntryLine(entry));
-  table.Close();
+  fs::AppendLine(folders.dataFolderPath + kSoilTableName, EncodeCp932(SoilEntryLine(entry) + u"\r\n"));
   fs::TouchAndLength(MarkerPath(folders.programFolder));
 }
 

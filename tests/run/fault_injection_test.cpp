@@ -49,8 +49,6 @@ const FaultCase kFaults[] = {
      [](const RobustWorld& w) { FileAt(w.destination.parent_path()); }, "B01"},
     {"data folder cannot take the extended table's work file",
      [](const RobustWorld& w) { FolderAt(w.data / "XKISHITU.TMP"); }, "XKISHITU.TMP"},
-    {"program folder cannot take the marker", [](const RobustWorld& w) { FolderAt(w.program / "PATADD.txt"); },
-     "PATADD.txt"},
     {"code table gone", [](const RobustWorld& w) { stdfs::remove(w.data / "L8.TXT"); }, "L8.TXT"},
     {"extended table gone", [](const RobustWorld& w) { stdfs::remove(w.data / "XKISHITU.TXT"); }, "XKISHITU.TXT"},
     {"remarks file gone", [](const RobustWorld& w) { stdfs::remove(w.source.parent_path() / "KDT0001.JDF"); },

@@ -1,0 +1,121 @@
+// Registrations of new soil names killed at random moments: after every kill both
+// soil-name tables must read back whole, and every registration the child had
+// reported complete must be in both. The child process registers names in a loop
+// and reports each completed one through a pipe; the parent kills it with SIGKILL
+// after a random delay.
+//
+// VELNI_KILL_TEST_KILLS sets the number of kills (default 150, about a second);
+// for a long run: VELNI_KILL_TEST_KILLS=1000 core_tests --gtest_filter='SoilTableKill*'
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "fuzz/entries/soil_table_check.hpp"
+#include "tests/support/robust_world.hpp"
+#include "tests/support/table_growth.hpp"
+#include "tests/support/temp_folder.hpp"
+#include "text/utf.hpp"
+#include "writers/soil_names.hpp"
+
+namespace velni {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+// Kills per fresh data folder: the tables are re-read on every lookup, so letting
+// them grow without end would only slow the test down.
+constexpr int kKillsPerFolder = 50;
+constexpr int kMaxDelayMicroseconds = 10000;
+
+int KillCount() {
+  const char* text = std::getenv("VELNI_KILL_TEST_KILLS");
+  return text != nullptr ? std::max(1, std::atoi(text)) : 150;
+}
+
+std::u16string NameOf(std::uint32_t serial) { return u"殺土" + FromUtf8(std::to_string(serial)); }
+
+// The child: registers new names, one after the other, and writes the serial of
+// each completed registration to `report`. Never returns.
+[[noreturn]] void RegisterUntilKilled(const SoilTableFolders& folders, std::uint32_t firstSerial, int report) {
+  for (std::uint32_t serial = firstSerial; serial < firstSerial + 100000; ++serial) {
+    try {
+      SoilNameCode(folders, NameOf(serial));
+    } catch (...) {
+      ::_exit(3);
+    }
+    if (::write(report, &serial, sizeof serial) != sizeof serial) ::_exit(2);
+  }
+  ::_exit(0);
+}
+
+std::set<std::u16string> NamesIn(const fuzzing::SoilTableLines& table) {
+  std::set<std::u16string> names;
+  for (const auto& entry : table.entries) names.insert(entry[1]);
+  return names;
+}
+
+// Forks a registering child, kills it after `delay`, and returns the serials it
+// reported complete.
+std::vector<std::uint32_t> KillOneChild(const SoilTableFolders& folders, std::uint32_t firstSerial,
+                                        std::chrono::microseconds delay) {
+  int channel[2];
+  if (::pipe(channel) != 0) throw std::runtime_error("pipe");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(channel[0]);
+    RegisterUntilKilled(folders, firstSerial, channel[1]);
+  }
+  ::close(channel[1]);
+  std::this_thread::sleep_for(delay);
+  ::kill(child, SIGKILL);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  std::vector<std::uint32_t> completed;
+  std::uint32_t serial = 0;
+  while (::read(channel[0], &serial, sizeof serial) == sizeof serial) completed.push_back(serial);
+  ::close(channel[0]);
+  EXPECT_TRUE(WIFSIGNALED(status)) << "the child ended by itself with status " << status;
+  return completed;
+}
+
+TEST(SoilTableKillTest, TablesReadBackWholeAfterEveryKill) {
+  testing::TempFolder temp;
+  const unsigned seed = std::random_device{}();
+  SCOPED_TRACE("random seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> delay(0, kMaxDelayMicroseconds);
+  const int kills = KillCount();
+  testing::RobustWorld world(temp / "world");
+  const SoilTableFolders folders{FromUtf8(world.data.string() + "/"), FromUtf8(world.program.string())};
+  std::size_t completedInAll = 0;
+
+  for (int kill = 0; kill < kills; ++kill) {
+    if (kill % kKillsPerFolder == 0) world.Reset();
+    const testing::TableSnapshot before = testing::SnapshotTables(world.data);
+    const auto completed = KillOneChild(folders, static_cast<std::uint32_t>(kill) * 100000,
+                                        std::chrono::microseconds(delay(random)));
+    completedInAll += completed.size();
+    ASSERT_EQ(testing::CheckGrownByWholeEntries(before, world.data), "") << "after kill " << kill;
+    const auto soil = NamesIn(fuzzing::ReadSoilTableLines(world.data / "KISHITU.TXT"));
+    const auto extended = NamesIn(fuzzing::ReadSoilTableLines(world.data / "XKISHITU.TXT"));
+    for (const std::uint32_t serial : completed) {
+      ASSERT_TRUE(soil.count(NameOf(serial))) << "KISHITU.TXT lost " << serial << " after kill " << kill;
+      ASSERT_TRUE(extended.count(NameOf(serial))) << "XKISHITU.TXT lost " << serial << " after kill " << kill;
+    }
+  }
+  // Kills that all came before the first registration would prove nothing.
+  EXPECT_GT(completedInAll, static_cast<std::size_t>(kills));
+  std::printf("%d kills, %zu completed registrations checked\n", kills, completedInAll);
+}
+
+}  // namespace
+}  // namespace velni
