@@ -39,6 +39,15 @@ bool NeedsQuotes(const std::u16string& field) {
   return field.find_first_of(u",\"") != std::u16string::npos;
 }
 
+bool IsBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// Unquoted, blanks or tabs at the ends of a name would be dropped when it is read
+// back, and the name would never be found again. (The attribute fields keep their
+// four blanks unquoted: nothing compares them.)
+bool HasBlankEdge(const std::u16string& name) {
+  return !name.empty() && (IsBlankOrTab(name.front()) || IsBlankOrTab(name.back()));
+}
+
 // The line code of an extended-table line: the number its first four characters
 // make, 0 for a blank line or one that does not begin with a number.
 float LineCode(const std::u16string& line) { return NumOrZero(line.substr(0, 4)); }
@@ -74,6 +83,7 @@ std::u16string TableFormOfName(const std::u16string& soilName) {
   std::u16string stored = soilName;
   for (auto& c : stored) {
     if (c == u'"') c = u'＂';
+    if (c == u'\r' || c == u'\n') c = u' ';
   }
   return stored;
 }
@@ -83,7 +93,8 @@ std::u16string SoilEntryLine(const SoilEntry& entry) {
   for (std::size_t i = 0; i < entry.fields.size(); ++i) {
     if (i > 0) line += u',';
     const std::u16string stored = TableFormOfName(entry.fields[i]);
-    line += NeedsQuotes(entry.fields[i]) ? u"\"" + stored + u"\"" : stored;
+    const bool quoted = NeedsQuotes(entry.fields[i]) || (i == 1 && HasBlankEdge(stored));
+    line += quoted ? u"\"" + stored + u"\"" : stored;
   }
   return line;
 }

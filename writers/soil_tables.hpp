@@ -44,7 +44,8 @@ inline constexpr SoilBand kBandB3{0, 1000};
 std::u16string MatchName(const std::u16string& tableName);
 
 // A soil name as the tables hold it: a double quotation mark cannot stand inside a
-// quoted field, so it is stored as "＂".
+// quoted field, so it is stored as "＂"; an entry is one line, so a line end (a
+// quoted source field may span lines) is stored as a blank.
 std::u16string TableFormOfName(const std::u16string& soilName);
 
 // One table line (without its line end): the six fields joined by commas; a field
