@@ -56,8 +56,8 @@ seed_corpus() {
 # are short, a boring's three files are not.
 max_len() {
   case $1 in
-    cp932) echo 512 ;;
-    field_reader) echo 1024 ;;
+    cp932) echo 256 ;;
+    field_reader) echo 256 ;;
     *) echo 4096 ;;
   esac
 }
@@ -67,6 +67,7 @@ last_figure() { grep -o "$1 *[0-9]*" "$2" | tail -1 | grep -o '[0-9]*$' || true;
 
 run_target() {
   local target=$1 corpus=$build/corpus/$1 findings=$build/findings/$1 logs=$build/logs/$1
+  rm -rf "$logs"
   mkdir -p "$findings" "$logs"
   seed_corpus "$target"
   # One process, one job. A finding stops a run: a fresh run goes on until the time
