@@ -6,6 +6,8 @@
 namespace velni {
 
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
+  // Long names are cut at the edge, as the lists have always done.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QListWidget::itemClicked, this, &FileList::FileClicked);
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {
     if (!selectedItems().isEmpty()) emit FileClicked();

@@ -34,6 +34,8 @@ std::vector<Ancestor> AncestorsOf(const std::u16string& path) {
 }  // namespace
 
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
+  // Long names are cut at the edge, as the lists have always done.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QListWidget::itemActivated, this, &FolderList::OpenEntry);
 }
 
