@@ -31,7 +31,7 @@ bool IsNonZero(const NumOrText& count, const InputFile& file) { return NumberOrM
 
 void ReadRecordFields(InputFile& file, TextArray& fields, std::int64_t fieldCount) {
   for (std::int64_t i = 1; i <= fieldCount; ++i) {
-    if (i > fields.Upper()) file.Fail(failure::kSubscriptOutOfRange);
+    if (i > fields.Upper()) file.FailAtField(failure::kSubscriptOutOfRange, i);
     file.ReadField(fields[static_cast<int>(i)]);
   }
 }

@@ -15,10 +15,11 @@ inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
 #endif
 
 struct PathCheckHooks {
-  // Shows the one message of the check (style 64).
+  // Shows the one message of the check (style 64). Unset: nothing is shown.
   std::function<void(const std::u16string& prompt, int style)> showMessage;
   // Windows style: is the drive of this letter ready (and made current)?
   // POSIX style: does this first folder level ("/home") exist? Given "/" for the root.
+  // Unset: every volume counts as ready.
   std::function<bool(const std::u16string& volume)> volumeReady;
 };
 

@@ -20,11 +20,17 @@ class InputFile {
   // File names are matched without regard to letter case.
   explicit InputFile(const std::u16string& path);
 
+  // A text field (empty lines before it skipped).
   void ReadField(std::u16string& target);
+  // An unquoted numeric field is a number (double precision), an empty unquoted
+  // field is empty, anything else (a quoted field too, even "") is text.
   void ReadField(NumOrText& target);
+  // A single-precision field: its number, or its leading number when the field is
+  // not a number as a whole (0 when it does not begin with one).
   void ReadField(float& target);
 
-  // The rest of the current line without its line end.
+  // The rest of the current line without its line end (counted as one field of
+  // the record for Where()).
   std::u16string ReadLine();
 
   // True when no byte is left.
@@ -43,12 +49,20 @@ class InputFile {
   void BeginRecord(std::u16string label, std::int64_t record, std::int64_t announced = 0);
   // The position text of a failure at the current field (empty before any record).
   std::u16string Where() const;
+  // The same for another field of the current record (a field the record
+  // announces but the buffer has no room for).
+  std::u16string WhereField(std::int64_t field) const;
   // The run-time failure `what` at the current position of this file.
   [[noreturn]] void Fail(const std::u16string& what) const;
+  [[noreturn]] void FailAtField(const std::u16string& what, std::int64_t field) const;
 
  private:
   enum class FieldKind { Text, Other };
   std::u16string NextField(FieldKind kind, bool& quoted);
+  std::u16string TakeQuoted();
+  std::u16string TakeUnquoted();
+  void FinishField();
+  void SkipEmptyLines();
   bool AtLineEnd() const;
   void SkipLineEnd();
   void SkipBlanks();
@@ -57,7 +71,11 @@ class InputFile {
   std::u16string text_;
   std::size_t pos_ = 0;
   std::int64_t length_ = 0;
+  // Where the next field starts: at the start of a line (an empty line there is
+  // skipped for a text field), or right after a comma (so an empty field is due
+  // even at the end of the file).
   bool atLineStart_ = true;
+  bool afterComma_ = false;
 
   std::u16string recordLabel_;
   std::int64_t record_ = 0;

@@ -22,6 +22,9 @@ class NumOrText {
   std::optional<double> AsNumber() const;
   // The value as the system writes it: a number in its text form, a text as is.
   std::u16string AsText() const;
+  // The value written as an item: a number in its text form followed by one blank
+  // (the field 0012 comes back as " 12 "), a text as is, empty as nothing.
+  std::u16string AsItem() const;
 
  private:
   enum class Kind { Empty, Number, Text };

@@ -7,7 +7,7 @@
 namespace velni {
 
 // The decimal number form that every numeric field must have: optional sign, digits
-// with at most one point, optional exponent (E or e), blanks around allowed.
+// with at most one point, optional exponent (E or e), blanks and tabs around allowed.
 // Returns its value rounded to single precision; nullopt when not numeric or
 // beyond the single-precision range.
 std::optional<float> ParseSingle(std::u16string_view text);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/num_or_text.hpp"
+
 namespace velni {
 
 class OutputFile {
@@ -22,21 +24,25 @@ class OutputFile {
 
   // One item, the line left open.
   void Write(std::u16string_view item);
+  // A number-or-text item: a number in its text form followed by one blank.
+  void Write(const NumOrText& item);
   // CR LF.
   void EndLine();
   // One item and CR LF.
   void WriteLine(std::u16string_view item = {});
 
   // Flushes and closes; a failure to write is a run-time failure naming the file.
+  // Closing again does nothing; writing after it is the write failure.
   void Close();
 
   const std::u16string& Path() const { return path_; }
 
  private:
-  void WriteBytes(const std::string& bytes);
+  void WriteBytes(std::string_view bytes);
 
   std::u16string path_;
   std::FILE* file_ = nullptr;
+  std::string encoded_;  // reused for each item
 };
 
 }  // namespace velni

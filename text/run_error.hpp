@@ -20,6 +20,7 @@ inline constexpr char16_t kCannotDelete[] = u"ファイルを削除できませ�
 inline constexpr char16_t kCannotRename[] = u"ファイル名を変更できません。";
 inline constexpr char16_t kTypeMismatch[] = u"型が一致しません。";
 inline constexpr char16_t kNotANumber[] = u"数値ではありません。";
+inline constexpr char16_t kInvalidArgument[] = u"プロシージャの呼び出し、または引数が不正です。";
 }  // namespace failure
 
 class RunError : public std::runtime_error {

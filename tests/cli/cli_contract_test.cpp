@@ -81,7 +81,7 @@ TEST_F(CliContractTest, YesCreatesEveryMissingLevelAndCompletes) {
 }
 
 TEST_F(CliContractTest, NoOrNoTerminalCreatesNothingAndExits1) {
-  for (const std::vector<std::string> options : {std::vector<std::string>{"--no"}, std::vector<std::string>{}}) {
+  for (const std::vector<std::string>& options : {std::vector<std::string>{"--no"}, std::vector<std::string>{}}) {
     const auto result = Convert(options, (temp_ / "A" / "B").string());
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_FALSE(std::filesystem::exists(temp_ / "A"));

@@ -62,7 +62,7 @@ TEST_F(ConversionRunTest, AnEmptyDestinationIsRefusedWithAnEmptyTitle) {
 }
 
 TEST_F(ConversionRunTest, RefusesAMissingOrBlankSource) {
-  for (const std::string source : {std::string(""), std::string("   "), (temp_ / "src" / "MDT9999.JDF").string(),
+  for (const std::string& source : {std::string(""), std::string("   "), (temp_ / "src" / "MDT9999.JDF").string(),
                                     (temp_ / "src").string()}) {
     FakeRunUi ui;
     RunRequest request{U(source), U(temp_.Path().string()), U((temp_ / "PATDAT/").string()), u""};

@@ -1,0 +1,94 @@
+#include "text/check_folder_path.hpp"
+
+#include <cstdint>
+
+#include "text/byte_cut.hpp"
+#include "text/cp932.hpp"
+#include "text/fixed_width.hpp"
+
+namespace velni {
+
+namespace {
+
+constexpr int kMessageStyleInformation = 64;
+
+char16_t SeparatorOf(PathStyle style) { return style == PathStyle::Windows ? u'\\' : u'/'; }
+
+// "C:\" or "/": what stands before the first folder name.
+std::size_t RootLength(PathStyle style) { return style == PathStyle::Windows ? 3 : 1; }
+
+void ShowMessage(const PathCheckHooks& hooks, const char16_t* prompt) {
+  if (hooks.showMessage) hooks.showMessage(prompt, kMessageStyleInformation);
+}
+
+// The drive letter and colon ("C:"), or the root of a POSIX path. The second
+// byte is tested, so a full-width first character (Ｃ:) fails: its second byte
+// is its own trail byte.
+bool StartsWithDriveOrRoot(const std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
+  const bool starts = style == PathStyle::Windows ? MidBytes(path, 2, 1) == u":" : path.starts_with(u'/');
+  if (!starts) ShowMessage(hooks, style == PathStyle::Windows ? kDriveMessage : kPosixRootMessage);
+  return starts;
+}
+
+// The drive letter, or the first folder level below the root ("/" for the root itself).
+std::u16string VolumeOf(const std::u16string& path, PathStyle style) {
+  if (style == PathStyle::Windows) return path.substr(0, 1);
+  const std::size_t end = path.find(u'/', 1);
+  return end == 1 ? u"/" : path.substr(0, end);
+}
+
+bool VolumeReady(const std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
+  return !hooks.volumeReady || hooks.volumeReady(VolumeOf(path, style));
+}
+
+bool IsRoot(const std::u16string& path, PathStyle style) {
+  return style == PathStyle::Windows ? path.size() == 3 && path.ends_with(u":\\") : path == u"/";
+}
+
+// Code-page-932 bytes without the 16-bit limit of ByteLength: an overlong name is
+// a rejection, not a failure.
+std::int64_t BytesOf(std::u16string_view name) {
+  std::int64_t bytes = 0;
+  for (char16_t c : name) bytes += Cp932Width(c);
+  return bytes;
+}
+
+// A name with a dot is an 8.3 name: at most eight characters before the one dot,
+// and no more bytes in all than the dot's position plus three.
+bool FolderNameValid(std::u16string_view name) {
+  const std::size_t dotIndex = name.find(u'.');
+  if (dotIndex == std::u16string_view::npos) return true;
+  const auto dot = static_cast<std::int64_t>(dotIndex) + 1;
+  if (dot > 9) return false;
+  if (BytesOf(name) > dot + 3) return false;
+  return name.find(u'.', dotIndex + 1) == std::u16string_view::npos;
+}
+
+bool FolderNamesValid(const std::u16string& path, PathStyle style) {
+  const char16_t separator = SeparatorOf(style);
+  std::size_t previous = RootLength(style) - 1;
+  std::size_t next = path.find(separator, previous + 1);
+  while (next != std::u16string::npos) {
+    if (!FolderNameValid(std::u16string_view(path).substr(previous + 1, next - previous - 1))) return false;
+    previous = next;
+    next = path.find(separator, previous + 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CheckFolderPath(std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
+  path = TrimBlanks(path);
+  if (!StartsWithDriveOrRoot(path, style, hooks)) return false;
+  if (path.find_first_of(u"*? ") != std::u16string::npos) return false;
+  const char16_t separator = SeparatorOf(style);
+  if (style == PathStyle::Windows && path.size() > 2 && path[2] != separator) path.insert(2, 1, separator);
+  if (!VolumeReady(path, style, hooks)) return false;
+  if (!path.ends_with(separator)) path += separator;
+  if (IsRoot(path, style)) return true;
+  if (path.find(std::u16string(2, separator)) != std::u16string::npos) return false;
+  return FolderNamesValid(path, style);
+}
+
+}  // namespace velni

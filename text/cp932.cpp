@@ -1,0 +1,165 @@
+#include "text/cp932.hpp"
+
+#include <iconv.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace velni {
+
+namespace {
+
+constexpr char16_t kNoChar = 0xFFFF;       // never the decoding of a code
+constexpr std::uint16_t kNoCode = 0xFFFF;  // FF never leads a code
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// One iconv conversion descriptor; the tables below are built through it once.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // The whole input converted, or nothing when any part of it is not convertible.
+  std::optional<std::string> Convert(std::string_view input) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string in(input);
+    char out[16];
+    char* inPtr = in.data();
+    char* outPtr = out;
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = sizeof out;
+    if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return {};
+    if (iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return {};
+    return std::string(out, outPtr);
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+struct Tables {
+  std::array<char16_t, 256> single{};
+  std::vector<char16_t> pair = std::vector<char16_t>(0x10000, kNoChar);
+  std::vector<std::uint16_t> encode = std::vector<std::uint16_t>(0x10000, kNoCode);
+};
+
+// The one UTF-16 unit that `bytes` decode to, if they decode to exactly one.
+char16_t DecodeCode(Converter& decoder, std::string_view bytes) {
+  const auto utf16 = decoder.Convert(bytes);
+  if (!utf16 || utf16->size() != 2) return kNoChar;
+  return static_cast<char16_t>(static_cast<unsigned char>((*utf16)[0]) |
+                               static_cast<unsigned char>((*utf16)[1]) << 8);
+}
+
+void FillDecoding(Tables& t) {
+  Converter decoder("UTF-16LE", "CP932");
+  for (int b = 0; b < 0x100; ++b) {
+    const char byte = static_cast<char>(b);
+    t.single[b] = IsLeadByte(b) ? kNoChar : DecodeCode(decoder, std::string_view(&byte, 1));
+  }
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    if (!IsLeadByte(lead)) continue;
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      if (!IsTrailByte(trail)) continue;
+      const char code[] = {static_cast<char>(lead), static_cast<char>(trail)};
+      t.pair[lead << 8 | trail] = DecodeCode(decoder, std::string_view(code, 2));
+    }
+  }
+}
+
+// Characters that code page 932 defines twice are written as the code that the
+// converter prefers (ED 40 reads as the character that is written FA 5C).
+std::uint16_t PreferredCode(Converter& encoder, char16_t c, std::uint16_t firstCode) {
+  const char utf16[] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  const auto bytes = encoder.Convert(std::string_view(utf16, 2));
+  if (!bytes || bytes->empty() || bytes->size() > 2) return firstCode;
+  const auto b0 = static_cast<unsigned char>((*bytes)[0]);
+  return bytes->size() == 1 ? b0 : static_cast<std::uint16_t>(b0 << 8 | static_cast<unsigned char>((*bytes)[1]));
+}
+
+void FillEncoding(Tables& t) {
+  Converter encoder("CP932", "UTF-16LE");
+  auto add = [&](char16_t c, std::uint16_t code) {
+    if (c == kNoChar || t.encode[c] != kNoCode) return;
+    const std::uint16_t preferred = PreferredCode(encoder, c, code);
+    const bool roundTrips = preferred < 0x100 ? t.single[preferred] == c : t.pair[preferred] == c;
+    t.encode[c] = roundTrips ? preferred : code;
+  };
+  for (int b = 0; b < 0x100; ++b) add(t.single[b], static_cast<std::uint16_t>(b));
+  for (int code = 0x8140; code < 0x10000; ++code) add(t.pair[code], static_cast<std::uint16_t>(code));
+}
+
+const Tables& GetTables() {
+  static const Tables tables = [] {
+    Tables t;
+    FillDecoding(t);
+    FillEncoding(t);
+    return t;
+  }();
+  return tables;
+}
+
+}  // namespace
+
+void AppendCp932(std::u16string_view text, std::string& out) {
+  const auto& encode = GetTables().encode;
+  for (char16_t c : text) {
+    const std::uint16_t code = encode[c];
+    if (code == kNoCode) {
+      out += '?';
+    } else if (code < 0x100) {
+      out += static_cast<char>(code);
+    } else {
+      out += static_cast<char>(code >> 8);
+      out += static_cast<char>(code & 0xFF);
+    }
+  }
+}
+
+std::string EncodeCp932(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  AppendCp932(text, out);
+  return out;
+}
+
+std::u16string DecodeCp932(std::string_view bytes) {
+  const Tables& t = GetTables();
+  std::u16string out;
+  out.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (!IsLeadByte(b)) {
+      out += t.single[b] == kNoChar ? kReplacement : t.single[b];
+      ++i;
+      continue;
+    }
+    if (i + 1 == bytes.size()) break;  // a cut inside the last character
+    const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+    const char16_t c = t.pair[b << 8 | trail];
+    out += c == kNoChar ? kReplacement : c;
+    // A byte that cannot trail (a line end after a stray lead byte) is read anew.
+    i += (c != kNoChar || IsTrailByte(trail)) ? 2 : 1;
+  }
+  return out;
+}
+
+int Cp932Width(char16_t c) {
+  const std::uint16_t code = GetTables().encode[c];
+  return code != kNoCode && code >= 0x100 ? 2 : 1;
+}
+
+bool HasCp932Form(char16_t c) { return GetTables().encode[c] != kNoCode; }
+
+}  // namespace velni

@@ -1,0 +1,187 @@
+#include "text/input_file.hpp"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "platform/file_system.hpp"
+#include "text/cp932.hpp"
+#include "text/number_text.hpp"
+#include "text/run_error.hpp"
+
+namespace velni {
+
+namespace {
+
+bool IsBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
+bool IsLineEndChar(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool EndsUnquotedField(char16_t c) { return c == u',' || IsLineEndChar(c); }
+
+std::u16string Number(std::int64_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The whole file at once: reading and decoding it in one pass keeps large files fast.
+std::string ReadAllBytes(const std::u16string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fs::NativePath(fs::Resolve(path)).c_str(), "rb"));
+  if (!file) throw RunError(failure::kFileNotFound, path);
+  std::string bytes;
+  char chunk[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.append(chunk, got);
+  if (std::ferror(file.get())) throw RunError(failure::kFileNotFound, path);
+  return bytes;
+}
+
+}  // namespace
+
+InputFile::InputFile(const std::u16string& path) : path_(path) {
+  const std::string bytes = ReadAllBytes(path);
+  length_ = static_cast<std::int64_t>(bytes.size());
+  text_ = DecodeCp932(bytes);
+}
+
+void InputFile::ReadField(std::u16string& target) {
+  bool quoted = false;
+  target = NextField(FieldKind::Text, quoted);
+}
+
+void InputFile::ReadField(NumOrText& target) {
+  bool quoted = false;
+  std::u16string field = NextField(FieldKind::Other, quoted);
+  if (quoted) {
+    target = NumOrText::Text(std::move(field));
+  } else if (field.empty()) {
+    target = NumOrText();
+  } else if (const auto number = ParseDouble(field)) {
+    target = NumOrText::Number(*number);
+  } else {
+    target = NumOrText::Text(std::move(field));
+  }
+}
+
+void InputFile::ReadField(float& target) {
+  bool quoted = false;
+  const std::u16string field = NextField(FieldKind::Other, quoted);
+  const auto number = ParseSingle(field);
+  target = number ? *number : static_cast<float>(LeadingNumber(field));
+}
+
+std::u16string InputFile::ReadLine() {
+  ++field_;
+  if (pos_ >= text_.size()) Fail(failure::kReadPastEnd);
+  std::size_t end = pos_;
+  while (end < text_.size() && !IsLineEndChar(text_[end])) ++end;
+  std::u16string line = text_.substr(pos_, end - pos_);
+  pos_ = end;
+  SkipLineEnd();
+  return line;
+}
+
+bool InputFile::AtEnd() const { return pos_ >= text_.size(); }
+
+bool InputFile::AtEndOfRecords() const { return text_.find_first_not_of(u" \t\r\n", pos_) == std::u16string::npos; }
+
+void InputFile::BeginRecord(std::u16string label, std::int64_t record, std::int64_t announced) {
+  recordLabel_ = std::move(label);
+  record_ = record;
+  announced_ = announced;
+  field_ = 0;
+}
+
+std::u16string InputFile::Where() const { return WhereField(field_); }
+
+std::u16string InputFile::WhereField(std::int64_t field) const {
+  if (recordLabel_.empty() && record_ == 0) return {};
+  std::u16string where = recordLabel_ + u" " + Number(record_) + u" 件目";
+  if (announced_ > 0) where += u" (" + Number(announced_) + u" 件中)";
+  if (field > 0) where += u"、" + Number(field) + u" 番目の項目";
+  return where;
+}
+
+void InputFile::Fail(const std::u16string& what) const { throw RunError(what, path_, Where()); }
+
+void InputFile::FailAtField(const std::u16string& what, std::int64_t field) const {
+  throw RunError(what, path_, WhereField(field));
+}
+
+std::u16string InputFile::NextField(FieldKind kind, bool& quoted) {
+  ++field_;
+  SkipBlanks();
+  if (kind == FieldKind::Text) SkipEmptyLines();
+  if (pos_ >= text_.size()) {
+    if (!afterComma_) Fail(failure::kReadPastEnd);
+    afterComma_ = false;
+    return {};
+  }
+  quoted = text_[pos_] == u'"';
+  std::u16string field = quoted ? TakeQuoted() : TakeUnquoted();
+  FinishField();
+  return field;
+}
+
+// Up to the closing mark; without one, to the end of the file.
+std::u16string InputFile::TakeQuoted() {
+  const std::size_t start = pos_ + 1;
+  const std::size_t close = text_.find(u'"', start);
+  const std::size_t end = close == std::u16string::npos ? text_.size() : close;
+  pos_ = close == std::u16string::npos ? text_.size() : close + 1;
+  return text_.substr(start, end - start);
+}
+
+// Up to the comma or line end, without the blanks and tabs just before it.
+std::u16string InputFile::TakeUnquoted() {
+  const std::size_t start = pos_;
+  while (pos_ < text_.size() && !EndsUnquotedField(text_[pos_])) ++pos_;
+  std::size_t end = pos_;
+  while (end > start && IsBlankOrTab(text_[end - 1])) --end;
+  return text_.substr(start, end - start);
+}
+
+// Skips what follows the field up to its comma or line end and consumes that.
+void InputFile::FinishField() {
+  while (pos_ < text_.size() && !EndsUnquotedField(text_[pos_])) ++pos_;
+  if (pos_ >= text_.size()) {
+    atLineStart_ = false;
+    afterComma_ = false;
+  } else if (text_[pos_] == u',') {
+    ++pos_;
+    atLineStart_ = false;
+    afterComma_ = true;
+  } else {
+    SkipLineEnd();
+  }
+}
+
+// A line holding only blanks counts as empty.
+void InputFile::SkipEmptyLines() {
+  while (atLineStart_ && AtLineEnd()) {
+    SkipLineEnd();
+    SkipBlanks();
+  }
+}
+
+bool InputFile::AtLineEnd() const { return pos_ < text_.size() && IsLineEndChar(text_[pos_]); }
+
+// CR LF, a lone CR or a lone LF.
+void InputFile::SkipLineEnd() {
+  if (pos_ < text_.size() && text_[pos_] == u'\r') {
+    ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
+  } else if (pos_ < text_.size() && text_[pos_] == u'\n') {
+    ++pos_;
+  }
+  atLineStart_ = true;
+  afterComma_ = false;
+}
+
+void InputFile::SkipBlanks() {
+  while (pos_ < text_.size() && IsBlankOrTab(text_[pos_])) ++pos_;
+}
+
+}  // namespace velni
