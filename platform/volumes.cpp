@@ -83,7 +83,10 @@ std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts) {
   for (const MountEntry& mount : mounts) byPath[mount.mountPath] = mount;
   std::vector<Volume> volumes;
   for (const auto& [path, mount] : byPath) {
-    if (path.empty() || path.front() != '/' || IsPseudoFileSystem(mount.fileSystem)) continue;
+    if (path.empty() || path.front() != '/') continue;
+    // The root is the first drive whatever holds it: in a container it is often an
+    // overlay, and without it the lists would have nowhere to start.
+    if (path != "/" && IsPseudoFileSystem(mount.fileSystem)) continue;
     volumes.push_back({FromUtf8(path), FromUtf8(mount.source)});
   }
   return volumes;

@@ -27,8 +27,9 @@ std::vector<MountEntry> ParseMountTable(std::string_view table);
 // proc, sysfs, tmpfs, cgroup, overlay and the like hold nothing an operator keeps.
 bool IsPseudoFileSystem(std::string_view fileSystem);
 
-// The volumes of real file systems: the root first, then by mount path. A path
-// mounted more than once is one volume, the last mount (the one that is seen).
+// The volumes of real file systems: the root first (whatever its file system),
+// then by mount path. A path mounted more than once is one volume, the last mount
+// (the one that is seen).
 std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts);
 
 // The volumes of this machine whose mount points are folders.

@@ -40,6 +40,14 @@ TEST(RealVolumesTest, KeepsRealFileSystemsRootFirstThenByMountPath) {
   }
 }
 
+TEST(RealVolumesTest, TheRootIsKeptWhateverHoldsIt) {
+  const std::vector<Volume> volumes =
+      RealVolumes(ParseMountTable("overlay / overlay rw 0 0\n/dev/sdb1 /mnt/usb vfat rw 0 0\n"));
+  ASSERT_EQ(volumes.size(), 2u);
+  EXPECT_EQ(volumes[0].root, u"/");
+  EXPECT_EQ(volumes[1].root, u"/mnt/usb");
+}
+
 TEST(RealVolumesTest, ThisMachineHasItsRootVolumeFirst) {
   const std::vector<Volume> volumes = MountedVolumes();
   ASSERT_FALSE(volumes.empty());
@@ -69,10 +77,6 @@ TEST(VolumeReadableTest, AVolumeThatIsGoneCannotBeRead) {
   TempFolder temp;
   EXPECT_TRUE(IsVolumeReadable(U(temp.Path().string())));
   EXPECT_FALSE(IsVolumeReadable(U((temp / "ejected").string())));
-}
-
-TEST(DriveTextTest, BeginsWithTheRoot) {
-  EXPECT_EQ(DriveText({u"/mnt/usb", u"/dev/sdb1"}), u"/mnt/usb  [/dev/sdb1]");
 }
 
 }  // namespace
