@@ -1,7 +1,64 @@
+#include <cstdint>
+#include <string>
+
+#include "run/conversion_run.hpp"
 #include "run/passes.hpp"
+#include "run/record_reader.hpp"
+#include "text/output_file.hpp"
+#include "writers/penetration.hpp"
 
 namespace velni {
 
-void RunPenetrationPass(RunContext&) {}
+namespace {
+
+// The penetration-test file's header record: the kind of test, the number of test
+// records and of their fields, and a fourth value the run does not use.
+struct PenetrationHeader {
+  NumOrText kind;
+  NumOrText recordCount;
+  NumOrText fieldCount;
+  NumOrText fourth;
+};
+
+// The one kind of test that X5.TXT holds: the standard penetration test.
+constexpr double kStandardPenetrationKind = 100;
+
+PenetrationHeader ReadPenetrationHeader(InputFile& source) {
+  PenetrationHeader header;
+  source.BeginRecord(u"貫入試験ヘッダ", 1);
+  source.ReadField(header.kind);
+  source.ReadField(header.recordCount);
+  source.ReadField(header.fieldCount);
+  source.ReadField(header.fourth);
+  return header;
+}
+
+// Only the number 100 counts: a quoted "100" is a text.
+bool IsStandardPenetration(const NumOrText& kind) {
+  return kind.IsNumber() && kind.AsNumber() == kStandardPenetrationKind;
+}
+
+void WriteX5(RunContext& run, const PenetrationHeader& header) {
+  InputFile& source = *run.Source;
+  const std::int64_t records = LoopCount(header.recordCount, source);
+  const std::int64_t fields = LoopCount(header.fieldCount, source);
+  OutputFile x5(run.OutputFolder + u"X5.TXT");
+  std::int16_t counter = 1;
+  for (std::int64_t record = 1; record <= records; ++record) {
+    source.BeginRecord(u"貫入試験データ", record, records);
+    ReadRecordFields(source, run.RecordFields, fields);
+    WritePenetrationRecord(counter, run.RecordFields, x5);
+  }
+  x5.Close();
+}
+
+}  // namespace
+
+void RunPenetrationPass(RunContext& run) {
+  run.Source.emplace(CompanionPath(run.SourcePath, run.SourceFileName, u"NDT"));
+  const PenetrationHeader header = ReadPenetrationHeader(*run.Source);
+  if (IsStandardPenetration(header.kind)) WriteX5(run, header);
+  run.Source.reset();
+}
 
 }  // namespace velni

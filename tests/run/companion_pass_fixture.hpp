@@ -1,0 +1,43 @@
+#pragma once
+// A run context whose main data file sits in src/ of a temporary folder and whose
+// output goes to out/, for testing the passes over the companion files.
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "run/run_context.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace velni::testing {
+
+class CompanionPassRun {
+ public:
+  CompanionPassRun() {
+    std::filesystem::create_directories(folder_ / "src");
+    std::filesystem::create_directories(folder_ / "out");
+    run.SourcePath = U((folder_ / "src" / "MDT0001.JDF").string());
+    run.SourceFileName = u"MDT0001.JDF";
+    run.OutputFolder = U((folder_ / "out").string() + "/");
+  }
+
+  void WriteSource(const std::string& name, const std::string& utf8WithLf) {
+    WriteCp932File(folder_ / "src" / name, utf8WithLf);
+  }
+  std::filesystem::path Output(const std::string& name) const { return folder_ / "out" / name; }
+
+  // The names the destination folder holds.
+  std::set<std::string> OutputNames() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_ / "out")) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  RunContext run;
+
+ private:
+  TempFolder folder_;
+};
+
+}  // namespace velni::testing

@@ -1,0 +1,185 @@
+#include "writers/remarks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.hpp"
+#include "text/output_file.hpp"
+
+namespace velni {
+namespace {
+
+using testing::ReadCp932File;
+using testing::TempFolder;
+using testing::U;
+using testing::WriteCp932File;
+
+// n full-width blanks (two bytes each on disk).
+std::string Fw(int n) {
+  std::string blanks;
+  for (int i = 0; i < n; ++i) blanks += "　";
+  return blanks;
+}
+
+std::string Repeat(const std::string& text, int n) {
+  std::string repeated;
+  for (int i = 0; i < n; ++i) repeated += text;
+  return repeated;
+}
+
+// N12.TXT as WrapRemarks writes it for one remark.
+std::string WrapOne(std::int16_t& counter, const std::string& depth, const std::string& remark) {
+  TempFolder folder;
+  OutputFile n12(folder.Text() + u"N12.TXT");
+  WrapRemarks(counter, U(depth), U(remark), n12);
+  n12.Close();
+  return ReadCp932File(folder / "N12.TXT");
+}
+
+const std::string kFifteen = "あいうえおかきくけこさしすせそ";
+
+struct WrapCase {
+  const char* name;
+  std::string depth;
+  std::string remark;
+  std::int16_t counter;
+  std::string expected;  // N12.TXT, "\n" for CR LF
+  std::int16_t counterAfter;
+};
+
+class WrapRemarksTest : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(WrapRemarksTest, WritesOneLinePerRow) {
+  const WrapCase& c = GetParam();
+  std::int16_t counter = c.counter;
+  EXPECT_EQ(WrapOne(counter, c.depth, c.remark), c.expected);
+  EXPECT_EQ(counter, c.counterAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WrapRemarksTest,
+    ::testing::Values(
+        WrapCase{"Abc", "1.00", "ABC", 1, "  1,   1.00,\"ABC" + Fw(12) + "   \"\n", 2},
+        WrapCase{"CounterGoesOn", "12.5", "ABC", 42, " 42,   12.5,\"ABC" + Fw(12) + "   \"\n", 43},
+        // A depth longer than its field loses its leading characters.
+        WrapCase{"LongDepthCutOnTheLeft", "12345.678", "ABC", 1,
+                 "  1,345.678,\"ABC" + Fw(12) + "   \"\n", 2},
+        // A full row opens one more, blank row.
+        WrapCase{"FifteenCharacters", "2.00", kFifteen, 1,
+                 "  1,   2.00,\"" + kFifteen + "\"\n  2,       ,\"" + Fw(15) + "\"\n", 3},
+        WrapCase{"SixteenCharacters", "2.00", kFifteen + "た", 1,
+                 "  1,   2.00,\"" + kFifteen + "\"\n  2,       ,\"た" + Fw(14) + "\"\n", 3},
+        WrapCase{"BreakMark", "3", "AB＠CD", 1,
+                 "  1,      3,\"AB" + Fw(13) + "  \"\n  2,       ,\"CD" + Fw(13) + "  \"\n", 3},
+        // The wrap and the mark each start a row: one blank row between the parts.
+        WrapCase{"BreakMarkAfterFifteenth", "3", kFifteen + "＠X", 1,
+                 "  1,      3,\"" + kFifteen + "\"\n  2,       ,\"" + Fw(15) + "\"\n  3,       ,\"X" +
+                     Fw(14) + " \"\n",
+                 4},
+        WrapCase{"ClosingBreakMark", "3", "AB＠", 1,
+                 "  1,      3,\"AB" + Fw(13) + "  \"\n  2,       ,\"" + Fw(15) + "\"\n", 3},
+        // Each one-byte character leaves one half-width blank at the row's end.
+        WrapCase{"HalfWidthKatakana", "4", "ｱｲｳ", 1, "  1,      4,\"ｱｲｳ" + Fw(12) + "   \"\n", 2},
+        WrapCase{"MixedWidths", "4", "A漢B", 1, "  1,      4,\"A漢B" + Fw(12) + "  \"\n", 2},
+        WrapCase{"FifteenHalfWidth", "4", "ABCDEFGHIJKLMNO", 1,
+                 "  1,      4,\"ABCDEFGHIJKLMNO" + std::string(15, ' ') + "\"\n  2,       ,\"" + Fw(15) +
+                     "\"\n",
+                 3},
+        // Mended: a quotation mark would end the quoted row early when read back.
+        WrapCase{"QuotationMarkTakesFullWidth", "5", "A\"B", 1, "  1,      5,\"A＂B" + Fw(12) + "  \"\n", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Mended: the grid has 20 rows; what does not fit is dropped and the run goes on.
+TEST(WrapRemarksOverflow, KeepsTheFirstTwentyRows) {
+  const std::vector<std::string> rowTexts = {"あ", "い", "う", "え", "お", "か", "き", "く", "け", "こ",
+                                             "さ", "し", "す", "せ", "そ", "た", "ち", "つ", "て", "と"};
+  struct Case {
+    const char* name;
+    std::string remark;
+  };
+  std::string twentyRows;
+  for (const auto& row : rowTexts) twentyRows += Repeat(row, 15);
+  const std::vector<Case> cases = {
+      {"exactly 300 characters (no 21st blank row)", twentyRows},
+      {"characters beyond the 300th", twentyRows + "な＠に"},
+      {"a mark after the 300th", twentyRows + "＠＠＠ぬ"},
+  };
+  std::string expected = "  1,      9,\"" + Repeat("あ", 15) + "\"\n";
+  for (int row = 2; row <= 20; ++row) {
+    const std::string number = row < 10 ? "  " + std::to_string(row) : " " + std::to_string(row);
+    expected += number + ",       ,\"" + Repeat(rowTexts[row - 1], 15) + "\"\n";
+  }
+  for (const auto& c : cases) {
+    std::int16_t counter = 1;
+    EXPECT_EQ(WrapOne(counter, "9", c.remark), expected) << c.name;
+    EXPECT_EQ(counter, 21) << c.name;
+  }
+}
+
+struct NormaliseCase {
+  const char* name;
+  std::string n12;       // N12.TXT
+  std::string expected;  // N12.TMP
+};
+
+class NormaliseN12Test : public ::testing::TestWithParam<NormaliseCase> {};
+
+TEST_P(NormaliseN12Test, JoinsTheRowsOfEachRemark) {
+  const NormaliseCase& c = GetParam();
+  TempFolder folder;
+  WriteCp932File(folder / "N12.TXT", c.n12);
+  NormaliseN12(folder.Text() + u"N12");
+  EXPECT_EQ(ReadCp932File(folder / "N12.tmp"), c.expected);
+}
+
+const std::string kRowA = "ABC" + Fw(12) + "   ";
+const std::string kRowB = "い" + Fw(14);
+const std::string kRowC = "ｱ" + Fw(14) + " ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, NormaliseN12Test,
+    ::testing::Values(
+        NormaliseCase{"TwoRowsOfOneRemark",
+                      "  1,  12.50,\"" + kRowA + "\"\n  2,       ,\"" + kRowB + "\"\n",
+                      "  1,  12.50,\"" + kRowA + kRowB + "\"\n"},
+        NormaliseCase{"RenumberedAcrossRemarks",
+                      " 41,   1.00,\"" + kRowA + "\"\n 42,    3.5,\"" + kRowB + "\"\n 43,       ,\"" + kRowC +
+                          "\"\n",
+                      "  1,   1.00,\"" + kRowA + "\"\n  2,   3.50,\"" + kRowB + kRowC + "\"\n"},
+        // Depths get two decimals, cut (not rounded); a later depth counts by its
+        // leading number.
+        NormaliseCase{"DepthsWithTwoDecimals",
+                      "  1,      3,\"" + kRowA + "\"\n  2,12.3456,\"" + kRowB + "\"\n  3,   -.5m,\"" + kRowC +
+                          "\"\n  4,    abc,\"" + kRowA + "\"\n",
+                      "  1,   3.00,\"" + kRowA + "\"\n  2,  12.34,\"" + kRowB + "\"\n  3,  -0.50,\"" + kRowC +
+                          "\"\n  4,   0.00,\"" + kRowA + "\"\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NormaliseN12Empty, NoRowsWriteNoTmpFile) {
+  TempFolder folder;
+  WriteCp932File(folder / "N12.TXT", "");
+  NormaliseN12(folder.Text() + u"N12");
+  EXPECT_FALSE(std::filesystem::exists(folder / "N12.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "N12.TMP"));
+}
+
+// Mended: the quotation mark of a remark no longer cuts its row short on the way back.
+TEST(NormaliseN12RoundTrip, RemarkWithQuotationMarkReadsBackWhole) {
+  TempFolder folder;
+  std::int16_t counter = 1;
+  {
+    OutputFile n12(folder.Text() + u"N12.TXT");
+    WrapRemarks(counter, u"1.5", U("\"X\",Y"), n12);
+    WrapRemarks(counter, u"2", u"Z", n12);
+    n12.Close();
+  }
+  NormaliseN12(folder.Text() + u"N12");
+  EXPECT_EQ(ReadCp932File(folder / "N12.tmp"), "  1,   1.50,\"＂X＂,Y" + Fw(10) + "   \"\n  2,   2.00,\"Z" +
+                                                    Fw(14) + " \"\n");
+}
+
+}  // namespace
+}  // namespace velni

@@ -1,0 +1,85 @@
+#include "writers/penetration.hpp"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "text/fixed_width.hpp"
+#include "text/number_text.hpp"
+
+namespace velni {
+
+namespace {
+
+constexpr int kEntryWidth = 3;
+constexpr int kDepthWidth = 7;
+constexpr int kEntries = 4;
+// The penetration of an entry written without one: the main blow count is over
+// 30 cm, a partial one over 10 cm.
+constexpr char16_t kMainPenetration[] = u" 30";
+constexpr char16_t kPartialPenetration[] = u" 10";
+// The penetration that the blow count N is scaled to.
+constexpr double kStandardPenetration = 30;
+
+// Blows and penetration of one entry, each three characters, right-aligned.
+struct Entry {
+  std::u16string blows = u"   ";
+  std::u16string penetration = u"   ";
+};
+
+Entry SplitEntry(const std::u16string& field, bool isMain) {
+  Entry entry;
+  if (field.empty()) return entry;
+  const std::size_t slash = field.find(u'/');
+  if (slash == std::u16string::npos) {
+    entry.blows = RightAlign(field, kEntryWidth);
+    entry.penetration = isMain ? kMainPenetration : kPartialPenetration;
+  } else {
+    entry.blows = RightAlign(field.substr(0, slash), kEntryWidth);
+    entry.penetration = RightAlign(field.substr(slash + 1), kEntryWidth);
+  }
+  return entry;
+}
+
+// N, the blows scaled to 30 cm, in the order that fixes its rounding: 30 divided by
+// the penetration, then times the blows, truncated (11 over 11 gives 29). With no
+// penetration the blows are N as they stand.
+double BlowCountN(double blows, double penetration) {
+  if (penetration == 0) return blows;
+  const double n = std::trunc(kStandardPenetration / penetration * blows);
+  return n == 0 ? 0 : n;  // N is written as digits: zero has no sign
+}
+
+std::u16string NumberField(double value) { return RightAlign(DoubleText(value), kEntryWidth); }
+
+// Fields 3 to 5: blows, N and penetration of the main entry. An entry that gives
+// no number (empty, "/10", "abc/10", "50/") has no N: three blank fields.
+std::array<std::u16string, 3> MainFields(const Entry& main) {
+  const std::optional<double> blows = ParseDouble(main.blows);
+  const std::optional<double> penetration = ParseDouble(main.penetration);
+  if (!blows || !penetration) return {u"   ", u"   ", u"   "};
+  return {NumberField(*blows), NumberField(BlowCountN(*blows, *penetration)),
+          NumberField(*penetration)};
+}
+
+}  // namespace
+
+void WritePenetrationRecord(std::int16_t& counter, const TextArray& record, OutputFile& x5) {
+  std::array<Entry, kEntries + 1> entries;  // from index 1, as the record's fields
+  for (int i = 1; i <= kEntries; ++i) entries[i] = SplitEntry(record[i + 1], i == 1);
+  const auto main = MainFields(entries[1]);
+
+  x5.Write(CounterField(counter));
+  x5.Write(u",");
+  x5.Write(RightAlign(record[1], kDepthWidth));
+  x5.Write(u",");
+  x5.Write(main[0] + u"," + main[1] + u",");
+  x5.Write(main[2] + u",");
+  x5.Write(entries[2].blows + u"," + entries[2].penetration + u",");
+  x5.Write(entries[3].blows + u"," + entries[3].penetration + u",");
+  x5.WriteLine(entries[4].blows + u"," + entries[4].penetration);
+  IncrementCounter(counter);
+}
+
+}  // namespace velni

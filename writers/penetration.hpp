@@ -1,0 +1,15 @@
+#pragma once
+// The penetration tests of a boring log in X5.TXT: one line per test record.
+#include <cstdint>
+
+#include "text/output_file.hpp"
+#include "text/text_array.hpp"
+
+namespace velni {
+
+// Writes the line of one test: field 1 of `record` is the depth, fields 2 to 5 the
+// main entry and the three partial entries ("blows" or "blows/penetration").
+// `counter` numbers the lines of X5.TXT.
+void WritePenetrationRecord(std::int16_t& counter, const TextArray& record, OutputFile& x5);
+
+}  // namespace velni

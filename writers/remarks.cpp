@@ -1,0 +1,130 @@
+#include "writers/remarks.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/file_system.hpp"
+#include "text/byte_cut.hpp"
+#include "text/fixed_width.hpp"
+#include "text/input_file.hpp"
+#include "text/number_text.hpp"
+#include "writers/fixed2.hpp"
+
+namespace velni {
+
+namespace {
+
+constexpr char16_t kFullWidthBlank = u'\u3000';
+constexpr char16_t kRowBreakMark = u'\uFF20';  // ＠
+constexpr char16_t kQuote = u'"';
+constexpr char16_t kFullWidthQuote = u'\uFF02';  // ＂
+constexpr int kDepthWidth = 7;
+
+using RemarkGrid = std::array<std::u16string, kRemarkRows>;
+
+// The cell text of one character. A double quotation mark would close the quoted
+// row of N12.TXT early when it is read back, so it takes its full-width form.
+char16_t CellCharacter(char16_t c) { return c == kQuote ? kFullWidthQuote : c; }
+
+// Fills the grid row by row and returns the number of rows to write. A row that is
+// filled exactly, or a closing "＠", opens one more (blank) row.
+int LayOutRemark(const std::u16string& remarkText, RemarkGrid& grid) {
+  grid.fill(std::u16string(kRemarkColumns, kFullWidthBlank));
+  int row = 1;
+  int column = 1;
+  for (char16_t c : remarkText) {
+    if (row > kRemarkRows) break;  // no place in the grid: the rest is dropped
+    if (c == kRowBreakMark) {
+      ++row;
+      column = 1;
+      continue;
+    }
+    grid[row - 1][column - 1] = CellCharacter(c);
+    if (++column > kRemarkColumns) {
+      column = 1;
+      ++row;
+    }
+  }
+  return std::min(row, kRemarkRows);
+}
+
+// A row is 30 bytes: a half-width character in it leaves a half-width blank at the
+// end instead of half a full-width blank.
+std::u16string RowText(const std::u16string& row) {
+  return LeftBytes(row + std::u16string(kRemarkRowBytes, u' '), kRemarkRowBytes);
+}
+
+void WriteRemarkLine(OutputFile& n12, std::int16_t& counter, const std::u16string& depthField,
+                     const std::u16string& row) {
+  n12.Write(CounterField(counter));
+  n12.Write(u",");
+  n12.Write(depthField);
+  n12.Write(u",");
+  n12.Write(u"\"");
+  n12.Write(RowText(row));
+  n12.WriteLine(u"\"");
+  IncrementCounter(counter);
+}
+
+void WriteN12Record(OutputFile& tmp, std::int16_t record, float depth, const std::u16string& rows) {
+  tmp.Write(CounterField(record));
+  tmp.Write(u",");
+  tmp.Write(FormatFixed2(kDepthWidth, depth));
+  tmp.Write(u",");
+  tmp.WriteLine(u"\"" + rows + u"\"");
+}
+
+struct N12Line {
+  std::u16string depth;
+  std::u16string row;
+};
+
+N12Line ReadN12Line(InputFile& n12) {
+  N12Line line;
+  std::u16string counter;  // renumbered, so not used
+  n12.ReadField(counter);
+  n12.ReadField(line.depth);
+  n12.ReadField(line.row);
+  return line;
+}
+
+}  // namespace
+
+void WrapRemarks(std::int16_t& counter, const std::u16string& depthText,
+                 const std::u16string& remarkText, OutputFile& n12) {
+  RemarkGrid grid;
+  const int rows = LayOutRemark(remarkText, grid);
+  WriteRemarkLine(n12, counter, RightAlign(depthText, kDepthWidth), grid[0]);
+  const std::u16string noDepth(kDepthWidth, u' ');
+  for (int row = 2; row <= rows; ++row) WriteRemarkLine(n12, counter, noDepth, grid[row - 1]);
+}
+
+void NormaliseN12(const std::u16string& base) {
+  const std::u16string rowsPath = base + u".txt";
+  if (fs::FileSize(rowsPath) < 1) return;
+  InputFile n12(rowsPath);
+  OutputFile tmp(base + u".tmp");
+
+  std::int16_t record = 1;
+  std::u16string counter;
+  float depth = 0;
+  std::u16string rows;
+  n12.ReadField(counter);
+  n12.ReadField(depth);
+  n12.ReadField(rows);
+  while (!n12.AtEnd()) {
+    const N12Line line = ReadN12Line(n12);
+    if (TrimBlanks(line.depth).empty()) {  // a further row of the same remark
+      rows += line.row;
+      continue;
+    }
+    WriteN12Record(tmp, record, depth, rows);
+    depth = static_cast<float>(LeadingNumber(line.depth));
+    rows = line.row;
+    IncrementCounter(record);
+  }
+  WriteN12Record(tmp, record, depth, rows);
+  tmp.Close();
+}
+
+}  // namespace velni
