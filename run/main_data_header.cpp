@@ -1,7 +1,28 @@
 #include "run/passes.hpp"
+#include "run/record_reader.hpp"
+#include "run/title_fields.hpp"
 
 namespace velni {
+namespace {
 
-void ReadMainDataHeader(RunContext&) {}
+void ReadHeaderRecord(InputFile& file, MainHeader& header) {
+  file.BeginRecord(u"ヘッダ", 1);
+  file.ReadField(header.first);
+  file.ReadField(header.headerFieldCount);
+  file.ReadField(header.layerCount);
+  file.ReadField(header.fourth);
+  file.ReadField(header.layerFieldCount);
+}
+
+}  // namespace
+
+void ReadMainDataHeader(RunContext& run) {
+  InputFile& file = run.Source.emplace(run.SourcePath);
+  ReadHeaderRecord(file, run.Header);
+  const std::int64_t fieldCount = LoopCount(run.Header.headerFieldCount, file);
+  file.BeginRecord(u"ヘッダ項目", 1);
+  ReadRecordFields(file, run.RecordFields, fieldCount);
+  FillTitleFields(run.RecordFields, run.DataFolderPath, run.Title1Fields, run.Title2Fields);
+}
 
 }  // namespace velni

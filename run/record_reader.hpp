@@ -9,8 +9,9 @@
 
 namespace velni {
 
-// The number of times a loop over a count field runs: its whole part, 0 when the
-// field is empty or not above 0. A text that is not a number is the type-mismatch
+// The number of times a loop over a count field runs: the count rounded to a whole
+// number as the system's integer conversions round (halves to the even neighbour),
+// 0 when the field is empty or below 1. A text that is not a number is the type-mismatch
 // failure at the file's current position.
 std::int64_t LoopCount(const NumOrText& count, const InputFile& file);
 

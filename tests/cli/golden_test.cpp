@@ -1,6 +1,6 @@
 // Whole runs compared byte for byte with hand-made expected files: one folder per
 // case under tests/golden/ (input/, PATDAT/, expected/, optional expected_PATDAT/,
-// destination and exit).
+// destination below the run's root (default SITE1/B01) and exit).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <stdexcept>
 
 #include "tests/support/process.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -52,13 +53,16 @@ std::set<std::string> FileNames(const stdfs::path& folder) {
   return names;
 }
 
-// The run's root is a fresh folder directly below /tmp, so that the destination's
-// pieces (and with them CNT.TXT) are the same on every machine.
+// The run's root is a fresh folder /tmp/DATA<random>, so that the destination
+// <root>/SITE1/B01 splits into "", tmp, DATA<random>, SITE1, B01: lines 1 to 3 of
+// CNT.TXT (the first four bytes of piece 3, then pieces 4 and 5) are DATA, SITE1
+// and B01 on every machine.
 class RunRoot {
  public:
   RunRoot() {
-    char pattern[] = "/tmp/vgXXXXXX";
-    path_ = mkdtemp(pattern);
+    char pattern[] = "/tmp/DATAXXXXXX";
+    if (mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot make the run's root folder");
+    path_ = pattern;
   }
   ~RunRoot() { stdfs::remove_all(path_); }
   const stdfs::path& Path() const { return path_; }
@@ -74,7 +78,7 @@ TEST_P(GoldenRun, OutputsMatchTheHandMadeFiles) {
   RunRoot root;
   testing::CopyTree(golden / "PATDAT", root.Path() / "PATDAT");
   testing::CopyTree(golden / "input", root.Path() / "src");
-  const stdfs::path destination = root.Path() / FirstLineOr(golden / "destination", "DATA/SITE1/B01");
+  const stdfs::path destination = root.Path() / FirstLineOr(golden / "destination", "SITE1/B01");
   const std::string source = (root.Path() / "src" / MainDataFileIn(golden / "input")).string();
 
   const auto result = testing::RunCli(

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "run/passes.hpp"
+#include "tests/support/temp_folder.hpp"
+#include "text/path_split.hpp"
+
+namespace velni {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::U;
+
+std::string ControlFile(const std::string& line1, const std::string& line2, const std::string& line3) {
+  return line1 + "\r\n" + line2 + "\r\n" + line3 + "\r\n4   \r\n1\r\n\r\n\r\n\r\n\r\n\r\n";
+}
+
+class WriteControlFileTest : public ::testing::Test {
+ protected:
+  std::string Write(const std::string& checkedDestination) {
+    run.CheckedDestination = U(checkedDestination);
+    run.OutputFolder = output.Text();
+    WriteControlFile(run);
+    return ReadBytes(output / "CNT.TXT");
+  }
+
+  TempFolder output;
+  RunContext run;
+};
+
+TEST_F(WriteControlFileTest, TakesPieces3To5OfTheCheckedDestination) {
+  EXPECT_EQ(Write("/WORK/DATA/SITE1/B01/"), ControlFile("DATA", "SITE1", "B01"));
+  // Only the first four bytes of piece 3.
+  EXPECT_EQ(Write("/WORK/DATA12/SITE1/B01/"), ControlFile("DATA", "SITE1", "B01"));
+}
+
+TEST_F(WriteControlFileTest, ShortDestinationKeepsWhatTheSourcePathLeft) {
+  SplitByDelimiters(u"/A/B/C/MDT01.JDF", kPathSeparatorText, run.PathPieces);
+  // "", OUT, "" over "", A, B, C, MDT01.JDF
+  EXPECT_EQ(Write("/OUT/"), ControlFile("", "C", "MDT01.JDF"));
+}
+
+TEST_F(WriteControlFileTest, CutInsideADoubleByteCharacterKeepsTheWholeOnes) {
+  const std::string expected = ControlFile("\xb1\x8c\xbb", "\x8c\xbb\x8f\xea", "B01");  // ｱ現 / 現場
+  EXPECT_EQ(Write("/W/ｱ現場/現場/B01/"), expected);
+}
+
+}  // namespace
+}  // namespace velni
