@@ -62,10 +62,17 @@ std::vector<MalformedCase> Cases() {
   const std::string pastEnd = "ファイルの終わりを越えて読み込もうとしました。";
   const std::string subscript = "インデックスが有効範囲にありません。";
   const std::string notFound = "ファイルが見つかりません。";
+  const std::string mismatch = "型が一致しません。";
   return {
       {"main header record ends early", "1,2\n", kRemarks, kTests, "MDT", pastEnd, "ヘッダ 1 件目、3 番目の項目", {}},
       {"41 header fields", "1,41,0,0,0\n" + Fields(41), kRemarks, kTests, "MDT", subscript,
        "ヘッダ項目 1 件目、41 番目の項目", {}},
+      {"header field count no number", "1,abc,0,0,0\n", kRemarks, kTests, "MDT", mismatch,
+       "ヘッダ 1 件目、2 番目の項目", {}},
+      // The layer count is tested only after the title sheets, when the header fields
+      // have been read: the failure still names the header record.
+      {"layer count no number", "1,2,abc,0,4\nBH1,1\n" + std::string(kLayers) + kLists, kRemarks, kTests, "MDT",
+       mismatch, "ヘッダ 1 件目、3 番目の項目", kUpToTitleSheets},
       {"layer record ends early", std::string(kHeader) + "1.00,砂,,A\n2.00,砂\n", kRemarks, kTests, "MDT", pastEnd,
        "層データ 2 件目 (2 件中)、3 番目の項目", kUpToLayers},
       {"layer count above the layers there", "1,2,3,0,4\nBH1,1\n" + std::string(kLayers), kRemarks, kTests, "MDT",
@@ -75,10 +82,14 @@ std::vector<MalformedCase> Cases() {
       {"list record ends early", std::string(kHeader) + kLayers + "2,3,1\nP-1,1.15,A\n,,\n1.00,6/1,\n,,\n2.00\n",
        kRemarks, kTests, "MDT", pastEnd, "リスト第3ブロック 1 件目 (2 件中)、2 番目の項目",
        With(kUpToLayers, {"X11.TXT", "N9.TXT", "N8.TXT"})},
+      {"list record count no number", std::string(kHeader) + kLayers + "abc,3,1\n", kRemarks, kTests, "MDT",
+       mismatch, "リスト見出し 1 件目、1 番目の項目", kUpToLayers},
       {"list field count 41", std::string(kHeader) + kLayers + "2,41,1\n" + Fields(41), kRemarks, kTests, "MDT",
        subscript, "リスト第1ブロック 1 件目 (2 件中)、41 番目の項目", With(kUpToLayers, {"X11.TXT"})},
       {"remarks file missing", main, std::nullopt, kTests, "KDT", notFound, "", kUpToLists},
       {"remarks header ends early", main, "1,2\n", kTests, "KDT", pastEnd, "備考ヘッダ 1 件目、3 番目の項目",
+       kUpToLists},
+      {"remark count no number", main, "1,abc,2\n", kTests, "KDT", mismatch, "備考ヘッダ 1 件目、2 番目の項目",
        kUpToLists},
       {"remark ends early", main, "1,2,2\n1.00,表土\n2.00\n", kTests, "KDT", pastEnd,
        "備考データ 2 件目 (2 件中)、2 番目の項目", With(kUpToLists, {"N12.TXT"})},
@@ -89,6 +100,8 @@ std::vector<MalformedCase> Cases() {
       {"penetration-test file missing", main, kRemarks, std::nullopt, "NDT", notFound, "", kUpToRemarks},
       {"test header ends early", main, kRemarks, "100,2,5\n", "NDT", pastEnd, "貫入試験ヘッダ 1 件目、4 番目の項目",
        kUpToRemarks},
+      {"test field count no number", main, kRemarks, "100,2,abc,0\n", "NDT", mismatch,
+       "貫入試験ヘッダ 1 件目、3 番目の項目", kUpToRemarks},
       {"test record ends early", main, kRemarks, "100,2,5,0\n1.15,3,1,1,1\n2.15,5,1\n", "NDT", pastEnd,
        "貫入試験データ 2 件目 (2 件中)、4 番目の項目", With(kUpToRemarks, {"X5.TXT"})},
       {"test count above the tests there", main, kRemarks, "100,3,5,0\n1.15,3,1,1,1\n2.15,5,1,2,2\n", "NDT",
