@@ -1,7 +1,39 @@
+#include <cstdint>
+
 #include "run/passes.hpp"
+#include "run/record_reader.hpp"
+#include "text/output_file.hpp"
+#include "writers/range_line.hpp"
+#include "writers/soil_names.hpp"
 
 namespace velni {
+namespace {
 
-void RunLayerSection(RunContext&) {}
+constexpr char16_t kLayerRecordLabel[] = u"層データ";
+
+}  // namespace
+
+void RunLayerSection(RunContext& run) {
+  InputFile& source = run.Source.value();
+  if (!IsNonZero(run.Header.layerCount, source) || !IsNonZero(run.Header.layerFieldCount, source)) return;
+  const std::int64_t layers = LoopCount(run.Header.layerCount, source);
+  const std::int64_t fieldCount = LoopCount(run.Header.layerFieldCount, source);
+  const SoilTableFolders folders{run.DataFolderPath, run.ProgramFolder};
+
+  // X1.TXT and X3.TXT stay open together: every layer gives a line to each.
+  OutputFile x1(run.OutputFolder + u"X1.TXT");
+  OutputFile x3(run.OutputFolder + u"X3.TXT");
+  std::int16_t x1Line = 1;
+  std::int16_t x3Line = 1;
+  TextArray& fields = run.RecordFields;
+  for (std::int64_t layer = 1; layer <= layers; ++layer) {
+    source.BeginRecord(kLayerRecordLabel, layer, layers);
+    ReadRecordFields(source, fields, fieldCount);
+    WriteSoilNameLine(x1, x1Line, fields[1], fields[2], folders);
+    WriteRangeLine(x3, x3Line, fields[1], fields[4], run.L4Count, run.L4Col1, run.L4Col2);
+  }
+  x3.Close();
+  x1.Close();
+}
 
 }  // namespace velni

@@ -1,0 +1,79 @@
+#include "writers/range_line.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <initializer_list>
+
+#include "tests/support/temp_folder.hpp"
+#include "tests/writers/written_lines.hpp"
+
+namespace velni {
+namespace {
+
+using testing::U;
+
+struct L4 {
+  TextArray codes{50};
+  TextArray keys{50};
+  std::int16_t count = 0;
+
+  L4(std::initializer_list<std::pair<const char*, const char*>> entries) {
+    for (const auto& [code, key] : entries) {
+      ++count;
+      codes[count] = U(code);
+      keys[count] = U(key);
+    }
+  }
+};
+
+struct RangeCase {
+  const char* why;
+  std::string range;
+  std::string line;
+};
+
+TEST(RangeLineTest, LinesForRangeTexts) {
+  const L4 l4{{"1", "A"}, {"2", "B"}, {"13", "C"}, {"105", "D"}, {"0", "Z"}, {"x", "Y"}, {"3", " E "}};
+  const RangeCase cases[] = {
+      {"two parts", "AB～C", "  1,   2.35,0102  ,AB,13    ,C,～"},
+      {"no tilde", "AB", "  1,   2.35,0102  ,AB,      ,,"},
+      {"unknown key takes no slot", "A?B", "  1,   2.35,0102  ,A?B,      ,,"},
+      {"only three characters coded", "ABCA", "  1,   2.35,010213,ABCA,      ,,"},
+      {"three digits keep the last two", "D", "  1,   2.35,05    ,D,      ,,"},
+      {"code 0 or not a number prints blanks", "ZYA", "  1,   2.35,    01,ZYA,      ,,"},
+      {"key with blanks around never matches", "E", "  1,   2.35,      ,E,      ,,"},
+      {"tilde first", "～B", "  1,   2.35,      ,,02    ,B,～"},
+      {"further tildes stay in part 2", "A～B～C", "  1,   2.35,01    ,A,0213  ,B～C,～"},
+      {"blanks around the tilde are characters", "A ～ B", "  1,   2.35,01    ,A ,02    , B,～"},
+      {"tilde last: part 2 empty, no separator", "A～", "  1,   2.35,01    ,A,      ,,"},
+  };
+  testing::TempFolder folder;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const std::string written = testing::WrittenLines(folder / "X3.TXT", [&](OutputFile& x3) {
+      std::int16_t lineNo = 1;
+      WriteRangeLine(x3, lineNo, u"2.35", U(c.range), l4.count, l4.codes, l4.keys);
+      EXPECT_EQ(lineNo, 2);
+    });
+    EXPECT_EQ(written, c.line + "\n");
+  }
+}
+
+TEST(RangeLineTest, BlankRangeWritesNothingAndKeepsTheNumber) {
+  const L4 l4{{"1", "A"}};
+  testing::TempFolder folder;
+  const std::string written = testing::WrittenLines(folder / "X3.TXT", [&](OutputFile& x3) {
+    std::int16_t lineNo = 1;
+    for (const char16_t* range : {u"", u"   ", u"A", u" ", u"A"}) {
+      WriteRangeLine(x3, lineNo, u"12345.678", range, l4.count, l4.codes, l4.keys);
+    }
+    EXPECT_EQ(lineNo, 3);
+  });
+  // The first field keeps its last seven characters.
+  EXPECT_EQ(written, "  1,345.678,01    ,A,      ,,\n  2,345.678,01    ,A,      ,,\n");
+}
+
+}  // namespace
+}  // namespace velni

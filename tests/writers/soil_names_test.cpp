@@ -1,0 +1,243 @@
+#include "writers/soil_names.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.hpp"
+#include "tests/writers/written_lines.hpp"
+#include "text/run_error.hpp"
+
+#ifdef __linux__
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
+
+namespace velni {
+namespace {
+
+using testing::ReadBytes;
+using testing::ReadCp932File;
+using testing::S;
+using testing::U;
+using testing::WriteBytes;
+using testing::WriteCp932File;
+
+// The attribute fields that new entries carry.
+const std::string kAttrs = ",    ,    ,    ,0000";
+// One table line of six fields.
+std::string E(const std::string& code, const std::string& name) { return code + "," + name + kAttrs + "\n"; }
+
+class SoilNamesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(data_);
+    std::filesystem::create_directories(program_);
+    folders_ = {U(data_.string() + "/"), U(program_.string())};
+  }
+
+  void Tables(const std::string& kishitu, const std::string& xkishitu) {
+    WriteCp932File(data_ / "KISHITU.TXT", kishitu);
+    WriteCp932File(data_ / "XKISHITU.TXT", xkishitu);
+  }
+  std::string Kishitu() const { return ReadCp932File(data_ / "KISHITU.TXT"); }
+  std::string Xkishitu() const { return ReadCp932File(data_ / "XKISHITU.TXT"); }
+  bool MarkerMade() const { return std::filesystem::exists(program_ / "PATADD.txt"); }
+
+  // X1.TXT lines for these soil names, numbered from `firstLine`.
+  std::string X1(const std::vector<std::string>& names, std::int16_t firstLine = 1,
+                 const std::string& firstField = "1.00") {
+    return testing::WrittenLines(root_ / "X1.TXT", [&](OutputFile& x1) {
+      std::int16_t lineNo = firstLine;
+      for (const auto& name : names) WriteSoilNameLine(x1, lineNo, U(firstField), U(name), folders_);
+    });
+  }
+
+  testing::TempFolder root_;
+  std::filesystem::path data_ = root_ / "PATDAT";
+  std::filesystem::path program_ = root_ / "bin";
+  SoilTableFolders folders_;
+};
+
+TEST_F(SoilNamesTest, EmptySoilNameTouchesNoTable) {
+  // No table exists at all: any lookup would fail.
+  EXPECT_EQ(X1({""}, 5, "12.50"), "  5,  12.50,0000,\n");
+  EXPECT_FALSE(MarkerMade());
+}
+
+struct LookupCase {
+  const char* why;
+  std::string kishitu;
+  std::string xkishitu;
+  std::string name;
+  std::string code;
+};
+
+TEST_F(SoilNamesTest, LookupFindsTheRightEntryAndChangesNothing) {
+  const LookupCase cases[] = {
+      {"B1 before B2 before B3", E("101", "砂") + E("1001", "砂") + E("5001", "砂"), "", "砂", "5001"},
+      {"B2 before B3", E("101", "砂") + E("1001", "砂"), "", "砂", "1001"},
+      {"soil table before extended table", E("101", "砂"), E("5001", "砂"), "砂", "101"},
+      {"first of equal names in a band", E("1002", "砂") + E("1001", "砂"), "", "砂", "1002"},
+      {"code written as read", E("0512", "砂"), "", "砂", "0512"},
+      {"name cut at （", E("1005", "砂（細粒分混じり）"), "", "砂", "1005"},
+      {"half-width ( does not cut", E("1005", "砂(細粒分混じり)") + E("1006", "砂"), "", "砂", "1006"},
+      {"codes outside the bands never found",
+       E("4000", "砂") + E("4999", "砂") + E("5500", "砂") + E("0", "砂") + E("-3", "砂") + E("abc", "砂") +
+           E("1007", "砂"),
+       "", "砂", "1007"},
+      {"letter width counts", E("1001", "ＳＡＮＤ") + E("1002", "SAND"), "", "SAND", "1002"},
+      {"empty lines and blanks end the table", E("1001", "砂") + "\n   \n", "", "砂", "1001"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Tables(c.kishitu, c.xkishitu);
+    EXPECT_EQ(X1({c.name}), "  1,   1.00," + c.code + "," + c.name + "\n");
+    EXPECT_EQ(Kishitu(), c.kishitu);
+    EXPECT_EQ(Xkishitu(), c.xkishitu);
+    EXPECT_FALSE(MarkerMade());
+  }
+}
+
+TEST_F(SoilNamesTest, NameOnlyInExtendedTableIsCopiedToSoilTableCut) {
+  Tables(E("1001", "粘土"), "5012,礫（円礫）,a,b,c,d\n");
+  EXPECT_EQ(X1({"礫", "礫"}), "  1,   1.00,5012,礫\n  2,   1.00,5012,礫\n");
+  // The second layer finds it in the soil-name table: one copy only.
+  EXPECT_EQ(Kishitu(), E("1001", "粘土") + "5012,礫,a,b,c,d\n");
+  EXPECT_EQ(Xkishitu(), "5012,礫（円礫）,a,b,c,d\n");
+  EXPECT_TRUE(MarkerMade());
+}
+
+struct RegisterCase {
+  const char* why;
+  std::string before;
+  std::string code;
+  std::string after;
+};
+
+TEST_F(SoilNamesTest, UnknownNameIsRegisteredAtTheInsertionPoint) {
+  const RegisterCase cases[] = {
+      {"between 2001 and 4001", E("2000", "a") + E("2001", "b") + E("4001", "c") + E("5000", "d"), "2002",
+       E("2000", "a") + E("2001", "b") + E("2002", "泥岩") + E("4001", "c") + E("5000", "d")},
+      {"empty table", "", "2000", E("2000", "泥岩")},
+      {"all below 2000", E("1500", "a") + E("1800", "b"), "2000", E("1500", "a") + E("1800", "b") + E("2000", "泥岩")},
+      {"blank line before the insertion point is code 0", E("2500", "a") + "\n" + E("4100", "b"), "2000",
+       E("2500", "a") + "\n" + E("2000", "泥岩") + E("4100", "b")},
+      {"later low codes do not move the insertion", E("2001", "a") + E("4001", "b") + E("2500", "c"), "2002",
+       E("2001", "a") + E("2002", "泥岩") + E("4001", "b") + E("2500", "c")},
+      {"a line not starting with a number is code 0", E("2500", "a") + E("xyz", "b"), "2000",
+       E("2500", "a") + E("xyz", "b") + E("2000", "泥岩")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Tables(E("1001", "粘土"), c.before);
+    EXPECT_EQ(X1({"泥岩"}), "  1,   1.00," + c.code + ",泥岩\n");
+    EXPECT_EQ(Xkishitu(), c.after);
+    EXPECT_EQ(Kishitu(), E("1001", "粘土") + E(c.code, "泥岩"));
+    EXPECT_TRUE(MarkerMade());
+    std::filesystem::remove(program_ / "PATADD.txt");
+  }
+}
+
+TEST_F(SoilNamesTest, CodeAfter3999IsNeverFoundAgain) {
+  Tables("", E("3999", "a"));
+  EXPECT_EQ(X1({"泥岩", "泥岩"}), "  1,   1.00,4000,泥岩\n  2,   1.00,4000,泥岩\n");
+  EXPECT_EQ(Xkishitu(), E("3999", "a") + E("4000", "泥岩") + E("4000", "泥岩"));
+  EXPECT_EQ(Kishitu(), E("4000", "泥岩") + E("4000", "泥岩"));
+}
+
+TEST_F(SoilNamesTest, NameHoldingParenthesisIsRegisteredUncutEachTime) {
+  Tables("", "");
+  EXPECT_EQ(X1({"砂（礫混じり）", "砂（礫混じり）"}),
+            "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2001,砂（礫混じり）\n");
+  EXPECT_EQ(Kishitu(), E("2000", "砂（礫混じり）") + E("2001", "砂（礫混じり）"));
+}
+
+TEST_F(SoilNamesTest, RewrittenTableEndsWithCrLf) {
+  WriteCp932File(data_ / "KISHITU.TXT", "");
+  WriteBytes(data_ / "XKISHITU.TXT", "2001,a,,,,0\r\n4001,b,,,,0");
+  X1({"c"});
+  EXPECT_EQ(ReadBytes(data_ / "XKISHITU.TXT"), "2001,a,,,,0\r\n2002,c,    ,    ,    ,0000\r\n4001,b,,,,0\r\n");
+  EXPECT_FALSE(std::filesystem::exists(data_ / "XKISHITU.TMP"));
+}
+
+#ifdef __linux__
+TEST_F(SoilNamesTest, ExtendedTableIsReplacedWithoutBeingDeletedFirst) {
+  Tables("", E("2001", "a"));
+  const int watch = inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(inotify_add_watch(watch, data_.c_str(), IN_DELETE), 0);
+  X1({"c"});
+  alignas(inotify_event) char events[4096];
+  const ssize_t length = read(watch, events, sizeof events);
+  close(watch);
+  for (ssize_t at = 0; at < length;) {
+    const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+    EXPECT_NE(std::string(event->len > 0 ? event->name : ""), "XKISHITU.TXT") << "the table was deleted";
+    at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+  }
+  EXPECT_EQ(Xkishitu(), E("2001", "a") + E("2002", "c"));
+}
+#endif
+
+TEST_F(SoilNamesTest, NamesWithCommaOrQuoteReadBackAsOneField) {
+  Tables("", "");
+  EXPECT_EQ(X1({"砂,礫", "砂\"礫", "粘土", "砂,礫", "砂\"礫"}),
+            "  1,   1.00,2000,砂,礫\n  2,   1.00,2001,砂\"礫\n  3,   1.00,2002,粘土\n"
+            "  4,   1.00,2000,砂,礫\n  5,   1.00,2001,砂\"礫\n");
+  const std::string tables = E("2000", "\"砂,礫\"") + E("2001", "\"砂＂礫\"") + E("2002", "粘土");
+  EXPECT_EQ(Xkishitu(), tables);
+  EXPECT_EQ(Kishitu(), tables);
+}
+
+TEST_F(SoilNamesTest, TableNamesResolveWithoutRegardToCase) {
+  WriteCp932File(data_ / "kishitu.txt", E("1001", "粘土"));
+  WriteCp932File(data_ / "xkishitu.txt", "5012,礫,a,b,c,d\n");
+  EnsureSoilTable(folders_.dataFolderPath);
+  X1({"礫", "泥岩"});
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(data_)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"kishitu.txt", "xkishitu.txt"}));
+  EXPECT_EQ(ReadCp932File(data_ / "kishitu.txt"),
+            E("1001", "粘土") + "5012,礫,a,b,c,d\n" + E("2000", "泥岩"));
+}
+
+TEST_F(SoilNamesTest, MissingExtendedTableStopsTheRunNamingIt) {
+  Tables(E("1001", "粘土"), "");
+  std::filesystem::remove(data_ / "XKISHITU.TXT");
+  try {
+    X1({"砂"});
+    FAIL() << "no failure";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.What(), failure::kFileNotFound);
+    EXPECT_NE(S(error.Path()).find("XKISHITU"), std::string::npos) << S(error.Path());
+  }
+  EXPECT_EQ(Kishitu(), E("1001", "粘土"));
+}
+
+TEST_F(SoilNamesTest, EnsureSoilTableCreatesOnlyAMissingTable) {
+  EnsureSoilTable(folders_.dataFolderPath);
+  EXPECT_EQ(ReadBytes(data_ / "KISHITU.TXT"), "");
+  WriteCp932File(data_ / "KISHITU.TXT", E("1001", "粘土"));
+  EnsureSoilTable(folders_.dataFolderPath);
+  EXPECT_EQ(Kishitu(), E("1001", "粘土"));
+}
+
+TEST_F(SoilNamesTest, LineAfter32767StopsTheRunWithOverflow) {
+  const auto path = root_ / "X1.TXT";
+  try {
+    OutputFile x1(U(path.string()));
+    std::int16_t lineNo = 32767;
+    WriteSoilNameLine(x1, lineNo, u"1", u"", folders_);
+    FAIL() << "no failure";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.What(), failure::kOverflow);
+  }
+  EXPECT_EQ(ReadCp932File(path), "767,      1,0000,\n");
+}
+
+}  // namespace
+}  // namespace velni

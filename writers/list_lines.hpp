@@ -1,0 +1,20 @@
+#pragma once
+// The list lines of the second section: X11.TXT (a field coded through L10.TXT) and
+// N9.TXT / N8.TXT (a date from the survey year and a month/day field).
+#include <cstdint>
+#include <string>
+
+#include "text/output_file.hpp"
+#include "text/text_array.hpp"
+
+namespace velni {
+
+// One X11.TXT line from fields 2 and 3 of the record; adds 1 to `lineNo`.
+void WriteCodedListLine(OutputFile& x11, std::int16_t& lineNo, const TextArray& fields,
+                        std::int16_t l10Count, const TextArray& l10Col1, const TextArray& l10Col2);
+
+// One N9.TXT or N8.TXT line from fields 1 and 2 of the record; adds 1 to `lineNo`.
+void WriteDatedListLine(OutputFile& out, std::int16_t& lineNo, const TextArray& fields,
+                        const std::u16string& yearText);
+
+}  // namespace velni
