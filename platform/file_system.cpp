@@ -105,6 +105,18 @@ std::int64_t TouchAndLength(const std::u16string& path) {
   return 0;
 }
 
+std::optional<char> LastByte(const std::u16string& path) {
+  std::FILE* file = std::fopen(NativePath(Resolve(path)).c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::optional<char> last;
+  if (std::fseek(file, -1, SEEK_END) == 0) {
+    const int c = std::fgetc(file);
+    if (c != EOF) last = static_cast<char>(c);
+  }
+  std::fclose(file);
+  return last;
+}
+
 bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }
 
 void CopyFile(const std::u16string& from, const std::u16string& to) {

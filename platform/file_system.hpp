@@ -4,6 +4,7 @@
 // resolves its last component without regard to ASCII letter case: when the folder
 // holds exactly one entry whose name equals it ignoring case, that entry is used.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ std::int64_t FileSize(const std::u16string& path);
 // Opens for random access and closes: creates an empty file when none exists and
 // returns the length. A file that cannot be created is a run-time failure.
 std::int64_t TouchAndLength(const std::u16string& path);
+
+// The last byte of a file; nullopt when it is empty or missing.
+std::optional<char> LastByte(const std::u16string& path);
 
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::u16string& path);

@@ -34,8 +34,13 @@ bool InBand(const SoilEntry& entry, SoilBand band) {
   return code > band.lower && code < band.upper;
 }
 
-bool NeedsQuotes(const std::u16string& field) {
-  return field.find_first_of(u",\"") != std::u16string::npos;
+// A field that the field rules would not read back as it stands: one holding a
+// comma or a quotation mark, or a name with blanks at an end (they would be
+// skipped or trimmed, and the name registered again at every occurrence).
+bool NeedsQuotes(const std::u16string& field, bool isName) {
+  if (field.find_first_of(u",\"") != std::u16string::npos) return true;
+  const auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+  return isName && !field.empty() && (isBlank(field.front()) || isBlank(field.back()));
 }
 
 // The line code of an extended-table line: the number its first four characters
@@ -82,7 +87,7 @@ std::u16string SoilEntryLine(const SoilEntry& entry) {
   for (std::size_t i = 0; i < entry.fields.size(); ++i) {
     if (i > 0) line += u',';
     const std::u16string stored = TableFormOfName(entry.fields[i]);
-    line += NeedsQuotes(entry.fields[i]) ? u"\"" + stored + u"\"" : stored;
+    line += NeedsQuotes(entry.fields[i], i == 1) ? u"\"" + stored + u"\"" : stored;
   }
   return line;
 }
@@ -133,7 +138,12 @@ SoilEntry RegisterSoilName(const SoilTableFolders& folders, const std::u16string
 }
 
 void AppendSoilEntry(const SoilTableFolders& folders, const SoilEntry& entry) {
-  OutputFile table(folders.dataFolderPath + kSoilTableName, OutputFile::Mode::Append);
+  const std::u16string path = folders.dataFolderPath + kSoilTableName;
+  // A table saved without a line end after its last entry would otherwise have
+  // the new entry joined onto that line, shifting every entry after it.
+  const auto lastByte = fs::LastByte(path);
+  OutputFile table(path, OutputFile::Mode::Append);
+  if (lastByte && *lastByte != '\n' && *lastByte != '\r') table.EndLine();
   table.WriteLine(SoilEntryLine(entry));
   table.Close();
   fs::TouchAndLength(MarkerPath(folders.programFolder));
