@@ -9,7 +9,10 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 
 window=build/default/shell/velni2qx
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$window" ]; then
+has_display() {
+  [ -n "${WAYLAND_DISPLAY:-}" ] || { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
+}
+if has_display && [ -x "$window" ]; then
   exec "$window"
 fi
 
