@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the main job: the window when a display
-# is available, otherwise the command-line conversion of the bundled sample boring.
+# is available, otherwise a batch conversion of the whole bundled sample survey.
 # Runs use the data folder copied beside the executable, never the repository's.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,10 +9,13 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 
 window=build/default/shell/velni2qx
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$window" ]; then
+has_display() {
+  [ -n "${WAYLAND_DISPLAY:-}" ] || { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
+}
+if has_display && [ -x "$window" ]; then
   exec "$window"
 fi
 
-output="$PWD/build/sample-output/B01"
-echo "No display: converting the bundled sample boring into $output" >&2
-exec build/default/cli/velni2qx-cli --yes data/sample/B01/MDT0001.JDF "$output"
+output="$PWD/build/sample-output"
+echo "No display: converting the bundled sample survey data/survey into $output" >&2
+exec build/default/cli/velni2qx-cli --batch data/survey "$output"

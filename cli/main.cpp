@@ -1,12 +1,14 @@
 // velni2qx-cli: the conversion run for scripts and for users without a display.
 //
 //   velni2qx-cli [--data-folder DIR] [--yes | --no] SOURCE DEST
+//   velni2qx-cli --batch [--data-folder DIR] SOURCE_FOLDER DEST_FOLDER
 #include <CLI/CLI.hpp>
 
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "cli/batch.hpp"
 #include "cli/data_folder_option.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/single_conversion.hpp"
@@ -19,6 +21,7 @@ struct CommandLine {
   std::optional<std::string> dataFolder;
   bool yes = false;
   bool no = false;
+  bool batch = false;
   std::string source;
   std::string destination;
 };
@@ -29,7 +32,11 @@ void Describe(CLI::App& app, CommandLine& line) {
   auto* yes = app.add_flag("--yes", line.yes, "create missing destination folders without asking");
   auto* no = app.add_flag("--no", line.no, "never create missing destination folders");
   yes->excludes(no);
-  app.add_option("SOURCE", line.source, "main data file MDT*.JDF")->required();
+  auto* batch = app.add_flag("--batch", line.batch,
+                             "convert every MDT*.JDF below SOURCE (a folder) into DEST/<its folder>/<its name>/, "
+                             "creating folders without asking");
+  batch->excludes(no);
+  app.add_option("SOURCE", line.source, "main data file MDT*.JDF (with --batch: the survey folder)")->required();
   app.add_option("DEST", line.destination, "destination folder")->required();
 }
 
@@ -58,6 +65,9 @@ int main(int argc, char** argv) {
   if (!dataFolder) {
     std::cerr << velni::ToUtf8(velni::kNoDataFolderMessage) << std::endl;
     return velni::cli::kExitNoDataFolder;
+  }
+  if (line.batch) {
+    return velni::cli::RunBatch({line.source, line.destination, *dataFolder}, std::cout, std::cerr);
   }
   const velni::cli::ConversionOptions options{line.source, line.destination, *dataFolder, AnswerOf(line)};
   return velni::cli::RunSingleConversion(options, std::cout, std::cerr);

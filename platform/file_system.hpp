@@ -4,6 +4,7 @@
 // resolves its last component without regard to ASCII letter case: when the folder
 // holds exactly one entry whose name equals it ignoring case, that entry is used.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -10,14 +10,24 @@ namespace velni {
 namespace {
 
 constexpr char16_t kLayerRecordLabel[] = u"層データ";
+// The layer counts stand in the main data file's header record.
+constexpr char16_t kHeaderRecordLabel[] = u"ヘッダ";
+constexpr std::int64_t kLayerCountField = 3;
+constexpr std::int64_t kLayerFieldCountField = 5;
 
 }  // namespace
 
 void RunLayerSection(RunContext& run) {
   InputFile& source = run.Source.value();
-  if (!IsNonZero(run.Header.layerCount, source) || !IsNonZero(run.Header.layerFieldCount, source)) return;
-  const std::int64_t layers = LoopCount(run.Header.layerCount, source);
-  const std::int64_t fieldCount = LoopCount(run.Header.layerFieldCount, source);
+  // The counts are tested only now, after the header fields: a count that is no
+  // number is named in the header record where it stands.
+  source.BeginRecord(kHeaderRecordLabel, 1);
+  if (!IsNonZero(run.Header.layerCount, source, kLayerCountField) ||
+      !IsNonZero(run.Header.layerFieldCount, source, kLayerFieldCountField)) {
+    return;
+  }
+  const std::int64_t layers = LoopCount(run.Header.layerCount, source, kLayerCountField);
+  const std::int64_t fieldCount = LoopCount(run.Header.layerFieldCount, source, kLayerFieldCountField);
   const SoilTableFolders folders{run.DataFolderPath, run.ProgramFolder};
 
   // X1.TXT and X3.TXT stay open together: every layer gives a line to each.

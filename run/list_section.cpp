@@ -17,9 +17,15 @@ struct ListBlock {
   int testedField;  // a record whose field is empty is read and dropped
 };
 
-constexpr ListBlock kX11Block{u"X11.TXT", u"X11リスト", 3};
-constexpr ListBlock kN9Block{u"N9.TXT", u"N9リスト", 1};
-constexpr ListBlock kN8Block{u"N8.TXT", u"N8リスト", 1};
+// Labelled by their place in the main data file, where an operator looks for them.
+constexpr ListBlock kX11Block{u"X11.TXT", u"リスト第1ブロック", 3};
+constexpr ListBlock kN9Block{u"N9.TXT", u"リスト第2ブロック", 1};
+constexpr ListBlock kN8Block{u"N8.TXT", u"リスト第3ブロック", 1};
+
+// Where the counts stand in the list header record.
+constexpr std::int64_t kRecordCountField = 1;
+constexpr std::int64_t kFieldCountField = 2;
+constexpr std::int64_t kThirdValueField = 3;
 
 struct ListCounts {
   std::int64_t records;
@@ -52,8 +58,9 @@ void RunListSection(RunContext& run) {
   source.ReadField(recordCount);
   source.ReadField(fieldCount);
   source.ReadField(third);
-  if (!IsNonZero(recordCount, source) || !IsNonZero(third, source)) return;
-  const ListCounts counts{LoopCount(recordCount, source), LoopCount(fieldCount, source)};
+  if (!IsNonZero(recordCount, source, kRecordCountField) || !IsNonZero(third, source, kThirdValueField)) return;
+  const ListCounts counts{LoopCount(recordCount, source, kRecordCountField),
+                          LoopCount(fieldCount, source, kFieldCountField)};
 
   RunListBlock(run, kX11Block, counts, [&run](OutputFile& out, std::int16_t& lineNo, const TextArray& fields) {
     WriteCodedListLine(out, lineNo, fields, run.L10Count, run.L10Col1, run.L10Col2);

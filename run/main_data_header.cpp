@@ -5,6 +5,9 @@
 namespace velni {
 namespace {
 
+// Where the header field count stands in the header record.
+constexpr std::int64_t kHeaderFieldCountField = 2;
+
 void ReadHeaderRecord(InputFile& file, MainHeader& header) {
   file.BeginRecord(u"ヘッダ", 1);
   file.ReadField(header.first);
@@ -19,7 +22,7 @@ void ReadHeaderRecord(InputFile& file, MainHeader& header) {
 void ReadMainDataHeader(RunContext& run) {
   InputFile& file = run.Source.emplace(run.SourcePath);
   ReadHeaderRecord(file, run.Header);
-  const std::int64_t fieldCount = LoopCount(run.Header.headerFieldCount, file);
+  const std::int64_t fieldCount = LoopCount(run.Header.headerFieldCount, file, kHeaderFieldCountField);
   file.BeginRecord(u"ヘッダ項目", 1);
   ReadRecordFields(file, run.RecordFields, fieldCount);
   FillTitleFields(run.RecordFields, run.DataFolderPath, run.Title1Fields, run.Title2Fields);

@@ -23,6 +23,10 @@ struct PenetrationHeader {
 // The one kind of test that X5.TXT holds: the standard penetration test.
 constexpr double kStandardPenetrationKind = 100;
 
+// Where the counts stand in the header record, for a count that is no number.
+constexpr std::int64_t kRecordCountField = 2;
+constexpr std::int64_t kFieldCountField = 3;
+
 PenetrationHeader ReadPenetrationHeader(InputFile& source) {
   PenetrationHeader header;
   source.BeginRecord(u"貫入試験ヘッダ", 1);
@@ -40,8 +44,8 @@ bool IsStandardPenetration(const NumOrText& kind) {
 
 void WriteX5(RunContext& run, const PenetrationHeader& header) {
   InputFile& source = *run.Source;
-  const std::int64_t records = LoopCount(header.recordCount, source);
-  const std::int64_t fields = LoopCount(header.fieldCount, source);
+  const std::int64_t records = LoopCount(header.recordCount, source, kRecordCountField);
+  const std::int64_t fields = LoopCount(header.fieldCount, source, kFieldCountField);
   OutputFile x5(run.OutputFolder + u"X5.TXT");
   std::int16_t counter = 1;
   for (std::int64_t record = 1; record <= records; ++record) {

@@ -11,23 +11,26 @@ namespace {
 // Counts far beyond any file are cut here; the read stops at the file's end anyway.
 constexpr double kLargestCount = 1e15;
 
-double NumberOrMismatch(const NumOrText& value, const InputFile& file) {
+double NumberOrMismatch(const NumOrText& value, const InputFile& file, std::int64_t field) {
   const auto number = value.AsNumber();
+  if (!number && field > 0) file.FailAtField(failure::kTypeMismatch, field);
   if (!number) file.Fail(failure::kTypeMismatch);
   return *number;
 }
 
 }  // namespace
 
-std::int64_t LoopCount(const NumOrText& count, const InputFile& file) {
+std::int64_t LoopCount(const NumOrText& count, const InputFile& file, std::int64_t countField) {
   // A loop bound is taken as a whole number the way the system's integer
   // conversions round: halves to the even neighbour.
-  const double rounded = RoundHalfEven(NumberOrMismatch(count, file));
+  const double rounded = RoundHalfEven(NumberOrMismatch(count, file, countField));
   if (!(rounded >= 1)) return 0;
   return static_cast<std::int64_t>(std::min(rounded, kLargestCount));
 }
 
-bool IsNonZero(const NumOrText& count, const InputFile& file) { return NumberOrMismatch(count, file) != 0; }
+bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t countField) {
+  return NumberOrMismatch(count, file, countField) != 0;
+}
 
 void ReadRecordFields(InputFile& file, TextArray& fields, std::int64_t fieldCount) {
   for (std::int64_t i = 1; i <= fieldCount; ++i) {

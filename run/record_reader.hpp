@@ -12,11 +12,13 @@ namespace velni {
 // The number of times a loop over a count field runs: the count rounded to a whole
 // number as the system's integer conversions round (halves to the even neighbour),
 // 0 when the field is empty or below 1. A text that is not a number is the type-mismatch
-// failure at the file's current position.
-std::int64_t LoopCount(const NumOrText& count, const InputFile& file);
+// failure; it names `countField`, the count's place in the record the file is reading
+// (the sections test their counts after the whole header record has been read), or
+// the file's current field when that is 0.
+std::int64_t LoopCount(const NumOrText& count, const InputFile& file, std::int64_t countField = 0);
 
 // True when the count field differs from 0 (the presence tests of the sections).
-bool IsNonZero(const NumOrText& count, const InputFile& file);
+bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t countField = 0);
 
 // Reads `fieldCount` text fields into fields[1], fields[2], ...; a count beyond the
 // array's bound is the subscript failure naming the file, record and field.

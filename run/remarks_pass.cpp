@@ -21,6 +21,10 @@ struct RemarksHeader {
   NumOrText fieldCount;
 };
 
+// Where the counts stand in the header record, for a count that is no number.
+constexpr std::int64_t kRecordCountField = 2;
+constexpr std::int64_t kFieldCountField = 3;
+
 RemarksHeader ReadRemarksHeader(InputFile& source) {
   RemarksHeader header;
   source.BeginRecord(u"備考ヘッダ", 1);
@@ -43,8 +47,8 @@ void CutAtParenthesis(std::u16string& depthText) {
 // any remark was written.
 bool WriteRemarkRows(RunContext& run, const RemarksHeader& header, const std::u16string& n12Path) {
   InputFile& source = *run.Source;
-  const std::int64_t records = LoopCount(header.recordCount, source);
-  const std::int64_t fields = LoopCount(header.fieldCount, source);
+  const std::int64_t records = LoopCount(header.recordCount, source, kRecordCountField);
+  const std::int64_t fields = LoopCount(header.fieldCount, source, kFieldCountField);
   OutputFile n12(n12Path);
   std::int16_t counter = 1;
   bool wroteAny = false;
@@ -79,7 +83,8 @@ void WriteX12(RunContext& run, const RemarksHeader& header) {
 void RunRemarksPass(RunContext& run) {
   run.Source.emplace(CompanionPath(run.SourcePath, run.SourceFileName, u"KDT"));
   const RemarksHeader header = ReadRemarksHeader(*run.Source);
-  if (IsNonZero(header.recordCount, *run.Source) && IsNonZero(header.fieldCount, *run.Source)) {
+  if (IsNonZero(header.recordCount, *run.Source, kRecordCountField) &&
+      IsNonZero(header.fieldCount, *run.Source, kFieldCountField)) {
     WriteX12(run, header);
   }
   run.Source.reset();

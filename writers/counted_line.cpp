@@ -8,6 +8,13 @@
 
 namespace velni {
 
+void WriteLineStart(OutputFile& out, std::int16_t lineNo, std::u16string_view field) {
+  out.Write(CounterField(lineNo));
+  out.Write(u",");
+  out.Write(field);
+  out.Write(u",");
+}
+
 void EndCountedLine(OutputFile& out, std::int16_t& lineNo) {
   out.EndLine();
   try {

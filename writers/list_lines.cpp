@@ -41,10 +41,7 @@ std::u16string DateText(const std::u16string& monthDay, const std::u16string& ye
 void WriteCodedListLine(OutputFile& x11, std::int16_t& lineNo, const TextArray& fields,
                         std::int16_t l10Count, const TextArray& l10Col1, const TextArray& l10Col2) {
   const L10Match match = FindL10(fields[3], l10Count, l10Col1, l10Col2);
-  x11.Write(CounterField(lineNo));
-  x11.Write(u",");
-  x11.Write(RightAlign(fields[2], kFieldWidth));
-  x11.Write(u",");
+  WriteLineStart(x11, lineNo, RightAlign(fields[2], kFieldWidth));
   x11.Write(CounterField(match.code));
   x11.Write(u",");
   x11.Write(match.key);

@@ -7,6 +7,7 @@
 
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
+#include "writers/counted_line.hpp"
 
 namespace velni {
 
@@ -70,10 +71,7 @@ void WritePenetrationRecord(std::int16_t& counter, const TextArray& record, Outp
   for (int i = 1; i <= kEntries; ++i) entries[i] = SplitEntry(record[i + 1], i == 1);
   const auto main = MainFields(entries[1]);
 
-  x5.Write(CounterField(counter));
-  x5.Write(u",");
-  x5.Write(RightAlign(record[1], kDepthWidth));
-  x5.Write(u",");
+  WriteLineStart(x5, counter, RightAlign(record[1], kDepthWidth));
   x5.Write(main[0] + u"," + main[1] + u",");
   x5.Write(main[2] + u",");
   x5.Write(entries[2].blows + u"," + entries[2].penetration + u",");

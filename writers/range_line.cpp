@@ -64,10 +64,7 @@ void WriteRangeLine(OutputFile& x3, std::int16_t& lineNo, const std::u16string& 
   const std::u16string slots1 = SlotText(part1, l4);
   const std::u16string slots2 = SlotText(part2, l4);
 
-  x3.Write(CounterField(lineNo));
-  x3.Write(u",");
-  x3.Write(RightAlign(firstField, kFirstFieldWidth));
-  x3.Write(u",");
+  WriteLineStart(x3, lineNo, RightAlign(firstField, kFirstFieldWidth));
   x3.Write(slots1);
   x3.Write(u",");
   x3.Write(part1);

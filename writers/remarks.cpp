@@ -8,6 +8,7 @@
 #include "text/fixed_width.hpp"
 #include "text/input_file.hpp"
 #include "text/number_text.hpp"
+#include "writers/counted_line.hpp"
 #include "writers/fixed2.hpp"
 
 namespace velni {
@@ -56,10 +57,7 @@ std::u16string RowText(const std::u16string& row) {
 
 void WriteRemarkLine(OutputFile& n12, std::int16_t& counter, const std::u16string& depthField,
                      const std::u16string& row) {
-  n12.Write(CounterField(counter));
-  n12.Write(u",");
-  n12.Write(depthField);
-  n12.Write(u",");
+  WriteLineStart(n12, counter, depthField);
   n12.Write(u"\"");
   n12.Write(RowText(row));
   n12.WriteLine(u"\"");
@@ -67,10 +65,7 @@ void WriteRemarkLine(OutputFile& n12, std::int16_t& counter, const std::u16strin
 }
 
 void WriteN12Record(OutputFile& tmp, std::int16_t record, float depth, const std::u16string& rows) {
-  tmp.Write(CounterField(record));
-  tmp.Write(u",");
-  tmp.Write(FormatFixed2(kDepthWidth, depth));
-  tmp.Write(u",");
+  WriteLineStart(tmp, record, FormatFixed2(kDepthWidth, depth));
   tmp.WriteLine(u"\"" + rows + u"\"");
 }
 

@@ -45,10 +45,7 @@ std::u16string SoilNameCode(const SoilTableFolders& folders, const std::u16strin
 void WriteSoilNameLine(OutputFile& x1, std::int16_t& lineNo, const std::u16string& firstField,
                        const std::u16string& soilName, const SoilTableFolders& folders) {
   const std::u16string code = soilName.empty() ? kNoSoilCode : SoilNameCode(folders, soilName);
-  x1.Write(CounterField(lineNo));
-  x1.Write(u",");
-  x1.Write(RightAlign(firstField, kFirstFieldWidth));
-  x1.Write(u",");
+  WriteLineStart(x1, lineNo, RightAlign(firstField, kFirstFieldWidth));
   x1.Write(code);
   x1.Write(u",");
   x1.Write(soilName);

@@ -35,17 +35,13 @@ bool InBand(const SoilEntry& entry, SoilBand band) {
   return code > band.lower && code < band.upper;
 }
 
-bool NeedsQuotes(const std::u16string& field) {
-  return field.find_first_of(u",\"") != std::u16string::npos;
-}
-
-bool IsBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
-
-// Unquoted, blanks or tabs at the ends of a name would be dropped when it is read
-// back, and the name would never be found again. (The attribute fields keep their
-// four blanks unquoted: nothing compares them.)
-bool HasBlankEdge(const std::u16string& name) {
-  return !name.empty() && (IsBlankOrTab(name.front()) || IsBlankOrTab(name.back()));
+// A field that the field rules would not read back as it stands: one holding a
+// comma or a quotation mark, or a name with blanks at an end (they would be
+// skipped or trimmed, and the name registered again at every occurrence).
+bool NeedsQuotes(const std::u16string& field, bool isName) {
+  if (field.find_first_of(u",\"") != std::u16string::npos) return true;
+  const auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+  return isName && !field.empty() && (isBlank(field.front()) || isBlank(field.back()));
 }
 
 // The line code of an extended-table line: the number its first four characters
@@ -93,7 +89,7 @@ std::u16string SoilEntryLine(const SoilEntry& entry) {
   for (std::size_t i = 0; i < entry.fields.size(); ++i) {
     if (i > 0) line += u',';
     const std::u16string stored = TableFormOfName(entry.fields[i]);
-    const bool quoted = NeedsQuotes(entry.fields[i]) || (i == 1 && HasBlankEdge(stored));
+    const bool quoted = NeedsQuotes(entry.fields[i], i == 1) || NeedsQuotes(stored, i == 1);
     line += quoted ? u"\"" + stored + u"\"" : stored;
   }
   return line;

@@ -192,6 +192,21 @@ TEST_F(SoilNamesTest, NamesWithCommaOrQuoteReadBackAsOneField) {
   EXPECT_EQ(Kishitu(), tables);
 }
 
+TEST_F(SoilNamesTest, NamesWithBlanksAtTheEndsAreFoundAgain) {
+  Tables("", "");
+  EXPECT_EQ(X1({" 砂", "礫 ", " 砂"}), "  1,   1.00,2000, 砂\n  2,   1.00,2001,礫 \n  3,   1.00,2000, 砂\n");
+  EXPECT_EQ(Kishitu(), E("2000", "\" 砂\"") + E("2001", "\"礫 \""));
+}
+
+// An editor may save the table without a line end after its last entry; the
+// appended entry must still stand on a line of its own.
+TEST_F(SoilNamesTest, AppendingToATableWithoutAFinalLineEndKeepsEntriesApart) {
+  WriteBytes(data_ / "XKISHITU.TXT", "");
+  WriteBytes(data_ / "KISHITU.TXT", "1001,a,    ,    ,    ,0000");
+  X1({"b", "b"});
+  EXPECT_EQ(Kishitu(), E("1001", "a") + E("2000", "b"));
+}
+
 TEST_F(SoilNamesTest, TableNamesResolveWithoutRegardToCase) {
   WriteCp932File(data_ / "kishitu.txt", E("1001", "粘土"));
   WriteCp932File(data_ / "xkishitu.txt", "5012,礫,a,b,c,d\n");

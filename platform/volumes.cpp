@@ -1,0 +1,127 @@
+#include "platform/volumes.hpp"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "platform/data_folder.hpp"
+#include "text/utf.hpp"
+
+namespace velni {
+namespace {
+
+bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+
+bool IsOctalEscape(std::string_view field, std::size_t at) {
+  return field[at] == '\\' && at + 4 <= field.size() && IsOctalDigit(field[at + 1]) &&
+         IsOctalDigit(field[at + 2]) && IsOctalDigit(field[at + 3]);
+}
+
+// The mount table writes a blank, tab, newline or backslash in a path as "\" and
+// three octal digits.
+std::string DecodeMountField(std::string_view field) {
+  std::string decoded;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (!IsOctalEscape(field, i)) {
+      decoded += field[i];
+      continue;
+    }
+    decoded += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+    i += 3;
+  }
+  return decoded;
+}
+
+std::optional<MountEntry> ParseMountLine(const std::string& line) {
+  std::istringstream fields(line);
+  std::string source, mountPath, fileSystem;
+  if (!(fields >> source >> mountPath >> fileSystem)) return std::nullopt;
+  return MountEntry{DecodeMountField(source), DecodeMountField(mountPath), DecodeMountField(fileSystem)};
+}
+
+bool IsFolderPath(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ReadWholeFile(const char* path) {
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+std::vector<MountEntry> ParseMountTable(std::string_view table) {
+  std::vector<MountEntry> mounts;
+  std::istringstream lines{std::string(table)};
+  for (std::string line; std::getline(lines, line);) {
+    if (auto entry = ParseMountLine(line)) mounts.push_back(std::move(*entry));
+  }
+  return mounts;
+}
+
+bool IsPseudoFileSystem(std::string_view fileSystem) {
+  // squashfs: read-only package images, mounted by the dozen on some machines.
+  static constexpr std::string_view kPseudo[] = {
+      "proc",     "sysfs",      "tmpfs",     "devtmpfs",   "devpts",          "cgroup",      "cgroup2",
+      "overlay",  "mqueue",     "debugfs",   "tracefs",    "securityfs",      "pstore",      "bpf",
+      "configfs", "fusectl",    "hugetlbfs", "autofs",     "binfmt_misc",     "efivarfs",    "ramfs",
+      "rpc_pipefs", "nsfs",     "selinuxfs", "nfsd",       "squashfs",        "fuse.gvfsd-fuse",
+      "fuse.portal", "fuse.lxcfs"};
+  return std::find(std::begin(kPseudo), std::end(kPseudo), fileSystem) != std::end(kPseudo);
+}
+
+std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts) {
+  // Keyed by mount path so that a later mount over the same path replaces the
+  // earlier one; the root "/" sorts first of all absolute paths.
+  std::map<std::string, MountEntry> byPath;
+  for (const MountEntry& mount : mounts) byPath[mount.mountPath] = mount;
+  std::vector<Volume> volumes;
+  for (const auto& [path, mount] : byPath) {
+    if (path.empty() || path.front() != '/') continue;
+    // The root is the first drive whatever holds it: in a container it is often an
+    // overlay, and without it the lists would have nowhere to start.
+    if (path != "/" && IsPseudoFileSystem(mount.fileSystem)) continue;
+    volumes.push_back({FromUtf8(path), FromUtf8(mount.source)});
+  }
+  return volumes;
+}
+
+std::vector<Volume> MountedVolumes() {
+  std::vector<Volume> volumes;
+  for (Volume& volume : RealVolumes(ParseMountTable(ReadWholeFile("/proc/self/mounts")))) {
+    // Single files bound into containers appear in the table too.
+    if (IsFolderPath(ToUtf8(volume.root))) volumes.push_back(std::move(volume));
+  }
+  return volumes;
+}
+
+bool IsVolumeReadable(const std::u16string& root) {
+  DIR* folder = ::opendir(ToUtf8(root).c_str());
+  if (folder == nullptr) return false;
+  ::closedir(folder);
+  return true;
+}
+
+std::optional<std::size_t> VolumeHolding(const std::vector<std::u16string>& roots, const std::u16string& path) {
+  const std::u16string within = WithFinalSeparator(path);
+  std::optional<std::size_t> holder;
+  std::size_t holderLength = 0;
+  for (std::size_t i = 0; i < roots.size(); ++i) {
+    const std::u16string root = WithFinalSeparator(roots[i]);
+    if (within.starts_with(root) && (!holder || root.size() > holderLength)) {
+      holder = i;
+      holderLength = root.size();
+    }
+  }
+  return holder;
+}
+
+std::u16string DriveText(const Volume& volume) { return volume.root + u"  [" + volume.source + u"]"; }
+
+}  // namespace velni

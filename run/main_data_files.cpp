@@ -1,0 +1,46 @@
+#include "run/main_data_files.hpp"
+
+#include "platform/file_system.hpp"
+#include "text/path_split.hpp"
+
+namespace velni {
+
+namespace {
+
+constexpr std::u16string_view kPrefix = u"MDT";
+constexpr std::u16string_view kExtension = u".JDF";
+
+bool HasAtIgnoringCase(const std::u16string& name, std::size_t at, std::u16string_view part) {
+  return fs::EqualsIgnoringCase(name.substr(at, part.size()), std::u16string(part));
+}
+
+std::u16string Joined(const std::u16string& folder, const std::u16string& name) {
+  return folder.empty() ? name : folder + kPathSeparator + name;
+}
+
+void Walk(const std::u16string& root, const std::u16string& relative, std::vector<MainDataFile>& found) {
+  const std::u16string folder = Joined(root, relative);
+  for (const auto& name : fs::ListFiles(folder)) {
+    if (IsMainDataFileName(name)) found.push_back({relative, name});
+  }
+  for (const auto& sub : fs::ListSubfolders(folder)) Walk(root, Joined(relative, sub), found);
+}
+
+}  // namespace
+
+std::u16string MainDataFile::RelativePath() const { return Joined(relativeFolder, fileName); }
+
+std::u16string MainDataFile::Stem() const { return fileName.substr(0, fileName.rfind(u'.')); }
+
+bool IsMainDataFileName(const std::u16string& name) {
+  if (name.size() < kPrefix.size() + kExtension.size()) return false;
+  return HasAtIgnoringCase(name, 0, kPrefix) && HasAtIgnoringCase(name, name.size() - kExtension.size(), kExtension);
+}
+
+std::vector<MainDataFile> FindMainDataFiles(const std::u16string& folder) {
+  std::vector<MainDataFile> found;
+  Walk(folder, u"", found);
+  return found;
+}
+
+}  // namespace velni

@@ -1,0 +1,28 @@
+#pragma once
+// The borings of a survey: every main data file (MDT*.JDF) below a folder, in the
+// order an operator sees them in the file lists (names without regard to case).
+#include <string>
+#include <vector>
+
+namespace velni {
+
+struct MainDataFile {
+  // The folder below the survey folder, pieces joined by the separator; empty for
+  // the survey folder itself.
+  std::u16string relativeFolder;
+  std::u16string fileName;
+
+  // The folder and the file name joined, as an operator names the boring.
+  std::u16string RelativePath() const;
+  // The file name without its extension: the name of the boring's output folder.
+  std::u16string Stem() const;
+};
+
+// Whether a file name matches "MDT*.JDF" without regard to letter case.
+bool IsMainDataFileName(const std::u16string& name);
+
+// The files of `folder` first, then each sub-folder in turn, walked the same way.
+// Symbolic links to folders are not followed, so a link back up cannot loop.
+std::vector<MainDataFile> FindMainDataFiles(const std::u16string& folder);
+
+}  // namespace velni

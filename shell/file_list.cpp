@@ -1,0 +1,43 @@
+#include "shell/file_list.hpp"
+
+#include "platform/file_system.hpp"
+#include "shell/qt_text.hpp"
+
+namespace velni {
+
+FileList::FileList(QWidget* parent) : QListWidget(parent) {
+  // Long names are cut at the edge, as the lists have always done.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(this, &QListWidget::itemClicked, this, &FileList::FileClicked);
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!selectedItems().isEmpty()) emit FileClicked();
+  });
+}
+
+void FileList::SetPattern(const std::u16string& pattern) {
+  const QRegularExpression wanted = QRegularExpression::fromWildcard(ToQString(pattern), Qt::CaseInsensitive);
+  if (wanted == pattern_) return;
+  pattern_ = wanted;
+  Fill();
+}
+
+void FileList::SetPath(const std::u16string& folder) {
+  path_ = folder;
+  Fill();
+}
+
+std::u16string FileList::FileName() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? std::u16string() : FromQString(selected.front()->text());
+}
+
+void FileList::Fill() {
+  clear();
+  if (path_.empty()) return;
+  for (const std::u16string& name : fs::ListFiles(path_)) {
+    const QString text = ToQString(name);
+    if (pattern_.match(text).hasMatch()) addItem(text);
+  }
+}
+
+}  // namespace velni

@@ -1,0 +1,32 @@
+#pragma once
+// A file list: the files of one folder whose names match its pattern, letter case
+// aside, listed at once when the folder or the pattern is set.
+#include <QListWidget>
+#include <QRegularExpression>
+#include <string>
+
+namespace velni {
+
+class FileList : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit FileList(QWidget* parent);
+
+  void SetPattern(const std::u16string& pattern);
+  void SetPath(const std::u16string& folder);
+  // The selected file name; empty when none is selected.
+  std::u16string FileName() const;
+
+ signals:
+  // A name was clicked or chosen with the keys.
+  void FileClicked();
+
+ private:
+  void Fill();
+
+  std::u16string path_;
+  QRegularExpression pattern_;
+};
+
+}  // namespace velni
