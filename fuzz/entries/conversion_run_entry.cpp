@@ -31,7 +31,8 @@ Boring CutBoring(std::string_view input) {
   boring.main = input.substr(0, first);
   if (first == std::string_view::npos) return boring;
   const std::size_t second = input.find(kPartSeparator, first + 1);
-  boring.remarks = input.substr(first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1);
+  const std::size_t remarksEnd = second == std::string_view::npos ? input.size() : second;
+  boring.remarks = input.substr(first + 1, remarksEnd - first - 1);
   if (second != std::string_view::npos) boring.penetration = input.substr(second + 1);
   return boring;
 }

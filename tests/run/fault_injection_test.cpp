@@ -72,8 +72,8 @@ TEST(FaultInjectionTest, EachFaultStopsTheRunNamingItsFileAndKeepsTheTablesWhole
     const testing::TableSnapshot before = testing::SnapshotTables(world.data);
     const RunResult result = world.Run();
     EXPECT_EQ(result.outcome, RunOutcome::Failed);
-    EXPECT_TRUE(fs::EqualsIgnoringCase(LastComponent(RobustWorld::NamedFile(result.message)), FromUtf8(fault.namedFile)))
-        << ToUtf8(result.message);
+    const std::u16string named = LastComponent(RobustWorld::NamedFile(result.message));
+    EXPECT_TRUE(fs::EqualsIgnoringCase(named, FromUtf8(fault.namedFile))) << ToUtf8(result.message);
     EXPECT_EQ(testing::CheckGrownByWholeEntries(before, world.data), "");
   }
 }

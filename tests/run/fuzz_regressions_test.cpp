@@ -1,7 +1,9 @@
-// Every input kept from a fuzzing campaign, fed again through the entry function of
-// its target: each once crashed, hung or broke a promise of the readers or the run.
+// Every input kept for a fuzz target, fed again through the target's entry function:
+// inputs that once crashed, hung or broke a promise of the readers or the run, and
+// edge inputs written by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -23,13 +25,14 @@ const stdfs::path kRegressions = stdfs::path(VELNI_TEST_DIR) / "fuzz_regressions
 std::vector<stdfs::path> KeptInputs(const char* target) {
   std::vector<stdfs::path> inputs;
   for (const auto& entry : stdfs::directory_iterator(kRegressions / target)) {
-    if (entry.is_regular_file() && entry.path().filename() != ".gitkeep") inputs.push_back(entry.path());
+    if (entry.is_regular_file()) inputs.push_back(entry.path());
   }
   std::sort(inputs.begin(), inputs.end());
   return inputs;
 }
 
 void ReplayAll(const char* target, const Entry& entry) {
+  ASSERT_FALSE(KeptInputs(target).empty()) << "no input kept for " << target;
   for (const stdfs::path& input : KeptInputs(target)) {
     EXPECT_EQ(entry(testing::ReadBytes(input)), "") << input.filename();
   }
@@ -41,7 +44,8 @@ TEST(FuzzRegressionsTest, Cp932Inputs) { ReplayAll("cp932", velni::fuzzing::Cp93
 
 TEST(FuzzRegressionsTest, ConversionRunInputs) {
   const stdfs::path dataFolder = stdfs::path(VELNI_SOURCE_DIR) / "fuzz" / "data" / "PATDAT";
-  ReplayAll("conversion_run", [&](std::string_view input) { return velni::fuzzing::ConversionRunEntry(input, dataFolder); });
+  ReplayAll("conversion_run",
+            [&](std::string_view input) { return velni::fuzzing::ConversionRunEntry(input, dataFolder); });
 }
 
 }  // namespace
