@@ -29,7 +29,6 @@ seed_corpus() {
   local target=$1 corpus=$build/corpus/$1
   mkdir -p "$corpus"
   cp -n tests/fuzz_regressions/"$target"/* "$corpus"/ 2>/dev/null || true
-  rm -f "$corpus/.gitkeep"
   local input
   for input in tests/golden/*/input; do
     [ -d "$input" ] || continue
