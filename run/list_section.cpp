@@ -51,13 +51,10 @@ void RunListBlock(RunContext& run, const ListBlock& block, ListCounts counts, co
 
 void RunListSection(RunContext& run) {
   InputFile& source = run.Source.value();
-  source.BeginRecord(kListHeaderLabel, 1);
   NumOrText recordCount;
   NumOrText fieldCount;
   NumOrText third;
-  source.ReadField(recordCount);
-  source.ReadField(fieldCount);
-  source.ReadField(third);
+  ReadHeaderFields(source, kListHeaderLabel, {&recordCount, &fieldCount, &third});
   if (!IsNonZero(recordCount, source, kRecordCountField) || !IsNonZero(third, source, kThirdValueField)) return;
   const ListCounts counts{LoopCount(recordCount, source, kRecordCountField),
                           LoopCount(fieldCount, source, kFieldCountField)};

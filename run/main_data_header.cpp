@@ -9,12 +9,9 @@ namespace {
 constexpr std::int64_t kHeaderFieldCountField = 2;
 
 void ReadHeaderRecord(InputFile& file, MainHeader& header) {
-  file.BeginRecord(u"ヘッダ", 1);
-  file.ReadField(header.first);
-  file.ReadField(header.headerFieldCount);
-  file.ReadField(header.layerCount);
-  file.ReadField(header.fourth);
-  file.ReadField(header.layerFieldCount);
+  ReadHeaderFields(file, u"ヘッダ",
+                   {&header.first, &header.headerFieldCount, &header.layerCount, &header.fourth,
+                    &header.layerFieldCount});
 }
 
 }  // namespace

@@ -29,11 +29,7 @@ constexpr std::int64_t kFieldCountField = 3;
 
 PenetrationHeader ReadPenetrationHeader(InputFile& source) {
   PenetrationHeader header;
-  source.BeginRecord(u"貫入試験ヘッダ", 1);
-  source.ReadField(header.kind);
-  source.ReadField(header.recordCount);
-  source.ReadField(header.fieldCount);
-  source.ReadField(header.fourth);
+  ReadHeaderFields(source, u"貫入試験ヘッダ", {&header.kind, &header.recordCount, &header.fieldCount, &header.fourth});
   return header;
 }
 

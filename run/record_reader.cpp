@@ -32,6 +32,11 @@ bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t count
   return NumberOrMismatch(count, file, countField) != 0;
 }
 
+void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initializer_list<NumOrText*> fields) {
+  file.BeginRecord(label, 1);
+  for (NumOrText* field : fields) file.ReadField(*field);
+}
+
 void ReadRecordFields(InputFile& file, TextArray& fields, std::int64_t fieldCount) {
   for (std::int64_t i = 1; i <= fieldCount; ++i) {
     if (i > fields.Upper()) file.FailAtField(failure::kSubscriptOutOfRange, i);

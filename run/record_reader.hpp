@@ -1,6 +1,7 @@
 #pragma once
 // Reading one record of a source file into the run's record buffer.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "text/input_file.hpp"
@@ -19,6 +20,10 @@ std::int64_t LoopCount(const NumOrText& count, const InputFile& file, std::int64
 
 // True when the count field differs from 0 (the presence tests of the sections).
 bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t countField = 0);
+
+// Reads a header record of number-or-text fields (the counts of a source file),
+// named `label` for failure reports.
+void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initializer_list<NumOrText*> fields);
 
 // Reads `fieldCount` text fields into fields[1], fields[2], ...; a count beyond the
 // array's bound is the subscript failure naming the file, record and field.

@@ -27,10 +27,7 @@ constexpr std::int64_t kFieldCountField = 3;
 
 RemarksHeader ReadRemarksHeader(InputFile& source) {
   RemarksHeader header;
-  source.BeginRecord(u"備考ヘッダ", 1);
-  source.ReadField(header.first);
-  source.ReadField(header.recordCount);
-  source.ReadField(header.fieldCount);
+  ReadHeaderFields(source, u"備考ヘッダ", {&header.first, &header.recordCount, &header.fieldCount});
   return header;
 }
 
