@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
                                   velni::FromUtf8((root / "PATDAT").string() + "/"),
                                   velni::FromUtf8(root.string())};
   const auto start = std::chrono::steady_clock::now();
-  const auto outcome = velni::ConversionRun(request, ui);
+  const auto outcome = velni::ConversionRun(request, ui).outcome;
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   std::printf("layers %d, list records %d x 3, remarks %d, tests %d\n", layers, layers, layers, layers);

@@ -41,7 +41,7 @@ BoringResult ConvertBoring(const SurveyFolders& folders, const MainDataFile& bor
   request.dataFolderPath = options.dataFolderPath;
   request.programFolder = fs::ProgramFolder();
   BatchRunUi ui;
-  const RunOutcome outcome = ConversionRun(request, ui);
+  const RunOutcome outcome = ConversionRun(request, ui).outcome;
   const std::string message = outcome == RunOutcome::Completed ? ToUtf8(kCompletedMessage) : ui.ShownAsOneLine();
   return {ToUtf8(boring.RelativePath()), outcome, message};
 }

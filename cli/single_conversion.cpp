@@ -16,7 +16,7 @@ int RunSingleConversion(const ConversionOptions& options, std::ostream& out, std
   request.destinationText = FromUtf8(options.destination);
   request.dataFolderPath = options.dataFolderPath;
   request.programFolder = fs::ProgramFolder();
-  switch (ConversionRun(request, ui)) {
+  switch (ConversionRun(request, ui).outcome) {
     case RunOutcome::Completed:
       out << ToUtf8(kCompletedMessage) << std::endl;
       return kExitCompleted;

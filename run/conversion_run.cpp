@@ -48,16 +48,19 @@ void RunPasses(RunContext& run) {
   run.Source.reset();
 }
 
-RunOutcome ReportFailure(RunUi& ui, const std::u16string& message) {
-  ui.ShowMessage(std::u16string(kRunStoppedHeading) + u"\n" + message, kStyleExclamation);
+RunResult ReportFailure(RunUi& ui, const std::u16string& message) {
+  RunResult result;
+  result.outcome = RunOutcome::Failed;
+  result.message = std::u16string(kRunStoppedHeading) + u"\n" + message;
+  ui.ShowMessage(result.message, kStyleExclamation);
   ui.SetMessageLine(u"");
   ui.SetBusyPointer(false);
-  return RunOutcome::Failed;
+  return result;
 }
 
 // A pass that had to go on after a failure of its own (the title sheets) is
 // reported instead of the completion, so that a missing sheet is never hidden.
-RunOutcome Finish(const RunContext& run, RunUi& ui) {
+RunResult Finish(const RunContext& run, RunUi& ui) {
   if (!run.DeferredFailures.empty()) {
     std::u16string message;
     for (const auto& failure : run.DeferredFailures) message += (message.empty() ? u"" : u"\n") + failure.message;
@@ -66,11 +69,17 @@ RunOutcome Finish(const RunContext& run, RunUi& ui) {
   RunFinishedFlag = 1;
   ui.SetMessageLine(kCompletedMessage);
   ui.SetBusyPointer(false);
-  return RunOutcome::Completed;
+  RunResult result;
+  result.outcome = RunOutcome::Completed;
+  return result;
 }
 
-RunOutcome CarryOut(RunContext& run, RunUi& ui) {
-  if (!PassesChecks(run, ui)) return RunOutcome::Refused;
+RunResult CarryOut(RunContext& run, RunUi& ui) {
+  if (!PassesChecks(run, ui)) {
+    RunResult refused;
+    refused.outcome = RunOutcome::Refused;
+    return refused;
+  }
   TakeSourceFileName(run);
   ui.SetBusyPointer(true);
   RunPasses(run);
@@ -86,7 +95,7 @@ std::u16string CompanionPath(const std::u16string& sourcePath, const std::u16str
   return sourcePath.substr(0, at) + std::u16string(prefix) + sourcePath.substr(rest);
 }
 
-RunOutcome ConversionRun(const RunRequest& request, RunUi& ui) {
+RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
   RunContext run;
   run.DataFolderPath = request.dataFolderPath;
   run.ProgramFolder = request.programFolder;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/run_ui.hpp"
+#include "run/run_result.hpp"
 
 namespace velni {
 
@@ -15,11 +16,6 @@ struct RunRequest {
   std::u16string programFolder;    // where the marker file goes
 };
 
-enum class RunOutcome {
-  Completed,  // every pass done: "変換が正常に終了しました。"
-  Refused,    // a check at the start said no; nothing was read or written
-  Failed,     // a run-time failure, shown in one message box
-};
 
 inline constexpr char16_t kBusyMessage[] = u"只今変換中！　しばらくお待ちください。";
 inline constexpr char16_t kCompletedMessage[] = u"変換が正常に終了しました。";
@@ -30,7 +26,7 @@ inline constexpr char16_t kCreateFolderQuestion[] = u"フォルダがありま�
 // 1 after a completed run; the window resets it when it clears the message line.
 extern std::int16_t RunFinishedFlag;
 
-RunOutcome ConversionRun(const RunRequest& request, RunUi& ui);
+RunResult ConversionRun(const RunRequest& request, RunUi& ui);
 
 // The remarks ("KDT") and penetration-test ("NDT") companions: the first three
 // characters of the file name, at its first occurrence in the path, replaced.

@@ -35,7 +35,7 @@ struct ShellServices {
   std::vector<Volume> volumes;
   std::function<std::u16string()> findDataFolder;
   MessageBoxFunction showMessage;
-  std::function<RunOutcome(const RunRequest&, RunUi&)> run = ConversionRun;
+  std::function<RunResult(const RunRequest&, RunUi&)> run = ConversionRun;
   std::u16string programFolder;
 };
 

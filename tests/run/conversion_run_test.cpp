@@ -27,7 +27,7 @@ class ConversionRunTest : public ::testing::Test {
 
   RunOutcome Run(const std::string& source, const std::string& destination) {
     RunRequest request{U(source), U(destination), U((temp_ / "PATDAT").string() + "/"), U(temp_.Path().string())};
-    return ConversionRun(request, ui_);
+    return ConversionRun(request, ui_).outcome;
   }
 
   TempFolder temp_;
@@ -66,7 +66,7 @@ TEST_F(ConversionRunTest, RefusesAMissingOrBlankSource) {
                                     (temp_ / "src").string()}) {
     FakeRunUi ui;
     RunRequest request{U(source), U(temp_.Path().string()), U((temp_ / "PATDAT/").string()), u""};
-    EXPECT_EQ(ConversionRun(request, ui), RunOutcome::Refused) << source;
+    EXPECT_EQ(ConversionRun(request, ui).outcome, RunOutcome::Refused) << source;
     ASSERT_EQ(ui.messages.size(), 1u) << source;
     EXPECT_EQ(ui.messages[0].prompt, kNoSourceMessage);
     EXPECT_EQ(ui.messages[0].style, 0);

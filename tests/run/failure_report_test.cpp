@@ -26,7 +26,7 @@ TEST(FailureReport, TheMessageBoxNamesTheFileTheRecordAndTheField) {
   testing::FakeRunUi ui;
   const std::string source = (temp / "src" / "MDT0001.JDF").string();
   const RunRequest request{U(source), U((temp / "out").string()), temp.Text() + u"PATDAT/", temp.Text()};
-  EXPECT_EQ(ConversionRun(request, ui), RunOutcome::Failed);
+  EXPECT_EQ(ConversionRun(request, ui).outcome, RunOutcome::Failed);
 
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].prompt, U("変換を中止しました。\nファイルの終わりを越えて読み込もうとしました。\nファイル: " + source +

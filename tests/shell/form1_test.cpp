@@ -55,7 +55,7 @@ class Form1Test : public QObject {
     if (control == nullptr) qFatal("no control %s", name);
     return control;
   }
-  void MakeForm(std::function<RunOutcome(const RunRequest&, RunUi&)> run = ConversionRun);
+  void MakeForm(std::function<RunResult(const RunRequest&, RunUi&)> run = ConversionRun);
   void OpenFolder(const char* list, const QString& name);
   void ClickFile(const QString& name);
   QString FolderPath(const char* list) const { return ToQString(Find<FolderList>(list)->Path()); }
@@ -91,7 +91,7 @@ void Form1Test::cleanup() {
   temp_.reset();
 }
 
-void Form1Test::MakeForm(std::function<RunOutcome(const RunRequest&, RunUi&)> run) {
+void Form1Test::MakeForm(std::function<RunResult(const RunRequest&, RunUi&)> run) {
   ShellServices services;
   // The second volume has been removed, as a drive whose medium was taken out.
   services.volumes = {{testing::U(volume_.string()), u"test"}, {testing::U((*temp_ / "volB").string()), u"gone"}};
@@ -274,7 +274,7 @@ void Form1Test::aClickDuringTheRunsYieldStartsNoSecondRun() {
   MakeForm([&runs](const RunRequest&, RunUi& ui) {
     ++runs;
     ui.YieldToWindowSystem();
-    return RunOutcome::Refused;
+    return RunResult{};
   });
   auto* button = Find<QPushButton>("Command1");
   QTimer::singleShot(0, button, &QPushButton::click);

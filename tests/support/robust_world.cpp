@@ -52,7 +52,7 @@ RunResult RobustWorld::Run() const {
                            FromUtf8(program.string())};
   fuzzing::ScriptedRunUi ui;
   RunResult result;
-  result.outcome = ConversionRun(request, ui);
+  result.outcome = ConversionRun(request, ui).outcome;
   if (!ui.shown.empty()) result.message = ui.shown.back().prompt;
   return result;
 }
