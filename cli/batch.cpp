@@ -34,12 +34,14 @@ struct SurveyFolders {
   std::u16string destination;
 };
 
-BoringResult ConvertBoring(const SurveyFolders& folders, const MainDataFile& boring, const BatchOptions& options) {
+BoringResult ConvertBoring(const SurveyFolders& folders, const MainDataFile& boring, const BatchOptions& options,
+                           SoilNameStore& soilNames) {
   RunRequest request;
   request.sourceText = Under(folders.source, boring.RelativePath());
   request.destinationText = Under(Under(folders.destination, boring.relativeFolder), boring.Stem());
   request.dataFolderPath = options.dataFolderPath;
   request.programFolder = fs::ProgramFolder();
+  request.soilNames = &soilNames;
   BatchRunUi ui;
   const RunOutcome outcome = ConversionRun(request, ui).outcome;
   const std::string message = outcome == RunOutcome::Completed ? ToUtf8(kCompletedMessage) : ui.ShownAsOneLine();
@@ -59,11 +61,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& error
   const std::vector<MainDataFile> borings = FindMainDataFiles(folders.source);
   if (borings.empty()) return Refuse(kNoMainDataFileMessage, errors);
 
+  // One store for the whole batch: each table is read once, not once per boring.
+  SoilNameStore soilNames({options.dataFolderPath, fs::ProgramFolder()});
   std::vector<BoringResult> results;
   for (std::size_t i = 0; i < borings.size(); ++i) {
     errors << "[" << i + 1 << "/" << borings.size() << "] " << ToUtf8(borings[i].RelativePath()) << " ... "
            << std::flush;
-    results.push_back(ConvertBoring(folders, borings[i], options));
+    results.push_back(ConvertBoring(folders, borings[i], options, soilNames));
     errors << results.back().message << std::endl;
   }
   WriteBatchSummary(results, out);

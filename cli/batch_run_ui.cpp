@@ -1,5 +1,7 @@
 #include "cli/batch_run_ui.hpp"
 
+#include <iostream>
+
 #include "cli/cli_run_ui.hpp"
 
 namespace velni::cli {
@@ -9,6 +11,8 @@ int BatchRunUi::ShowMessage(const std::u16string& prompt, int style, const std::
   shown_.push_back(prompt);
   return kAnswerOk;
 }
+
+void BatchRunUi::Notify(const std::u16string& text) { std::cerr << "\n" << OneLine(text) << std::endl; }
 
 std::string BatchRunUi::ShownAsOneLine() const {
   std::u16string line;

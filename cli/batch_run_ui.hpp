@@ -17,6 +17,8 @@ class BatchRunUi : public RunUi {
   void SetBusyPointer(bool) override {}
   void YieldToWindowSystem() override {}
   void SelectDestinationText() override {}
+  // A notice cannot wait for the boring's line: it goes to standard error at once.
+  void Notify(const std::u16string& text) override;
 
   // Every message shown, on one line, in the order shown.
   std::string ShownAsOneLine() const;

@@ -23,6 +23,8 @@ int CliRunUi::ShowMessage(const std::u16string& prompt, int style, const std::op
   return style == kStyleQuestionYesNo ? AnswerQuestion() : kAnswerOk;
 }
 
+void CliRunUi::Notify(const std::u16string& text) { errors_ << OneLine(text) << std::endl; }
+
 int CliRunUi::AnswerQuestion() {
   if (answer_ == QuestionAnswer::Yes) return kAnswerYes;
   if (answer_ == QuestionAnswer::No || !StandardInputIsTerminal()) return kAnswerNo;

@@ -19,6 +19,7 @@ class CliRunUi : public RunUi {
   void SetBusyPointer(bool) override {}
   void YieldToWindowSystem() override {}
   void SelectDestinationText() override {}
+  void Notify(const std::u16string& text) override;
 
  private:
   int AnswerQuestion();

@@ -139,7 +139,12 @@ void AppendLine(const std::u16string& path, std::string_view line) {
   if (size < 0) throw RunError(failure::kCannotWrite, path);
   std::string bytes = size > 0 && !EndsWithLineEnd(file.get(), size) ? "\r\n" : "";
   bytes += line;
-  if (WriteOnce(file.get(), bytes) == static_cast<ssize_t>(bytes.size())) return;
+  // Flushed to disk before the run goes on: a code that an output file already
+  // carries must not vanish from the table in a power cut.
+  if (WriteOnce(file.get(), bytes) == static_cast<ssize_t>(bytes.size())) {
+    if (::fsync(file.get()) == 0) return;
+    throw RunError(failure::kCannotWrite, path);
+  }
   // A line cut short would shift every entry read after it: take back what got in.
   if (::ftruncate(file.get(), size) != 0) {
   }

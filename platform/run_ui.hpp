@@ -34,6 +34,12 @@ class RunUi {
   virtual void YieldToWindowSystem() = 0;
   // Gives the destination text box the focus with its whole text selected.
   virtual void SelectDestinationText() = 0;
+  // Something the operator should know that does not stop the run (waiting for
+  // another conversion, a warning): on the message line, painted at once.
+  virtual void Notify(const std::u16string& text) {
+    SetMessageLine(text);
+    YieldToWindowSystem();
+  }
 };
 
 }  // namespace velni

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "run/passes.hpp"
 #include "run/request_checks.hpp"
 #include "text/fixed_width.hpp"
 #include "text/path_split.hpp"
 #include "text/run_error.hpp"
-#include "writers/soil_names.hpp"
 
 namespace velni {
 
@@ -33,7 +33,7 @@ void TakeSourceFileName(RunContext& run) {
 void RunPasses(RunContext& run) {
   LoadCodeTables(run);
   ReadMainDataHeader(run);
-  EnsureSoilTable(run.DataFolderPath);
+  run.SoilNames->EnsureSoilTable();
   // Blanks typed around the destination are trimmed by the checks; the files must
   // go to the folder that was checked and created, not to one named with blanks.
   run.OutputFolder = TrimBlanks(run.DestinationText) + kPathSeparator;
@@ -71,6 +71,7 @@ RunResult Finish(const RunContext& run, RunUi& ui) {
   ui.SetBusyPointer(false);
   RunResult result;
   result.outcome = RunOutcome::Completed;
+  result.newSoilNames = run.NewSoilNames;
   return result;
 }
 
@@ -99,6 +100,11 @@ RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
   RunContext run;
   run.DataFolderPath = request.dataFolderPath;
   run.ProgramFolder = request.programFolder;
+  std::optional<SoilNameStore> ownStore;
+  run.SoilNames = request.soilNames != nullptr
+                      ? request.soilNames
+                      : &ownStore.emplace(SoilTableFolders{request.dataFolderPath, request.programFolder});
+  run.Ui = &ui;
   run.SourcePath = request.sourceText;
   run.DestinationText = request.destinationText;
 

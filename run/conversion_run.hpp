@@ -6,6 +6,7 @@
 
 #include "platform/run_ui.hpp"
 #include "run/run_result.hpp"
+#include "tables/soil_name_store.hpp"
 
 namespace velni {
 
@@ -14,6 +15,9 @@ struct RunRequest {
   std::u16string destinationText;  // Text2
   std::u16string dataFolderPath;   // with its final separator
   std::u16string programFolder;    // where the marker file goes
+  // The soil-name tables of the data folder, kept by the caller across runs (a
+  // batch, a window session); without one the run reads them for itself.
+  SoilNameStore* soilNames = nullptr;
 };
 
 

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/run_ui.hpp"
+#include "run/run_result.hpp"
+#include "tables/soil_name_store.hpp"
 #include "text/input_file.hpp"
 #include "text/num_or_text.hpp"
 #include "text/text_array.hpp"
@@ -32,6 +35,11 @@ struct RunContext {
   // marker file).
   std::u16string DataFolderPath;
   std::u16string ProgramFolder;
+  // The soil-name tables, shared with the runs before and after this one.
+  SoilNameStore* SoilNames = nullptr;
+  std::vector<NewSoilName> NewSoilNames;
+  // Where notices go that do not stop the run.
+  RunUi* Ui = nullptr;
 
   std::u16string SourcePath;          // Text1 as given
   std::u16string DestinationText;     // Text2 as given

@@ -183,8 +183,9 @@ void Form1::Command1_Click() {
   // A second click within the run's one yield must not start a run inside the run.
   if (runInProgress_) return;
   runInProgress_ = true;
+  if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_, services_.programFolder});
   const RunRequest request{FromQString(Text1->text()), FromQString(Text2->text()), dataFolderPath_,
-                           services_.programFolder};
+                           services_.programFolder, &*soilNames_};
   services_.run(request, *runUi_);
   runInProgress_ = false;
 }

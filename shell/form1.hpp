@@ -72,6 +72,9 @@ class Form1 : public QWidget {
   ShellServices services_;
   std::vector<std::u16string> roots_;
   std::u16string dataFolderPath_;
+  // The soil-name tables, read once for the whole session and again only when
+  // their files change.
+  std::optional<SoilNameStore> soilNames_;
   std::u16string LastDrive1;
   std::u16string LastDrive2;
   // Each volume keeps the folder last made current on it, as a drive does.

@@ -112,6 +112,7 @@ void InputFile::FailAtField(const std::u16string& what, std::int64_t field) cons
 
 std::u16string InputFile::NextField(FieldKind kind, bool& quoted) {
   ++field_;
+  quoteRanToEnd_ = false;
   SkipBlanks();
   if (kind == FieldKind::Text) SkipEmptyLines();
   if (pos_ >= text_.size()) {
@@ -129,7 +130,8 @@ std::u16string InputFile::NextField(FieldKind kind, bool& quoted) {
 std::u16string InputFile::TakeQuoted() {
   const std::size_t start = pos_ + 1;
   const std::size_t close = text_.find(u'"', start);
-  const std::size_t end = close == std::u16string::npos ? text_.size() : close;
+  quoteRanToEnd_ = close == std::u16string::npos;
+  const std::size_t end = quoteRanToEnd_ ? text_.size() : close;
   pos_ = close == std::u16string::npos ? text_.size() : close + 1;
   return text_.substr(start, end - start);
 }

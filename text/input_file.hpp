@@ -39,6 +39,11 @@ class InputFile {
   // editor saved with empty lines after its last record.
   bool AtEndOfRecords() const;
 
+  // True when the last field read ended its line or the file without a comma after
+  // it or a quotation left open: a line appended to the file would be read as a
+  // record of its own.
+  bool EndsBetweenRecords() const { return !afterComma_ && !quoteRanToEnd_; }
+
   // Size of the file in bytes.
   std::int64_t Length() const { return length_; }
   const std::u16string& Path() const { return path_; }
@@ -76,6 +81,7 @@ class InputFile {
   // even at the end of the file).
   bool atLineStart_ = true;
   bool afterComma_ = false;
+  bool quoteRanToEnd_ = false;
 
   std::u16string recordLabel_;
   std::int64_t record_ = 0;

@@ -117,9 +117,12 @@ std::set<std::string> FileNames(const stdfs::path& folder) {
   return names;
 }
 
+// Every table of the data folder with its bytes (the lock file is no table).
 std::map<std::string, std::string> Tables(const stdfs::path& folder) {
   std::map<std::string, std::string> tables;
-  for (const auto& name : FileNames(folder)) tables[name] = ReadBytes(folder / name);
+  for (const auto& name : FileNames(folder)) {
+    if (name != "KISHITU.LCK") tables[name] = ReadBytes(folder / name);
+  }
   return tables;
 }
 

@@ -2,6 +2,7 @@
 // A run positioned after the main data file header: the rest of the file, the data
 // folder with its soil-name tables and an output folder.
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "run/run_context.hpp"
@@ -24,6 +25,7 @@ class SectionRun {
     run.ProgramFolder = U(folder_.Path().string());
     run.OutputFolder = U((folder_ / "out").string() + "/");
     run.Source.emplace(U((folder_ / "MDT01.JDF").string()));
+    run.SoilNames = &soilNames_.emplace(SoilTableFolders{run.DataFolderPath, run.ProgramFolder});
   }
 
   // The output file as UTF-8 with "\n", or "(none)" when it was not created.
@@ -38,6 +40,9 @@ class SectionRun {
   }
 
   RunContext run;
+
+ private:
+  std::optional<SoilNameStore> soilNames_;
 };
 
 }  // namespace velni::testing

@@ -24,7 +24,7 @@
 #include "tests/support/table_growth.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/utf.hpp"
-#include "writers/soil_names.hpp"
+#include "tables/soil_name_store.hpp"
 
 namespace velni {
 namespace {
@@ -48,9 +48,10 @@ std::u16string NameOf(std::uint32_t serial) { return u"殺土" + FromUtf8(std::t
 // The child: registers new names, one after the other, and writes the serial of
 // each completed registration to `report`. Never returns.
 [[noreturn]] void RegisterUntilKilled(const SoilTableFolders& folders, std::uint32_t firstSerial, int report) {
+  SoilNameStore store(folders);
   for (std::uint32_t serial = firstSerial; serial < firstSerial + 100000; ++serial) {
     try {
-      SoilNameCode(folders, NameOf(serial));
+      store.CodeOf(NameOf(serial), {});
     } catch (...) {
       ::_exit(3);
     }

@@ -7,7 +7,7 @@
 
 #include "fuzz/entries/soil_table_check.hpp"
 #include "tests/support/temp_folder.hpp"
-#include "writers/soil_names.hpp"
+#include "tables/soil_name_store.hpp"
 
 namespace velni {
 namespace {
@@ -26,7 +26,7 @@ const NameCase kNames[] = {
     {"CR LF inside: one blank each", "砂\r\n礫", "2000,砂  礫,    ,    ,    ,0000\n"},
     {"a lone LF at the end: a blank at the end, kept by quoting", "粘土\n", "2000,\"粘土 \",    ,    ,    ,0000\n"},
     {"a blank in front", " 砂", "2000,\" 砂\",    ,    ,    ,0000\n"},
-    {"a tab at the end", "礫\t", "2000,\"礫\t\",    ,    ,    ,0000\n"},
+    {"blanks at both ends", " 礫 ", "2000,\" 礫 \",    ,    ,    ,0000\n"},
 };
 
 TEST(SoilTableFormsTest, NamesThatALineCannotHoldAsTheyAreStayOneEntryAndAreFoundAgain) {
@@ -37,8 +37,8 @@ TEST(SoilTableFormsTest, NamesThatALineCannotHoldAsTheyAreStayOneEntryAndAreFoun
     WriteCp932File(temp / "XKISHITU.TXT", "");
     const SoilTableFolders folders{temp.Text(), temp.Text()};
 
-    EXPECT_EQ(SoilNameCode(folders, U(c.name)), u"2000");
-    EXPECT_EQ(SoilNameCode(folders, U(c.name)), u"2000");
+    EXPECT_EQ(SoilNameStore(folders).CodeOf(U(c.name), {}).code, u"2000");
+    EXPECT_EQ(SoilNameStore(folders).CodeOf(U(c.name), {}).code, u"2000");
     EXPECT_EQ(ReadCp932File(temp / "XKISHITU.TXT"), c.line);
     EXPECT_EQ(ReadCp932File(temp / "KISHITU.TXT"), c.line);
     EXPECT_EQ(fuzzing::ReadSoilTableLines(temp / "KISHITU.TXT").problem, "");

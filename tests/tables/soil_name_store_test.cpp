@@ -1,4 +1,4 @@
-#include "writers/soil_names.hpp"
+#include "tables/soil_name_store.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include "tests/support/temp_folder.hpp"
 #include "tests/writers/written_lines.hpp"
 #include "text/run_error.hpp"
+#include "writers/soil_names.hpp"
 
 #ifdef __linux__
 #include <sys/inotify.h>
@@ -46,12 +47,17 @@ class SoilNamesTest : public ::testing::Test {
   std::string Xkishitu() const { return ReadCp932File(data_ / "XKISHITU.TXT"); }
   bool MarkerMade() const { return std::filesystem::exists(program_ / "PATADD.txt"); }
 
-  // X1.TXT lines for these soil names, numbered from `firstLine`.
+  // X1.TXT lines for these soil names, numbered from `firstLine`, as one run with
+  // a store of its own writes them.
   std::string X1(const std::vector<std::string>& names, std::int16_t firstLine = 1,
                  const std::string& firstField = "1.00") {
+    SoilNameStore store(folders_);
     return testing::WrittenLines(root_ / "X1.TXT", [&](OutputFile& x1) {
       std::int16_t lineNo = firstLine;
-      for (const auto& name : names) WriteSoilNameLine(x1, lineNo, U(firstField), U(name), folders_);
+      for (const auto& name : names) {
+        const std::u16string code = name.empty() ? kNoSoilCode : store.CodeOf(U(name), {}).code;
+        WriteSoilNameLine(x1, lineNo, U(firstField), code, U(name));
+      }
     });
   }
 
@@ -148,11 +154,24 @@ TEST_F(SoilNamesTest, CodeAfter3999IsNeverFoundAgain) {
   EXPECT_EQ(Kishitu(), E("4000", "泥岩") + E("4000", "泥岩"));
 }
 
-TEST_F(SoilNamesTest, NameHoldingParenthesisIsRegisteredUncutEachTime) {
+// A name holding "（" is found again by its whole name: one code for every layer
+// and every later run, one entry in each table.
+TEST_F(SoilNamesTest, NameHoldingParenthesisGetsOneCode) {
   Tables("", "");
   EXPECT_EQ(X1({"砂（礫混じり）", "砂（礫混じり）"}),
-            "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2001,砂（礫混じり）\n");
-  EXPECT_EQ(Kishitu(), E("2000", "砂（礫混じり）") + E("2001", "砂（礫混じり）"));
+            "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2000,砂（礫混じり）\n");
+  // The name without "（" still matches by the cut name, as it always did.
+  EXPECT_EQ(X1({"砂（礫混じり）", "砂"}), "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2000,砂\n");
+  EXPECT_EQ(Kishitu(), E("2000", "砂（礫混じり）"));
+  EXPECT_EQ(Xkishitu(), E("2000", "砂（礫混じり）"));
+}
+
+// Found in the extended table by its whole name, the entry copied keeps it, so the
+// soil-name table finds it next time.
+TEST_F(SoilNamesTest, NameWithParenthesisFoundOnlyInExtendedTableIsCopiedWhole) {
+  Tables("", "5012,礫（円礫）,a,b,c,d\n");
+  EXPECT_EQ(X1({"礫（円礫）", "礫（円礫）"}), "  1,   1.00,5012,礫（円礫）\n  2,   1.00,5012,礫（円礫）\n");
+  EXPECT_EQ(Kishitu(), "5012,礫（円礫）,a,b,c,d\n");
 }
 
 TEST_F(SoilNamesTest, RewrittenTableEndsWithCrLf) {
@@ -210,12 +229,12 @@ TEST_F(SoilNamesTest, AppendingToATableWithoutAFinalLineEndKeepsEntriesApart) {
 TEST_F(SoilNamesTest, TableNamesResolveWithoutRegardToCase) {
   WriteCp932File(data_ / "kishitu.txt", E("1001", "粘土"));
   WriteCp932File(data_ / "xkishitu.txt", "5012,礫,a,b,c,d\n");
-  EnsureSoilTable(folders_.dataFolderPath);
+  SoilNameStore(folders_).EnsureSoilTable();
   X1({"礫", "泥岩"});
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(data_)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"kishitu.txt", "xkishitu.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"KISHITU.LCK", "kishitu.txt", "xkishitu.txt"}));
   EXPECT_EQ(ReadCp932File(data_ / "kishitu.txt"),
             E("1001", "粘土") + "5012,礫,a,b,c,d\n" + E("2000", "泥岩"));
 }
@@ -234,10 +253,10 @@ TEST_F(SoilNamesTest, MissingExtendedTableStopsTheRunNamingIt) {
 }
 
 TEST_F(SoilNamesTest, EnsureSoilTableCreatesOnlyAMissingTable) {
-  EnsureSoilTable(folders_.dataFolderPath);
+  SoilNameStore(folders_).EnsureSoilTable();
   EXPECT_EQ(ReadBytes(data_ / "KISHITU.TXT"), "");
   WriteCp932File(data_ / "KISHITU.TXT", E("1001", "粘土"));
-  EnsureSoilTable(folders_.dataFolderPath);
+  SoilNameStore(folders_).EnsureSoilTable();
   EXPECT_EQ(Kishitu(), E("1001", "粘土"));
 }
 
@@ -246,7 +265,7 @@ TEST_F(SoilNamesTest, LineAfter32767StopsTheRunWithOverflow) {
   try {
     OutputFile x1(U(path.string()));
     std::int16_t lineNo = 32767;
-    WriteSoilNameLine(x1, lineNo, u"1", u"", folders_);
+    WriteSoilNameLine(x1, lineNo, u"1", kNoSoilCode, u"");
     FAIL() << "no failure";
   } catch (const RunError& error) {
     EXPECT_EQ(error.What(), failure::kOverflow);

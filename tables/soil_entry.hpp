@@ -1,9 +1,8 @@
 #pragma once
-// The soil-name tables of the data folder: KISHITU.TXT (the soil-name table) and
-// XKISHITU.TXT (the extended table). Each entry is six fields: the code, the soil
-// name and four attribute texts that the system carries without reading them.
-// Every operation opens and closes its own table files; nothing is kept in memory,
-// so an entry added for one layer is found by the next.
+// One entry of the soil-name tables KISHITU.TXT (the soil-name table) and
+// XKISHITU.TXT (the extended table): the code, the soil name and four attribute
+// texts that the system carries without reading them; and how an entry is matched
+// and written.
 #include <array>
 #include <optional>
 #include <string>
@@ -17,12 +16,6 @@ struct SoilEntry {
   const std::u16string& Name() const { return fields[1]; }
 };
 
-// Where the soil-name routines find their tables and leave the marker file.
-struct SoilTableFolders {
-  std::u16string dataFolderPath;  // with its final separator
-  std::u16string programFolder;   // PATADD.txt goes here
-};
-
 // Table names as the lookups spell them; every spelling names the same file.
 inline constexpr char16_t kSoilTableLookupName[] = u"KISHITU.txt";
 inline constexpr char16_t kExtendedTableLookupName[] = u"XKISHITU.txt";
@@ -30,6 +23,8 @@ inline constexpr char16_t kSoilTableName[] = u"KISHITU.TXT";
 inline constexpr char16_t kExtendedTableName[] = u"XKISHITU.TXT";
 inline constexpr char16_t kExtendedWorkFileName[] = u"XKISHITU.TMP";
 inline constexpr char16_t kMarkerFileName[] = u"PATADD.txt";
+// Conversions sharing the data folder take turns on this file's lock.
+inline constexpr char16_t kTableLockFileName[] = u"KISHITU.LCK";
 
 // A band of codes, both bounds excluded.
 struct SoilBand {
@@ -39,6 +34,11 @@ struct SoilBand {
 inline constexpr SoilBand kBandB1{4999, 5500};
 inline constexpr SoilBand kBandB2{999, 4000};
 inline constexpr SoilBand kBandB3{0, 1000};
+inline constexpr std::array<SoilBand, 3> kSoilBands{kBandB1, kBandB2, kBandB3};
+
+// The band (0 for B1, 1 for B2, 2 for B3) of an entry's code value, none when the
+// code lies in no band and the entry is never found.
+std::optional<std::size_t> BandOf(const SoilEntry& entry);
 
 // The part of a table name that a soil name must equal: up to the first "（".
 std::u16string MatchName(const std::u16string& tableName);
@@ -52,16 +52,9 @@ std::u16string TableFormOfName(const std::u16string& soilName);
 // that would not read back as the same one field is quoted.
 std::u16string SoilEntryLine(const SoilEntry& entry);
 
-// The first entry of `tableName` whose code lies inside `band` and whose match name
-// equals `soilName`, with its name cut to the match name.
-std::optional<SoilEntry> FindSoilName(const SoilTableFolders& folders, const std::u16string& tableName,
-                                      SoilBand band, const std::u16string& soilName);
-
-// Gives `soilName` a new code and inserts it into the extended table before its
-// first line of code 4000 or more; returns the new entry.
-SoilEntry RegisterSoilName(const SoilTableFolders& folders, const std::u16string& soilName);
-
-// Appends `entry` to the soil-name table and makes sure the marker file exists.
-void AppendSoilEntry(const SoilTableFolders& folders, const SoilEntry& entry);
+// Why a soil name may not go into a table (a broken source can carry a name of
+// megabytes or with control characters, which would slow or break every later
+// lookup), or none when it may.
+std::optional<std::u16string> WhyNotStorable(const std::u16string& soilName);
 
 }  // namespace velni

@@ -1,0 +1,68 @@
+#include "tables/extended_table.hpp"
+
+#include <cstdint>
+#include <optional>
+
+#include "text/cp932.hpp"
+#include "text/input_file.hpp"
+#include "text/number_text.hpp"
+#include "text/run_error.hpp"
+#include "writers/counted_line.hpp"
+
+namespace velni {
+namespace {
+
+// The extended table keeps the codes below 4000 ahead of its other entries; new
+// codes start at 2000.
+constexpr float kInsertBeforeCode = 4000;
+constexpr std::int16_t kFirstNewCode = 2000;
+constexpr char16_t kBlankAttribute[] = u"    ";
+constexpr char16_t kLastAttribute[] = u"0000";
+
+// The line code of an extended-table line: the number its first four characters
+// make, 0 for a blank line or one that does not begin with a number.
+float LineCode(const std::u16string& line) { return NumOrZero(line.substr(0, 4)); }
+
+std::int16_t LastCodeOf(float lineCode, const InputFile& table) {
+  try {
+    return WholeCode(lineCode);
+  } catch (const RunError& error) {
+    table.Fail(error.What());
+  }
+}
+
+SoilEntry NewSoilEntry(std::int16_t last, const std::u16string& soilName) {
+  if (last < kFirstNewCode) last = kFirstNewCode - 1;
+  const std::string number = std::to_string(last + 1);
+  const std::u16string digits = u"0000" + std::u16string(number.begin(), number.end());
+  const std::u16string code = digits.substr(digits.size() - 4);
+  return SoilEntry{{code, soilName, kBlankAttribute, kBlankAttribute, kBlankAttribute, kLastAttribute}};
+}
+
+void AddLine(std::string& bytes, const std::u16string& line) { bytes += EncodeCp932(line + u"\r\n"); }
+
+}  // namespace
+
+ExtendedTableInsertion InsertIntoExtendedTable(const std::u16string& path, const std::u16string& soilName) {
+  InputFile table(path);
+  std::string bytes;
+  std::optional<SoilEntry> entry;
+  std::int16_t last = 0;
+  while (!table.AtEnd()) {
+    const std::u16string line = table.ReadLine();
+    const float code = LineCode(line);
+    if (code >= kInsertBeforeCode && !entry) {
+      entry = NewSoilEntry(last, soilName);
+      AddLine(bytes, SoilEntryLine(*entry));
+    }
+    if (code < kInsertBeforeCode) last = LastCodeOf(code, table);
+    AddLine(bytes, line);
+  }
+  if (!entry) {
+    entry = NewSoilEntry(last, soilName);
+    AddLine(bytes, SoilEntryLine(*entry));
+  }
+  return {*entry, std::move(bytes)};
+}
+
+}  // namespace velni

@@ -1,0 +1,80 @@
+#include "tables/soil_entry.hpp"
+
+#include <cstdio>
+
+#include "text/number_text.hpp"
+
+namespace velni {
+namespace {
+
+constexpr char16_t kCutMark = u'（';
+constexpr std::size_t kLongestStorableName = 200;
+
+// A field that the field rules would not read back as it stands: one holding a
+// comma or a quotation mark, or a name with blanks at an end (they would be
+// skipped or trimmed, and the name registered again at every occurrence).
+bool NeedsQuotes(const std::u16string& field, bool isName) {
+  if (field.find_first_of(u",\"") != std::u16string::npos) return true;
+  const auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+  return isName && !field.empty() && (isBlank(field.front()) || isBlank(field.back()));
+}
+
+std::u16string Decimal(std::size_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string CodePoint(char16_t c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+  return std::u16string(text, text + 6);
+}
+
+}  // namespace
+
+std::optional<std::size_t> BandOf(const SoilEntry& entry) {
+  const float code = NumOrZero(entry.Code());
+  for (std::size_t band = 0; band < kSoilBands.size(); ++band) {
+    if (code > kSoilBands[band].lower && code < kSoilBands[band].upper) return band;
+  }
+  return std::nullopt;
+}
+
+std::u16string MatchName(const std::u16string& tableName) {
+  return tableName.substr(0, tableName.find(kCutMark));
+}
+
+std::u16string TableFormOfName(const std::u16string& soilName) {
+  std::u16string stored = soilName;
+  for (auto& c : stored) {
+    if (c == u'"') c = u'＂';
+    if (c == u'\r' || c == u'\n') c = u' ';
+  }
+  return stored;
+}
+
+std::u16string SoilEntryLine(const SoilEntry& entry) {
+  std::u16string line;
+  for (std::size_t i = 0; i < entry.fields.size(); ++i) {
+    if (i > 0) line += u',';
+    const std::u16string stored = TableFormOfName(entry.fields[i]);
+    const bool quoted = NeedsQuotes(entry.fields[i], i == 1) || NeedsQuotes(stored, i == 1);
+    line += quoted ? u"\"" + stored + u"\"" : stored;
+  }
+  return line;
+}
+
+std::optional<std::u16string> WhyNotStorable(const std::u16string& soilName) {
+  if (soilName.size() > kLongestStorableName) {
+    return u"土質名が長すぎます（" + Decimal(soilName.size()) + u" 文字。土質名表に登録できるのは " +
+           Decimal(kLongestStorableName) + u" 文字までです）。";
+  }
+  for (const char16_t c : soilName) {
+    if (c < u' ' && c != u'\r' && c != u'\n') {
+      return u"土質名に制御文字（" + CodePoint(c) + u"）が含まれているため、土質名表に登録できません。";
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace velni

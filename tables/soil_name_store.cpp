@@ -1,0 +1,145 @@
+#include "tables/soil_name_store.hpp"
+
+#include <utility>
+
+#include "platform/file_system.hpp"
+#include "tables/extended_table.hpp"
+#include "text/cp932.hpp"
+#include "text/path_split.hpp"
+
+namespace velni {
+namespace {
+
+std::u16string TablesInUse(const std::u16string& dataFolder) {
+  return u"別の変換がデータフォルダ " + dataFolder + u" の土質名表を使用中のため、60 秒待っても使えませんでした。" +
+         u"その変換が終わってからやり直してください。";
+}
+
+std::u16string WaitingForTables(const std::u16string& dataFolder) {
+  return u"別の変換がデータフォルダ " + dataFolder + u" の土質名表を使用中です。終わるのを待っています…";
+}
+
+std::u16string TablesNotWritable(const std::u16string& dataFolder) {
+  return u"データフォルダ " + dataFolder + u" に書き込めないため、新しい土質名を土質名表に登録できません。";
+}
+
+std::u16string MarkerNotMade(const std::u16string& path) {
+  return u"警告: 目印のファイル " + path + u" を作成できませんでした（変換は続けます）。";
+}
+
+std::u16string MarkerPath(const std::u16string& programFolder) {
+  const bool hasSeparator = !programFolder.empty() && programFolder.back() == kPathSeparator;
+  return programFolder + (hasSeparator ? u"" : kPathSeparatorText) + kMarkerFileName;
+}
+
+}  // namespace
+
+SoilNameStore::SoilNameStore(SoilTableFolders folders, fs::LockWait wait)
+    : folders_(std::move(folders)), wait_(wait) {
+  soilTable_.path = folders_.dataFolderPath + kSoilTableLookupName;
+  extendedTable_.path = folders_.dataFolderPath + kExtendedTableLookupName;
+}
+
+void SoilNameStore::EnsureSoilTable() { fs::TouchAndLength(folders_.dataFolderPath + kSoilTableName); }
+
+SoilCode SoilNameStore::CodeOf(const std::u16string& soilName, const Notice& notice) {
+  HoldLock(notice);
+  const fs::LockHold hold(*lock_);
+  const std::u16string stored = TableFormOfName(soilName);
+  if (auto entry = FindIn(soilTable_, stored)) return {entry->Code(), false};
+  if (auto entry = FindIn(extendedTable_, stored)) {
+    CheckWritable();
+    Append(*entry, notice);
+    return {entry->Code(), false};
+  }
+  if (const auto why = WhyNotStorable(soilName)) throw SoilNameRefused(*why);
+  CheckWritable();
+  const SoilEntry entry = Register(soilName);
+  Append(entry, notice);
+  return {entry.Code(), true};
+}
+
+std::optional<std::u16string> SoilNameStore::FindCode(const std::u16string& soilName) {
+  const std::u16string stored = TableFormOfName(soilName);
+  if (auto entry = FindIn(soilTable_, stored)) return entry->Code();
+  if (auto entry = FindIn(extendedTable_, stored)) return entry->Code();
+  return std::nullopt;
+}
+
+std::optional<SoilEntry> SoilNameStore::FindIn(Table& table, const std::u16string& storedName) {
+  const SoilTableIndex& index = Current(table);
+  for (std::size_t band = 0; band < kSoilBands.size(); ++band) {
+    if (auto entry = index.Find(band, storedName)) return entry;
+  }
+  return std::nullopt;
+}
+
+// The table's index as the file stands now, read again when anyone changed it.
+SoilTableIndex& SoilNameStore::Current(Table& table) {
+  auto identity = table.nativePath.empty() ? std::nullopt : fs::IdentityOf(table.nativePath);
+  if (!identity) {
+    table.nativePath = fs::NativePath(fs::Resolve(table.path));
+    identity = fs::IdentityOf(table.nativePath);
+  }
+  if (!table.index || !identity || identity != table.identity) {
+    table.index.reset();
+    // The identity is taken before reading: a change while reading shows next time.
+    table.identity = identity;
+    table.index = SoilTableIndex::Read(table.path);
+  }
+  return *table.index;
+}
+
+// One write of the whole line, flushed: a stop at any moment, or a full disk,
+// leaves the entry whole or absent, never a piece that would shift every entry
+// after it.
+void SoilNameStore::Append(const SoilEntry& entry, const Notice& notice) {
+  fs::AppendLine(folders_.dataFolderPath + kSoilTableName, EncodeCp932(SoilEntryLine(entry) + u"\r\n"));
+  Table& table = soilTable_;
+  if (table.index && table.index->TakeAppended(entry)) {
+    table.identity = fs::IdentityOf(table.nativePath);
+  } else {
+    table.index.reset();
+  }
+  MakeMarker(notice);
+}
+
+SoilEntry SoilNameStore::Register(const std::u16string& soilName) {
+  const std::u16string path = folders_.dataFolderPath + kExtendedTableName;
+  const ExtendedTableInsertion insertion = InsertIntoExtendedTable(path, soilName);
+  fs::ReplaceDurably(path, kExtendedWorkFileName, insertion.bytes);
+  // The new table is a new file: the next lookup in it reads it afresh.
+  extendedTable_.index.reset();
+  return insertion.entry;
+}
+
+void SoilNameStore::HoldLock(const Notice& notice) {
+  if (!lock_) lock_.emplace(folders_.dataFolderPath + kTableLockFileName);
+  // Without a lock file the folder is read-only: lookups still work, and a change
+  // is refused by CheckWritable before anything is written.
+  if (!lock_->Usable()) return;
+  const auto waiting = [&] {
+    if (notice) notice(WaitingForTables(folders_.dataFolderPath));
+  };
+  if (!lock_->Acquire(wait_, waiting)) throw RunError(TablesInUse(folders_.dataFolderPath));
+}
+
+void SoilNameStore::CheckWritable() {
+  const std::u16string& folder = folders_.dataFolderPath;
+  for (const char16_t* name : {kSoilTableName, kExtendedTableName}) {
+    if (!lock_->Usable() || !fs::CanWrite(folder + name)) throw RunError(TablesNotWritable(folder), folder + name);
+  }
+}
+
+// Nothing reads the marker: a program folder that cannot take it (an installed,
+// read-only one) is worth a word, not a stopped run.
+void SoilNameStore::MakeMarker(const Notice& notice) {
+  const std::u16string path = MarkerPath(folders_.programFolder);
+  try {
+    fs::TouchAndLength(path);
+  } catch (const RunError&) {
+    if (notice) notice(MarkerNotMade(path));
+  }
+}
+
+}  // namespace velni
