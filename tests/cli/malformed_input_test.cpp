@@ -63,7 +63,17 @@ std::vector<MalformedCase> Cases() {
   const std::string subscript = "インデックスが有効範囲にありません。";
   const std::string notFound = "ファイルが見つかりません。";
   const std::string mismatch = "型が一致しません。";
+  const std::string layerTwoName = "層データ 2 件目 (2 件中)、2 番目の項目";
+  std::string longName;
+  for (int i = 0; i < 201; ++i) longName += "砂";
   return {
+      // Names the tables must not take stop the run before any table changes.
+      {"soil name too long", std::string(kHeader) + "1.00,砂,,A\n2.00," + longName + ",,B\n" + kLists, kRemarks,
+       kTests, "MDT", "土質名が長すぎます（201 文字。土質名表に登録できるのは 200 文字までです）。", layerTwoName,
+       kUpToLayers},
+      {"soil name with a control character", std::string(kHeader) + "1.00,砂,,A\n2.00,砂\x01礫,,B\n" + kLists,
+       kRemarks, kTests, "MDT", "土質名に制御文字（U+0001）が含まれているため、土質名表に登録できません。",
+       layerTwoName, kUpToLayers},
       {"main header record ends early", "1,2\n", kRemarks, kTests, "MDT", pastEnd, "ヘッダ 1 件目、3 番目の項目", {}},
       {"41 header fields", "1,41,0,0,0\n" + Fields(41), kRemarks, kTests, "MDT", subscript,
        "ヘッダ項目 1 件目、41 番目の項目", {}},

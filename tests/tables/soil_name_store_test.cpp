@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_lock.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "tests/writers/written_lines.hpp"
 #include "text/run_error.hpp"
@@ -271,6 +272,104 @@ TEST_F(SoilNamesTest, LineAfter32767StopsTheRunWithOverflow) {
     EXPECT_EQ(error.What(), failure::kOverflow);
   }
   EXPECT_EQ(ReadCp932File(path), "767,      1,0000,\n");
+}
+
+// An edit by hand between two layers is seen at the next lookup.
+TEST_F(SoilNamesTest, ATableChangedByAnyoneElseIsReadAgain) {
+  Tables(E("1001", "粘土"), "");
+  SoilNameStore store(folders_);
+  EXPECT_EQ(store.FindCode(u"砂"), std::nullopt);
+  WriteCp932File(data_ / "KISHITU.TXT", E("1001", "粘土") + E("1002", "砂"));
+  EXPECT_EQ(store.FindCode(u"砂"), u"1002");
+  EXPECT_EQ(store.CodeOf(u"礫", {}).code, u"2000");
+  WriteCp932File(data_ / "KISHITU.TXT", E("1003", "礫"));
+  EXPECT_EQ(store.CodeOf(u"礫", {}).code, u"1003");
+}
+
+// A table shared between data folders through a link stays shared and grows.
+TEST_F(SoilNamesTest, LinkedTablesAreWrittenThroughTheLink) {
+  const auto shared = root_ / "shared";
+  std::filesystem::create_directories(shared);
+  WriteCp932File(shared / "KISHITU.TXT", E("1001", "粘土"));
+  WriteCp932File(shared / "XKISHITU.TXT", "");
+  std::filesystem::create_symlink(shared / "KISHITU.TXT", data_ / "KISHITU.TXT");
+  std::filesystem::create_symlink(shared / "XKISHITU.TXT", data_ / "XKISHITU.TXT");
+  EXPECT_EQ(X1({"泥岩"}), "  1,   1.00,2000,泥岩\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(data_ / "KISHITU.TXT"));
+  EXPECT_TRUE(std::filesystem::is_symlink(data_ / "XKISHITU.TXT"));
+  EXPECT_EQ(ReadCp932File(shared / "KISHITU.TXT"), E("1001", "粘土") + E("2000", "泥岩"));
+  EXPECT_EQ(ReadCp932File(shared / "XKISHITU.TXT"), E("2000", "泥岩"));
+}
+
+// Nothing reads the marker: a program folder that cannot take it is a notice.
+TEST_F(SoilNamesTest, AMarkerThatCannotBeMadeIsANoticeNotAFailure) {
+  Tables("", "");
+  std::filesystem::remove(program_);
+  std::vector<std::u16string> notices;
+  SoilNameStore store(folders_);
+  EXPECT_EQ(store.CodeOf(u"泥岩", [&](const std::u16string& text) { notices.push_back(text); }).code, u"2000");
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_NE(S(notices[0]).find("PATADD.txt"), std::string::npos);
+  EXPECT_EQ(Kishitu(), E("2000", "泥岩"));
+}
+
+TEST_F(SoilNamesTest, NamesTheTablesCannotHoldAreNeverStored) {
+  const struct {
+    const char* why;
+    std::u16string name;
+    bool stored;
+  } cases[] = {
+      {"200 characters", std::u16string(200, u'砂'), true},
+      {"201 characters", std::u16string(201, u'砂'), false},
+      {"a NUL byte", std::u16string(u"砂\0礫", 3), false},
+      {"a tab", u"砂\t礫", false},
+      {"an escape", u"砂\x1b礫", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Tables("", "");
+    SoilNameStore store(folders_);
+    if (c.stored) {
+      EXPECT_EQ(store.CodeOf(c.name, {}).code, u"2000");
+      continue;
+    }
+    EXPECT_THROW(store.CodeOf(c.name, {}), SoilNameRefused);
+    EXPECT_EQ(Kishitu(), "");
+    EXPECT_EQ(Xkishitu(), "");
+  }
+}
+
+TEST_F(SoilNamesTest, ALockHeldByAnotherConversionIsWaitedForThenNamed) {
+  Tables("", "");
+  fs::FileLock other(folders_.dataFolderPath + kTableLockFileName);
+  ASSERT_TRUE(other.Acquire({}, {}));
+  SoilNameStore store(folders_, {std::chrono::milliseconds(20), std::chrono::milliseconds(200)});
+  int notices = 0;
+  try {
+    store.CodeOf(u"泥岩", [&](const std::u16string&) { ++notices; });
+    FAIL() << "no failure";
+  } catch (const RunError& error) {
+    EXPECT_NE(S(error.What()).find(S(folders_.dataFolderPath)), std::string::npos) << S(error.What());
+  }
+  EXPECT_EQ(notices, 1);
+  other.Release();
+  EXPECT_EQ(store.CodeOf(u"泥岩", {}).code, u"2000");
+}
+
+// Stopping before the first change, naming the folder, beats a half-registered name.
+TEST_F(SoilNamesTest, ADataFolderThatCannotBeWrittenStopsBeforeAnyChange) {
+  Tables(E("1001", "粘土"), "");
+  std::filesystem::create_directories(data_ / "KISHITU.LCK");  // no lock file can be made
+  SoilNameStore store(folders_);
+  EXPECT_EQ(store.CodeOf(u"粘土", {}).code, u"1001");
+  try {
+    store.CodeOf(u"泥岩", {});
+    FAIL() << "no failure";
+  } catch (const RunError& error) {
+    EXPECT_NE(S(error.What()).find(S(folders_.dataFolderPath)), std::string::npos) << S(error.What());
+  }
+  EXPECT_EQ(Kishitu(), E("1001", "粘土"));
+  EXPECT_EQ(Xkishitu(), "");
 }
 
 }  // namespace
