@@ -1,5 +1,6 @@
 #include "tables/soil_entry.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "text/number_text.hpp"
@@ -40,8 +41,10 @@ std::optional<std::size_t> BandOf(const SoilEntry& entry) {
   return std::nullopt;
 }
 
-std::u16string MatchName(const std::u16string& tableName) {
-  return tableName.substr(0, tableName.find(kCutMark));
+std::u16string MatchName(const std::u16string& tableName) { return tableName.substr(0, MatchNameLength(tableName)); }
+
+std::size_t MatchNameLength(const std::u16string& tableName) {
+  return std::min(tableName.find(kCutMark), tableName.size());
 }
 
 std::u16string TableFormOfName(const std::u16string& soilName) {

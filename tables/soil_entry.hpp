@@ -42,6 +42,7 @@ std::optional<std::size_t> BandOf(const SoilEntry& entry);
 
 // The part of a table name that a soil name must equal: up to the first "（".
 std::u16string MatchName(const std::u16string& tableName);
+std::size_t MatchNameLength(const std::u16string& tableName);
 
 // A soil name as the tables hold it: a double quotation mark cannot stand inside a
 // quoted field, so it is stored as "＂"; an entry is one line, so a line end (a

@@ -43,9 +43,14 @@ SoilNameStore::SoilNameStore(SoilTableFolders folders, fs::LockWait wait)
 void SoilNameStore::EnsureSoilTable() { fs::TouchAndLength(folders_.dataFolderPath + kSoilTableName); }
 
 SoilCode SoilNameStore::CodeOf(const std::u16string& soilName, const Notice& notice) {
+  const std::u16string stored = TableFormOfName(soilName);
+  // Most layers carry a name the soil-name table already holds: when the file is
+  // as it was read, the answer needs no lock, for nothing will be written.
+  if (IsCurrent(soilTable_)) {
+    if (auto entry = FindInIndex(*soilTable_.index, stored)) return {entry->Code(), false};
+  }
   HoldLock(notice);
   const fs::LockHold hold(*lock_);
-  const std::u16string stored = TableFormOfName(soilName);
   if (auto entry = FindIn(soilTable_, stored)) return {entry->Code(), false};
   if (auto entry = FindIn(extendedTable_, stored)) {
     CheckWritable();
@@ -67,20 +72,33 @@ std::optional<std::u16string> SoilNameStore::FindCode(const std::u16string& soil
 }
 
 std::optional<SoilEntry> SoilNameStore::FindIn(Table& table, const std::u16string& storedName) {
-  const SoilTableIndex& index = Current(table);
+  return FindInIndex(Current(table), storedName);
+}
+
+std::optional<SoilEntry> SoilNameStore::FindInIndex(const SoilTableIndex& index, const std::u16string& storedName) {
   for (std::size_t band = 0; band < kSoilBands.size(); ++band) {
     if (auto entry = index.Find(band, storedName)) return entry;
   }
   return std::nullopt;
 }
 
-// The table's index as the file stands now, read again when anyone changed it.
-SoilTableIndex& SoilNameStore::Current(Table& table) {
+std::optional<fs::FileIdentity> SoilNameStore::IdentityNow(Table& table) {
   auto identity = table.nativePath.empty() ? std::nullopt : fs::IdentityOf(table.nativePath);
   if (!identity) {
     table.nativePath = fs::NativePath(fs::Resolve(table.path));
     identity = fs::IdentityOf(table.nativePath);
   }
+  return identity;
+}
+
+bool SoilNameStore::IsCurrent(Table& table) {
+  const auto identity = IdentityNow(table);
+  return table.index && identity && identity == table.identity;
+}
+
+// The table's index as the file stands now, read again when anyone changed it.
+SoilTableIndex& SoilNameStore::Current(Table& table) {
+  const auto identity = IdentityNow(table);
   if (!table.index || !identity || identity != table.identity) {
     table.index.reset();
     // The identity is taken before reading: a change while reading shows next time.

@@ -68,6 +68,9 @@ class SoilNameStore {
   };
 
   std::optional<SoilEntry> FindIn(Table& table, const std::u16string& storedName);
+  static std::optional<SoilEntry> FindInIndex(const SoilTableIndex& index, const std::u16string& storedName);
+  std::optional<fs::FileIdentity> IdentityNow(Table& table);
+  bool IsCurrent(Table& table);
   SoilTableIndex& Current(Table& table);
   void Append(const SoilEntry& entry, const Notice& notice);
   SoilEntry Register(const std::u16string& soilName);

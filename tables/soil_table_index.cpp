@@ -16,8 +16,8 @@ SoilEntry ReadSoilEntry(InputFile& table, std::int64_t record) {
   return entry;
 }
 
-std::optional<std::size_t> Lookup(const std::unordered_map<std::u16string, std::size_t>& names,
-                                  const std::u16string& name) {
+template <typename Names>
+std::optional<std::size_t> Lookup(const Names& names, std::u16string_view name) {
   const auto found = names.find(name);
   if (found == names.end()) return std::nullopt;
   return found->second;
@@ -60,19 +60,30 @@ SoilEntry AsReadBack(const SoilEntry& written) {
 SoilTableIndex SoilTableIndex::Read(const std::u16string& path) {
   InputFile table(path);
   SoilTableIndex index;
+  // A table line is rarely shorter than this: room for every entry is made once.
+  constexpr std::int64_t kShortestLine = 24;
+  index.Reserve(static_cast<std::size_t>(table.Length() / kShortestLine));
   for (std::int64_t record = 1; !table.AtEndOfRecords(); ++record) index.Add(ReadSoilEntry(table, record));
   index.endsBetweenRecords_ = table.EndsBetweenRecords();
   return index;
 }
 
+void SoilTableIndex::Reserve(std::size_t entries) {
+  for (auto& band : bands_) {
+    band.byMatchName.reserve(entries);
+    band.byWholeName.reserve(entries);
+  }
+}
+
 void SoilTableIndex::Add(SoilEntry entry) {
   const std::size_t at = entries_.size();
-  if (const auto band = BandOf(entry)) {
+  const SoilEntry& added = entries_.emplace_back(std::move(entry));
+  if (const auto band = BandOf(added)) {
+    const std::u16string_view name = added.Name();
     // An entry already there came first in the file and stays the one found.
-    bands_[*band].byMatchName.try_emplace(MatchName(entry.Name()), at);
-    bands_[*band].byWholeName.try_emplace(entry.Name(), at);
+    bands_[*band].byMatchName.try_emplace(name.substr(0, MatchNameLength(added.Name())), at);
+    bands_[*band].byWholeName.try_emplace(name, at);
   }
-  entries_.push_back(std::move(entry));
 }
 
 std::optional<SoilEntry> SoilTableIndex::Find(std::size_t band, const std::u16string& storedName) const {

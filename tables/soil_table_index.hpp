@@ -3,11 +3,12 @@
 // first entry in file order for each match name and for each whole name. It gives
 // the same answer as reading the table from its beginning at every lookup.
 #include <array>
+#include <deque>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "tables/soil_entry.hpp"
 
@@ -15,6 +16,12 @@ namespace velni {
 
 class SoilTableIndex {
  public:
+  // The keys view the entries: a copy would view another index's.
+  SoilTableIndex(const SoilTableIndex&) = delete;
+  SoilTableIndex& operator=(const SoilTableIndex&) = delete;
+  SoilTableIndex(SoilTableIndex&&) = default;
+  SoilTableIndex& operator=(SoilTableIndex&&) = default;
+
   // Reads the table whole (six fields per entry across line ends); a missing table
   // or a broken entry is the run-time failure naming the file and the entry.
   static SoilTableIndex Read(const std::u16string& path);
@@ -33,13 +40,18 @@ class SoilTableIndex {
   std::size_t Size() const { return entries_.size(); }
 
  private:
+  SoilTableIndex() = default;
+  void Reserve(std::size_t entries);
   void Add(SoilEntry entry);
 
+  // The keys view the names of `entries_`, which never move: a large table is
+  // read without a copy of each name per key.
+  using NameIndex = std::unordered_map<std::u16string_view, std::size_t>;
   struct BandIndex {
-    std::unordered_map<std::u16string, std::size_t> byMatchName;
-    std::unordered_map<std::u16string, std::size_t> byWholeName;
+    NameIndex byMatchName;
+    NameIndex byWholeName;
   };
-  std::vector<SoilEntry> entries_;
+  std::deque<SoilEntry> entries_;
   std::array<BandIndex, 3> bands_;
   bool endsBetweenRecords_ = true;
 };

@@ -135,23 +135,26 @@ std::string EncodeCp932(std::u16string_view text) {
 
 std::u16string DecodeCp932(std::string_view bytes) {
   const Tables& t = GetTables();
-  std::u16string out;
-  out.reserve(bytes.size());
+  // Never more characters than bytes: written in place, then cut to length, which
+  // keeps large tables quick to read.
+  std::u16string out(bytes.size(), u'\0');
+  std::size_t length = 0;
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     if (!IsLeadByte(b)) {
-      out += t.single[b] == kNoChar ? kReplacement : t.single[b];
+      out[length++] = t.single[b] == kNoChar ? kReplacement : t.single[b];
       ++i;
       continue;
     }
     if (i + 1 == bytes.size()) break;  // a cut inside the last character
     const auto trail = static_cast<unsigned char>(bytes[i + 1]);
     const char16_t c = t.pair[b << 8 | trail];
-    out += c == kNoChar ? kReplacement : c;
+    out[length++] = c == kNoChar ? kReplacement : c;
     // A byte that cannot trail (a line end after a stray lead byte) is read anew.
     i += (c != kNoChar || IsTrailByte(trail)) ? 2 : 1;
   }
+  out.resize(length);
   return out;
 }
 

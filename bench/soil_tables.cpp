@@ -1,0 +1,180 @@
+// Measures what the soil-name tables cost in real use. Not a test: it prints.
+//
+// 1. A generated survey of 1,000 borings (about 100 layers, 30 penetration tests and
+//    10 remarks each) converted in one batch against a data folder whose tables hold
+//    2,000 entries: most names known, one layer in ten carrying a name with "（".
+//    Printed beside `cp -r` of the same survey folder, timed in the same run, and
+//    the tables' growth beside the number of distinct new names the survey holds.
+// 2. One 100-layer boring against tables of 50,000 entries, in this process: the
+//    first run (which reads the tables) and a second one (the tables kept).
+//
+//   soil_tables_bench [BORINGS]      (BORINGS defaults to 1000)
+#include <stdlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+
+#include "platform/run_ui.hpp"
+#include "run/conversion_run.hpp"
+#include "text/cp932.hpp"
+#include "text/utf.hpp"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+class SilentUi : public velni::RunUi {
+ public:
+  int ShowMessage(const std::u16string&, int, const std::optional<std::u16string>&) override {
+    return velni::kAnswerYes;
+  }
+  void SetMessageLine(const std::u16string&) override {}
+  void SetBusyPointer(bool) override {}
+  void YieldToWindowSystem() override {}
+  void SelectDestinationText() override {}
+};
+
+void WriteCp932(const stdfs::path& path, const std::string& utf8) {
+  std::ofstream(path, std::ios::binary) << velni::EncodeCp932(velni::FromUtf8(utf8));
+}
+
+std::string Digits(int value, int width) {
+  std::string text = std::to_string(value);
+  return std::string(width - std::min<int>(width, text.size()), '0') + text;
+}
+
+std::string KnownName(int i) { return "既知土" + Digits(i, 5); }
+
+std::string QualifiedName(int i) { return KnownName(i) + "（礫混じり）"; }
+
+// Both tables hold the same known names, codes 1001 upward (band B2), the first 50
+// of them also with "（礫混じり）".
+void MakeTables(const stdfs::path& data, int entries) {
+  std::string table;
+  for (int i = 1; i <= entries; ++i) {
+    const std::string name = i <= entries - 50 ? KnownName(i) : QualifiedName(i - (entries - 50));
+    // Band B2 has room for 2,999 codes: a large table shares them.
+    table += std::to_string(1001 + (i - 1) % 2998) + "," + name + ",    ,    ,    ,0000\r\n";
+  }
+  WriteCp932(data / "KISHITU.TXT", table);
+  WriteCp932(data / "XKISHITU.TXT", table);
+}
+
+int Lines(const stdfs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  int lines = 0;
+  for (std::string line; std::getline(in, line);) ++lines;
+  return lines;
+}
+
+// One layer in ten carries a name with "（", one of 100, of which the tables know
+// 50 (the other 50 are new once); one in 250 a plain new name, one of 20.
+std::string LayerName(std::mt19937& random, int knownNames, std::set<std::string>& newNames) {
+  const unsigned roll = random() % 250;
+  if (roll == 0) {
+    const std::string name = "新土" + Digits(static_cast<int>(random() % 20), 3);
+    newNames.insert(name);
+    return name;
+  }
+  if (roll % 10 == 0) {
+    const int qualified = 1 + static_cast<int>(random() % 100);
+    if (qualified > 50) newNames.insert(QualifiedName(qualified));
+    return QualifiedName(qualified);
+  }
+  return KnownName(1 + static_cast<int>(random() % (knownNames - 50)));
+}
+
+void MakeBoring(const stdfs::path& folder, const std::string& id, std::mt19937& random, int knownNames,
+                std::set<std::string>& newNames) {
+  stdfs::create_directories(folder);
+  const int layers = 90 + static_cast<int>(random() % 21);
+  std::string main = "1,4," + std::to_string(layers) + ",0,6\r\nBH" + id + ",1,調査,所在地\r\n";
+  for (int i = 1; i <= layers; ++i) {
+    main += std::to_string(i) + ".00," + LayerName(random, knownNames, newNames) + ",灰,B～C,中位,記事\r\n";
+  }
+  main += "0,0,0\r\n";
+  WriteCp932(folder / ("MDT" + id + ".JDF"), main);
+  std::string remarks = "1,10,2\r\n";
+  for (int i = 1; i <= 10; ++i) remarks += std::to_string(i * 3) + ".00,礫混じりの細砂。＠含水量は多い。\r\n";
+  WriteCp932(folder / ("KDT" + id + ".JDF"), remarks);
+  std::string tests = "100,30,5,0\r\n";
+  for (int i = 1; i <= 30; ++i) tests += std::to_string(i) + ".15,50/15,18/10,20/10,12/5\r\n";
+  WriteCp932(folder / ("NDT" + id + ".JDF"), tests);
+}
+
+double SecondsOf(const std::string& command) {
+  const auto start = Clock::now();
+  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", command.c_str());
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void SurveyBatch(const stdfs::path& root, int borings) {
+  const stdfs::path data = root / "PATDAT";
+  stdfs::copy(VELNI_BUNDLED_DATA, data, stdfs::copy_options::recursive);
+  MakeTables(data, 2000);
+  std::mt19937 random(1208);
+  std::set<std::string> newNames;
+  for (int b = 0; b < borings; ++b) {
+    const std::string id = Digits(b, 4);
+    MakeBoring(root / "survey" / ("site" + Digits(b / 50, 2)) / ("B" + id), id, random, 2000, newNames);
+  }
+  const std::string survey = (root / "survey").string();
+  SecondsOf("cp -r " + survey + " " + (root / "warm").string());  // both start from a warm cache
+  const double copy = SecondsOf("cp -r " + survey + " " + (root / "copy").string());
+  const double batch = SecondsOf(std::string(VELNI_CLI_PATH) + " --batch --data-folder " + data.string() + " " +
+                                 survey + " " + (root / "out").string() + " >/dev/null 2>&1");
+  std::printf("survey: %d borings, %d distinct new soil names\n", borings, static_cast<int>(newNames.size()));
+  std::printf("batch %.2f s, cp -r %.2f s, ratio %.2f (target: 3 or less)\n", batch, copy, batch / copy);
+  std::printf("tables grew from 2000 to %d (KISHITU.TXT) and %d (XKISHITU.TXT) entries (target: %d)\n",
+              Lines(data / "KISHITU.TXT"), Lines(data / "XKISHITU.TXT"), 2000 + static_cast<int>(newNames.size()));
+}
+
+double OneRun(const stdfs::path& root, const std::string& out, velni::SoilNameStore& store) {
+  SilentUi ui;
+  velni::RunRequest request{velni::FromUtf8((root / "big" / "MDT0001.JDF").string()),
+                            velni::FromUtf8((root / out).string()), velni::FromUtf8((root / "BIG" / "").string()),
+                            velni::FromUtf8(root.string()), &store};
+  const auto start = Clock::now();
+  const auto outcome = velni::ConversionRun(request, ui).outcome;
+  const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  if (outcome != velni::RunOutcome::Completed) std::fprintf(stderr, "the run did not complete\n");
+  return ms;
+}
+
+void LargeTables(const stdfs::path& root) {
+  const stdfs::path data = root / "BIG";
+  stdfs::copy(VELNI_BUNDLED_DATA, data, stdfs::copy_options::recursive);
+  MakeTables(data, 50000);
+  std::mt19937 random(50000);
+  std::set<std::string> newNames;
+  std::string main = "1,4,100,0,6\r\nBH1,1,調査,所在地\r\n";
+  for (int i = 1; i <= 100; ++i) main += std::to_string(i) + ".00," + KnownName(1 + random() % 49950) + ",灰,B～C,中位,記事\r\n";
+  stdfs::create_directories(root / "big");
+  MakeBoring(root / "big", "0001", random, 50000, newNames);
+  WriteCp932(root / "big" / "MDT0001.JDF", main + "0,0,0\r\n");
+  velni::SoilNameStore store({velni::FromUtf8(data.string() + "/"), velni::FromUtf8(root.string())});
+  const double first = OneRun(root, "big-out1", store);
+  const double second = OneRun(root, "big-out2", store);
+  std::printf("one 100-layer boring, tables of 50000 entries: first run %.1f ms (reads the tables), "
+              "next run %.1f ms (target: under 50 ms)\n", first, second);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int borings = argc > 1 ? std::atoi(argv[1]) : 1000;
+  char pattern[] = "/tmp/soilbenchXXXXXX";
+  const stdfs::path root = mkdtemp(pattern);
+  SurveyBatch(root, borings);
+  LargeTables(root);
+  if (std::getenv("KEEP_BENCH") == nullptr) stdfs::remove_all(root);
+  else std::printf("kept %s\n", root.c_str());
+  return 0;
+}
