@@ -90,6 +90,11 @@ std::string NativePath(const std::u16string& path) { return ToUtf8(path); }
 std::u16string Resolve(const std::u16string& path) {
   const auto [folder, name] = SplitLast(path);
   if (name.empty() || name == u"." || name == u"..") return path;
+  // An entry of exactly that name is the answer whatever else the folder holds
+  // (alone it is the one match; beside others, the name as written wins): only a
+  // name that is not there needs the folder read.
+  struct stat info {};
+  if (::lstat(NativePath(path).c_str(), &info) == 0) return path;
   DIR* dir = ::opendir(folder.empty() ? "." : NativePath(folder).c_str());
   if (dir == nullptr) return path;
   std::u16string found;
