@@ -148,6 +148,14 @@ void AppendLine(const std::u16string& path, std::string_view line) {
 
 bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }
 
+std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16string& prefix) {
+  std::string pattern = NativePath(parent + prefix) + "XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) throw RunError(failure::kCannotCreate, parent + prefix);
+  return FromUtf8(pattern) + u"/";
+}
+
+bool RemoveFolder(const std::u16string& path) { return ::rmdir(NativePath(path).c_str()) == 0; }
+
 void CopyFile(const std::u16string& from, const std::u16string& to) {
   if (!IsFile(from)) throw RunError(failure::kFileNotFound, from);
   std::error_code error;

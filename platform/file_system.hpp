@@ -37,6 +37,12 @@ void AppendLine(const std::u16string& path, std::string_view line);
 
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::u16string& path);
+// Creates a new folder of a name no one else uses, `prefix` followed by a few
+// characters, inside `parent` (with its final separator); returns its path with
+// its final separator. A run-time failure naming the folder when it cannot be made.
+std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16string& prefix);
+// Removes an empty folder; false when it cannot be removed.
+bool RemoveFolder(const std::u16string& path);
 // Run-time failure naming the file when they fail.
 void CopyFile(const std::u16string& from, const std::u16string& to);
 void DeleteFile(const std::u16string& path);

@@ -40,8 +40,16 @@ std::string ReadAllBytes(const std::u16string& path) {
 
 }  // namespace
 
-InputFile::InputFile(const std::u16string& path) : path_(path) {
-  const std::string bytes = ReadAllBytes(path);
+InputFile::InputFile(const std::u16string& path) : path_(path) { Decode(ReadAllBytes(path)); }
+
+InputFile InputFile::FromBytes(std::u16string name, std::string_view bytes) {
+  InputFile file;
+  file.path_ = std::move(name);
+  file.Decode(bytes);
+  return file;
+}
+
+void InputFile::Decode(std::string_view bytes) {
   length_ = static_cast<std::int64_t>(bytes.size());
   text_ = DecodeCp932(bytes);
 }

@@ -21,6 +21,8 @@ OutputFile::OutputFile(const std::u16string& path, Mode mode) : path_(path) {
   std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
 }
 
+OutputFile::OutputFile(std::u16string name, std::string& memory) : path_(std::move(name)), memory_(&memory) {}
+
 OutputFile::~OutputFile() {
   if (file_ != nullptr) std::fclose(file_);
 }
@@ -41,6 +43,7 @@ void OutputFile::WriteLine(std::u16string_view item) {
 }
 
 void OutputFile::Close() {
+  memory_ = nullptr;
   if (file_ == nullptr) return;
   std::FILE* file = std::exchange(file_, nullptr);
   const bool flushed = std::fflush(file) == 0;
@@ -49,6 +52,10 @@ void OutputFile::Close() {
 }
 
 void OutputFile::WriteBytes(std::string_view bytes) {
+  if (memory_ != nullptr) {
+    memory_->append(bytes);
+    return;
+  }
   if (file_ == nullptr) throw RunError(failure::kCannotWrite, path_);
   if (bytes.empty()) return;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) throw RunError(failure::kCannotWrite, path_);
