@@ -22,6 +22,10 @@ bool IsFile(const std::u16string& path);           // a normal file
 bool IsFolder(const std::u16string& path);
 bool Exists(const std::u16string& path);           // a file or a folder
 
+// The whole content of a normal file. A folder, a named pipe or a device in its
+// place is refused without waiting on it; every failure names the file and says why.
+std::string ReadWholeFile(const std::u16string& path);
+
 // Size in bytes; 0 or less when the file is missing.
 std::int64_t FileSize(const std::u16string& path);
 // Opens for random access and closes: creates an empty file when none exists and

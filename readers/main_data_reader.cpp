@@ -1,6 +1,7 @@
 #include "readers/main_data_reader.hpp"
 
 #include "readers/record_reader.hpp"
+#include "readers/source_file.hpp"
 
 namespace velni {
 namespace {
@@ -74,7 +75,7 @@ void ReadListSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile
 MainDataFile ReadMainDataFile(const std::u16string& path, RecordFieldsSnapshot& buffer) {
   MainDataFile main;
   main.path = path;
-  InputFile file(path);
+  InputFile file = OpenSourceFile(path);
   ReadMainHeader(file, buffer, main);
   ReadLayerSection(file, buffer, main);
   ReadListSection(file, buffer, main);

@@ -1,6 +1,7 @@
 #include "readers/penetration_reader.hpp"
 
 #include "readers/record_reader.hpp"
+#include "readers/source_file.hpp"
 #include "text/input_file.hpp"
 
 namespace velni {
@@ -19,7 +20,7 @@ constexpr std::int64_t kFieldCountField = 3;
 PenetrationFile ReadPenetrationFile(const std::u16string& path, RecordFieldsSnapshot& buffer) {
   PenetrationFile penetration;
   penetration.path = path;
-  InputFile file(path);
+  InputFile file = OpenSourceFile(path);
   PenetrationHeaderRecord& header = penetration.header;
   ReadHeaderFields(file, record_label::kPenetrationHeader,
                    {&header.kind, &header.recordCount, &header.fieldCount, &header.fourth});

@@ -1,6 +1,7 @@
 #include "readers/remarks_reader.hpp"
 
 #include "readers/record_reader.hpp"
+#include "readers/source_file.hpp"
 #include "text/fixed_width.hpp"
 #include "text/input_file.hpp"
 
@@ -25,7 +26,7 @@ void CutAtParenthesis(std::u16string& depthText) {
 RemarksFile ReadRemarksFile(const std::u16string& path, RecordFieldsSnapshot& buffer) {
   RemarksFile remarks;
   remarks.path = path;
-  InputFile file(path);
+  InputFile file = OpenSourceFile(path);
   RemarksHeaderRecord& header = remarks.header;
   ReadHeaderFields(file, record_label::kRemarksHeader, {&header.first, &header.recordCount, &header.fieldCount});
   remarks.hasRecords =
