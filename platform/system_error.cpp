@@ -7,10 +7,6 @@ namespace velni {
 RunError SystemFailure(int systemError, const char16_t* fallback, const std::u16string& path) {
   const char16_t* what = fallback;
   switch (systemError) {
-    case ENOENT:
-    case ENOTDIR:
-      what = failure::kFileNotFound;
-      break;
     case EACCES:
     case EPERM:
       what = failure::kAccessDenied;

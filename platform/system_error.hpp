@@ -7,8 +7,9 @@
 
 namespace velni {
 
-// Not found, access denied, read-only, disk full, path too long and I/O errors get
-// their own message; any other cause gets `fallback` (what the operation failed to do).
+// Access denied, read-only, disk full, path too long and I/O errors get their own
+// message; any other cause gets `fallback`, what the operation failed to do (a
+// missing file or folder means "not found" to a read, "cannot create" to a create).
 RunError SystemFailure(int systemError, const char16_t* fallback, const std::u16string& path);
 
 }  // namespace velni

@@ -6,6 +6,19 @@
 #include "writers/soil_names.hpp"
 
 namespace velni {
+namespace {
+
+// A quoted soil name may span lines; its X1.TXT line must stay one line, so its line
+// ends are blanks there, as the soil-name tables store them (the lookup sees the
+// same name either way).
+std::u16string SoilNameOnOneLine(std::u16string name) {
+  for (char16_t& c : name) {
+    if (c == u'\r' || c == u'\n') c = u' ';
+  }
+  return name;
+}
+
+}  // namespace
 
 void RunLayerSection(RunContext& run) {
   const MainDataFile& main = run.boring.main;
@@ -19,7 +32,7 @@ void RunLayerSection(RunContext& run) {
   std::int16_t x3Line = 1;
   for (const SourceRecord& layer : main.layers) {
     const RecordFieldsSnapshot& fields = layer.fields;
-    WriteSoilNameLine(x1, x1Line, fields[1], fields[2], folders);
+    WriteSoilNameLine(x1, x1Line, fields[1], SoilNameOnOneLine(fields[2]), folders);
     WriteRangeLine(x3, x3Line, fields[1], fields[4], run.L4Count, run.L4Col1, run.L4Col2);
   }
   x3.Close();

@@ -37,6 +37,15 @@ TEST(LayerSectionTest, FieldsBeyondTheRecordKeepEarlierValues) {
   EXPECT_EQ(section.Output("X3.TXT"), "  1,   1.00,01    ,A,      ,,\n  2,   2.00,01    ,A,      ,,\n");
 }
 
+// Mended: a quoted soil name holding a line break split its X1.TXT line in two.
+TEST(LayerSectionTest, LineEndsInASoilNameAreBlanksInX1) {
+  SectionRun section("1.00,\"砂\n礫\",x,\nNEXT\n");
+  Layers(section, 1, 4);
+  section.ReadLayers();
+  RunLayerSection(section.run);
+  EXPECT_EQ(section.Output("X1.TXT"), "  1,   1.00,2000,砂  礫\n");
+}
+
 TEST(LayerSectionTest, NoLayersOrNoFieldsReadsNothingAndCreatesNoFile) {
   for (const auto& [layers, fields] : {std::pair{0.0, 4.0}, std::pair{3.0, 0.0}}) {
     SectionRun section("NEXT,1.00,砂,x,A\n");
