@@ -12,8 +12,6 @@
 
 namespace velni {
 
-std::int16_t RunFinishedFlag = 0;
-
 namespace {
 
 bool PassesChecks(RunContext& run, RunUi& ui) {
@@ -76,7 +74,6 @@ RunResult Finish(const RunContext& run, OutputSet& outputs, RunUi& ui) {
   for (std::size_t line = 0; line < result.controlLines.size(); ++line) {
     result.controlLines[line] = run.ControlLines[line];
   }
-  RunFinishedFlag = 1;
   ui.SetMessageLine(kCompletedMessage);
   ui.SetBusyPointer(false);
   result.outcome = RunOutcome::Completed;

@@ -18,9 +18,6 @@ struct RunRequest {
   std::u16string programFolder;    // where the marker file goes
 };
 
-// 1 after a completed run; the window resets it when it clears the message line.
-extern std::int16_t RunFinishedFlag;
-
 RunResult ConversionRun(const RunRequest& request, RunUi& ui);
 
 }  // namespace velni
