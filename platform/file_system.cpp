@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/system_error.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 
@@ -122,6 +123,24 @@ bool Exists(const std::u16string& path) {
   return StatPath(path, info);
 }
 
+std::string ReadWholeFile(const std::u16string& path) {
+  // Not blocking: opening a named pipe for reading would wait for a writer.
+  const FileDescriptor file(::open(NativePath(Resolve(path)).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (file.get() < 0) throw SystemFailure(errno, failure::kFileNotFound, path);
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) throw SystemFailure(errno, failure::kFileNotFound, path);
+  if (!S_ISREG(info.st_mode)) throw RunError(failure::kNotARegularFile, path);
+  std::string bytes;
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw SystemFailure(errno, failure::kIoError, path);
+    if (got == 0) return bytes;
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+}
+
 std::int64_t FileSize(const std::u16string& path) {
   struct stat info {};
   if (!StatPath(path, info) || !S_ISREG(info.st_mode)) return 0;
@@ -157,6 +176,14 @@ void AppendLine(const std::u16string& path, std::string_view line) {
 }
 
 bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }
+
+std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16string& prefix) {
+  std::string pattern = NativePath(parent + prefix) + "XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) throw RunError(failure::kCannotCreate, parent + prefix);
+  return FromUtf8(pattern) + u"/";
+}
+
+bool RemoveFolder(const std::u16string& path) { return ::rmdir(NativePath(path).c_str()) == 0; }
 
 void CopyFile(const std::u16string& from, const std::u16string& to) {
   if (!IsFile(from)) throw RunError(failure::kFileNotFound, from);

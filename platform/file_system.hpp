@@ -22,6 +22,10 @@ bool IsFile(const std::u16string& path);           // a normal file
 bool IsFolder(const std::u16string& path);
 bool Exists(const std::u16string& path);           // a file or a folder
 
+// The whole content of a normal file. A folder, a named pipe or a device in its
+// place is refused without waiting on it; every failure names the file and says why.
+std::string ReadWholeFile(const std::u16string& path);
+
 // Size in bytes; 0 or less when the file is missing.
 std::int64_t FileSize(const std::u16string& path);
 // Opens for random access and closes: creates an empty file when none exists and
@@ -37,6 +41,12 @@ void AppendLine(const std::u16string& path, std::string_view line);
 
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::u16string& path);
+// Creates a new folder of a name no one else uses, `prefix` followed by a few
+// characters, inside `parent` (with its final separator); returns its path with
+// its final separator. A run-time failure naming the folder when it cannot be made.
+std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16string& prefix);
+// Removes an empty folder; false when it cannot be removed.
+bool RemoveFolder(const std::u16string& path);
 // Run-time failure naming the file when they fail.
 void CopyFile(const std::u16string& from, const std::u16string& to);
 void DeleteFile(const std::u16string& path);

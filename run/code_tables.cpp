@@ -1,4 +1,5 @@
 #include "run/passes.hpp"
+#include "text/input_file.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {

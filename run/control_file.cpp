@@ -10,9 +10,8 @@ void WriteControlFile(RunContext& run) {
   // Pieces beyond the destination's last one keep what the source path's split
   // left in them.
   SplitByDelimiters(run.CheckedDestination, kPathSeparatorText, run.PathPieces);
-  file.WriteLine(MidBytes(run.PathPieces[3], 1, 4));
-  file.WriteLine(run.PathPieces[4]);
-  file.WriteLine(run.PathPieces[5]);
+  run.ControlLines = {MidBytes(run.PathPieces[3], 1, 4), run.PathPieces[4], run.PathPieces[5]};
+  for (const std::u16string& line : run.ControlLines) file.WriteLine(line);
   file.WriteLine(u"4   ");
   file.WriteLine(u"1");
   for (int line = 6; line <= 10; ++line) file.WriteLine();

@@ -1,9 +1,9 @@
 #include "run/conversion_run.hpp"
 
-#include <algorithm>
 #include <exception>
 #include <optional>
 
+#include "run/output_set.hpp"
 #include "run/passes.hpp"
 #include "run/request_checks.hpp"
 #include "text/fixed_width.hpp"
@@ -12,12 +12,7 @@
 
 namespace velni {
 
-std::int16_t RunFinishedFlag = 0;
-
 namespace {
-
-inline constexpr char16_t kRunStoppedHeading[] = u"変換を中止しました。";
-inline constexpr char16_t kUnexpectedFailure[] = u"予期しないエラーが発生しました。";
 
 bool PassesChecks(RunContext& run, RunUi& ui) {
   return CheckDestinationPath(run, ui) && CheckSourceFile(run, ui) && EnsureDestinationFolders(run, ui);
@@ -28,24 +23,30 @@ void TakeSourceFileName(RunContext& run) {
   run.SourceFileName = run.PathPieces[CountDelimiters(run.SourcePath, kPathSeparatorText) + 1];
 }
 
-// The passes in their fixed order; each later pass relies on what the earlier
-// ones left (the open main data file, the title fields, the loaded tables).
-void RunPasses(RunContext& run) {
+// Everything is read before anything is written: a boring that cannot be read
+// writes no file and changes no table.
+void ReadEverything(RunContext& run) {
   LoadCodeTables(run);
-  ReadMainDataHeader(run);
+  ReadBoringPass(run);
+  MapTitleFields(run);
+}
+
+// The writing passes in their fixed order, into the work folder of the output set.
+void WriteOutputs(RunContext& run) {
   run.SoilNames->EnsureSoilTable();
-  // Blanks typed around the destination are trimmed by the checks; the files must
-  // go to the folder that was checked and created, not to one named with blanks.
-  run.OutputFolder = TrimBlanks(run.DestinationText) + kPathSeparator;
   WriteControlFile(run);
   WriteTitleSheetsPass(run);
   RunLayerSection(run);
   RunListSection(run);
-  run.Source.reset();
   RunRemarksPass(run);
-  run.Source.reset();
   RunPenetrationPass(run);
-  run.Source.reset();
+}
+
+void FillCounts(const Boring& boring, RunResult& result) {
+  result.layers = static_cast<std::int64_t>(boring.main.layers.size());
+  result.listRecords = static_cast<std::int64_t>(boring.main.listBlocks[0].size());
+  result.remarks = static_cast<std::int64_t>(boring.remarks.records.size());
+  result.tests = static_cast<std::int64_t>(boring.penetration.tests.size());
 }
 
 RunResult ReportFailure(RunUi& ui, const std::u16string& message) {
@@ -59,20 +60,38 @@ RunResult ReportFailure(RunUi& ui, const std::u16string& message) {
 }
 
 // A pass that had to go on after a failure of its own (the title sheets) is
-// reported instead of the completion, so that a missing sheet is never hidden.
-RunResult Finish(const RunContext& run, RunUi& ui) {
+// reported instead of the completion, so that a missing sheet is never hidden; the
+// destination then stays as it was.
+RunResult Finish(const RunContext& run, OutputSet& outputs, RunUi& ui) {
   if (!run.DeferredFailures.empty()) {
     std::u16string message;
     for (const auto& failure : run.DeferredFailures) message += (message.empty() ? u"" : u"\n") + failure.message;
-    return ReportFailure(ui, message);
+    return ReportFailure(ui, outputs.AsInDestination(message));
   }
-  RunFinishedFlag = 1;
+  RunResult result;
+  result.filesWritten = outputs.Commit();
+  FillCounts(run.boring, result);
+  for (std::size_t line = 0; line < result.controlLines.size(); ++line) {
+    result.controlLines[line] = run.ControlLines[line];
+  }
   ui.SetMessageLine(kCompletedMessage);
   ui.SetBusyPointer(false);
-  RunResult result;
   result.outcome = RunOutcome::Completed;
   result.newSoilNames = run.NewSoilNames;
   return result;
+}
+
+RunResult WriteAndFinish(RunContext& run, RunUi& ui) {
+  // Blanks typed around the destination are trimmed by the checks; the files must
+  // go to the folder that was checked and created, not to one named with blanks.
+  OutputSet outputs(TrimBlanks(run.DestinationText) + kPathSeparator);
+  run.OutputFolder = outputs.WorkFolder();
+  try {
+    WriteOutputs(run);
+    return Finish(run, outputs, ui);
+  } catch (const RunError& error) {
+    throw RunError(error.What(), outputs.AsInDestination(error.Path()), error.Where());
+  }
 }
 
 RunResult CarryOut(RunContext& run, RunUi& ui) {
@@ -83,18 +102,11 @@ RunResult CarryOut(RunContext& run, RunUi& ui) {
   }
   TakeSourceFileName(run);
   ui.SetBusyPointer(true);
-  RunPasses(run);
-  return Finish(run, ui);
+  ReadEverything(run);
+  return WriteAndFinish(run, ui);
 }
 
 }  // namespace
-
-std::u16string CompanionPath(const std::u16string& sourcePath, const std::u16string& sourceFileName,
-                             std::u16string_view prefix) {
-  const std::size_t at = std::min(sourcePath.find(sourceFileName), sourcePath.size());
-  const std::size_t rest = std::min(at + 3, sourcePath.size());
-  return sourcePath.substr(0, at) + std::u16string(prefix) + sourcePath.substr(rest);
-}
 
 RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
   RunContext run;

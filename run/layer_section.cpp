@@ -1,58 +1,71 @@
 #include <cstdint>
+#include <string>
 
 #include "run/passes.hpp"
-#include "run/record_reader.hpp"
 #include "text/output_file.hpp"
+#include "text/run_error.hpp"
 #include "writers/range_line.hpp"
 #include "writers/soil_names.hpp"
 
 namespace velni {
 namespace {
 
-constexpr char16_t kLayerRecordLabel[] = u"層データ";
-// The layer counts stand in the main data file's header record.
-constexpr char16_t kHeaderRecordLabel[] = u"ヘッダ";
-constexpr std::int64_t kLayerCountField = 3;
-constexpr std::int64_t kLayerFieldCountField = 5;
 // Where the soil name stands in a layer record.
 constexpr std::int64_t kSoilNameField = 2;
 
-// The layer's soil-name code; a name the tables must not take is named at its layer.
-std::u16string LayerSoilCode(RunContext& run, const std::u16string& soilName, const InputFile& source) {
-  if (soilName.empty()) return kNoSoilCode;
-  try {
-    const SoilCode code = run.SoilNames->CodeOf(soilName, [&run](const std::u16string& text) { run.Ui->Notify(text); });
-    if (code.registered) run.NewSoilNames.push_back({soilName, code.code});
-    return code.code;
-  } catch (const SoilNameRefused& refused) {
-    source.FailAtField(refused.What(), kSoilNameField);
+// A quoted soil name may span lines; its X1.TXT line must stay one line, so its line
+// ends are blanks there, as the soil-name tables store them (the lookup sees the
+// same name either way).
+std::u16string SoilNameOnOneLine(std::u16string name) {
+  for (char16_t& c : name) {
+    if (c == u'\r' || c == u'\n') c = u' ';
   }
+  return name;
+}
+
+std::u16string Decimal(std::int64_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+// A name the tables must not take and do not hold stops the run before the first
+// layer registers anything, named at its layer.
+void RefuseUnstorableNames(RunContext& run) {
+  const MainDataFile& main = run.boring.main;
+  for (const SourceRecord& layer : main.layers) {
+    const std::u16string& name = layer.fields[kSoilNameField];
+    const auto why = WhyNotStorable(name);
+    if (!why || name.empty() || run.SoilNames->FindCode(name)) continue;
+    const std::u16string where = std::u16string(record_label::kLayer) + u" " + Decimal(layer.number) + u" 件目 (" +
+                                 Decimal(static_cast<std::int64_t>(main.layers.size())) + u" 件中)、" +
+                                 Decimal(kSoilNameField) + u" 番目の項目";
+    throw RunError(*why, main.path, where);
+  }
+}
+
+std::u16string LayerSoilCode(RunContext& run, const std::u16string& soilName) {
+  if (soilName.empty()) return kNoSoilCode;
+  const SoilCode code = run.SoilNames->CodeOf(soilName, [&run](const std::u16string& text) { run.Ui->Notify(text); });
+  if (code.registered) run.NewSoilNames.push_back({soilName, code.code});
+  return code.code;
 }
 
 }  // namespace
 
 void RunLayerSection(RunContext& run) {
-  InputFile& source = run.Source.value();
-  // The counts are tested only now, after the header fields: a count that is no
-  // number is named in the header record where it stands.
-  source.BeginRecord(kHeaderRecordLabel, 1);
-  if (!IsNonZero(run.Header.layerCount, source, kLayerCountField) ||
-      !IsNonZero(run.Header.layerFieldCount, source, kLayerFieldCountField)) {
-    return;
-  }
-  const std::int64_t layers = LoopCount(run.Header.layerCount, source, kLayerCountField);
-  const std::int64_t fieldCount = LoopCount(run.Header.layerFieldCount, source, kLayerFieldCountField);
+  const MainDataFile& main = run.boring.main;
+  if (!main.hasLayerSection) return;
+  RefuseUnstorableNames(run);
 
   // X1.TXT and X3.TXT stay open together: every layer gives a line to each.
   OutputFile x1(run.OutputFolder + u"X1.TXT");
   OutputFile x3(run.OutputFolder + u"X3.TXT");
   std::int16_t x1Line = 1;
   std::int16_t x3Line = 1;
-  TextArray& fields = run.RecordFields;
-  for (std::int64_t layer = 1; layer <= layers; ++layer) {
-    source.BeginRecord(kLayerRecordLabel, layer, layers);
-    ReadRecordFields(source, fields, fieldCount);
-    WriteSoilNameLine(x1, x1Line, fields[1], LayerSoilCode(run, fields[2], source), fields[2]);
+  for (const SourceRecord& layer : main.layers) {
+    const RecordFieldsSnapshot& fields = layer.fields;
+    const std::u16string soilName = SoilNameOnOneLine(fields[kSoilNameField]);
+    WriteSoilNameLine(x1, x1Line, fields[1], LayerSoilCode(run, soilName), soilName);
     WriteRangeLine(x3, x3Line, fields[1], fields[4], run.L4Count, run.L4Col1, run.L4Col2);
   }
   x3.Close();

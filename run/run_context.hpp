@@ -1,28 +1,18 @@
 #pragma once
 // Everything one conversion run owns: its paths, its arrays with their bounds, the
-// open main data file, the loaded code tables and the line counters' files.
+// boring read whole from its source files and the loaded code tables.
+#include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/boring.hpp"
 #include "platform/run_ui.hpp"
 #include "run/run_result.hpp"
 #include "tables/soil_name_store.hpp"
-#include "text/input_file.hpp"
-#include "text/num_or_text.hpp"
 #include "text/text_array.hpp"
 
 namespace velni {
-
-// The header record of the main data file (five number-or-text fields).
-struct MainHeader {
-  NumOrText first;
-  NumOrText headerFieldCount;
-  NumOrText layerCount;
-  NumOrText fourth;
-  NumOrText layerFieldCount;
-};
 
 // A failure that must not stop the run where it happens (the title sheets): the run
 // goes on with its later passes and reports this instead of the completion.
@@ -46,9 +36,10 @@ struct RunContext {
   std::u16string CheckedDestination;  // after CheckFolderPath
   std::u16string OutputFolder;        // destination + separator
   std::u16string SourceFileName;
+  // CNT.TXT lines 1 to 3, as written.
+  std::array<std::u16string, 3> ControlLines;
 
   TextArray PathPieces{256};
-  TextArray RecordFields{40};
   TextArray Title1Fields{30};
   TextArray Title2Fields{30};
   TextArray L10Col1{40}, L10Col2{40};
@@ -60,9 +51,8 @@ struct RunContext {
   std::int16_t L8Count = 0;
   std::int16_t L10Count = 0;
 
-  MainHeader Header;
-  // File 1: the source file being read (the main data file, then its companions).
-  std::optional<InputFile> Source;
+  // The three source files as read, before any output file is written.
+  Boring boring;
 
   std::vector<DeferredFailure> DeferredFailures;
 };

@@ -110,7 +110,7 @@ bool Form1::Form_Load() {
     services_.showMessage(kNoDataFolderMessage, kStyleOk, std::nullopt);
     return false;
   }
-  RunFinishedFlag = 0;
+  lastRun_.reset();
   File1->SetPattern(kMainDataPattern);
   Drive1_Change();
   Drive2_Change();
@@ -186,16 +186,16 @@ void Form1::Command1_Click() {
   if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_, services_.programFolder});
   const RunRequest request{FromQString(Text1->text()), FromQString(Text2->text()), dataFolderPath_,
                            services_.programFolder, &*soilNames_};
-  services_.run(request, *runUi_);
+  lastRun_ = services_.run(request, *runUi_);
   runInProgress_ = false;
 }
 
 void Form1::Command2_Click() { close(); }
 
 void Form1::Picture1_MouseMove() {
-  if (RunFinishedFlag != 1) return;
+  if (!lastRun_ || lastRun_->outcome != RunOutcome::Completed) return;
   Label3->setText(QString());
-  RunFinishedFlag = 0;
+  lastRun_.reset();
 }
 
 }  // namespace velni

@@ -59,6 +59,10 @@ class Form1 : public QWidget {
   void Command2_Click();
   void Picture1_MouseMove();
 
+  // What the last run returned; its completion message stands until the mouse
+  // moves over the background.
+  const std::optional<RunResult>& LastRun() const { return lastRun_; }
+
  private:
   void CreateControls();
   void ConnectEvents();
@@ -80,6 +84,7 @@ class Form1 : public QWidget {
   // Each volume keeps the folder last made current on it, as a drive does.
   std::map<std::u16string, std::u16string> currentFolderOfVolume_;
   bool runInProgress_ = false;
+  std::optional<RunResult> lastRun_;
 
   PictureArea* Picture1 = nullptr;
   QGroupBox* Frame3 = nullptr;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <stdexcept>
 #include <vector>
 
@@ -61,11 +62,19 @@ char16_t DecodeCode(Converter& decoder, std::string_view bytes) {
                                static_cast<unsigned char>((*utf16)[1]) << 8);
 }
 
+// Single bytes that are no character but that Windows' code page 932 maps one to
+// one, so that they come through a conversion unchanged.
+constexpr std::pair<unsigned char, char16_t> kCarriedBytes[] = {
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+
 void FillDecoding(Tables& t) {
   Converter decoder("UTF-16LE", "CP932");
   for (int b = 0; b < 0x100; ++b) {
     const char byte = static_cast<char>(b);
     t.single[b] = IsLeadByte(b) ? kNoChar : DecodeCode(decoder, std::string_view(&byte, 1));
+  }
+  for (const auto& [byte, c] : kCarriedBytes) {
+    if (t.single[byte] == kNoChar) t.single[byte] = c;
   }
   for (int lead = 0x81; lead <= 0xFC; ++lead) {
     if (!IsLeadByte(lead)) continue;
@@ -147,7 +156,10 @@ std::u16string DecodeCp932(std::string_view bytes) {
       ++i;
       continue;
     }
-    if (i + 1 == bytes.size()) break;  // a cut inside the last character
+    if (i + 1 == bytes.size()) {  // a cut inside the last character: still a character
+      out += kReplacement;
+      break;
+    }
     const auto trail = static_cast<unsigned char>(bytes[i + 1]);
     const char16_t c = t.pair[b << 8 | trail];
     out[length++] = c == kNoChar ? kReplacement : c;

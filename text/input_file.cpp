@@ -1,7 +1,5 @@
 #include "text/input_file.hpp"
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 #include "platform/file_system.hpp"
@@ -22,26 +20,18 @@ std::u16string Number(std::int64_t value) {
   return std::u16string(digits.begin(), digits.end());
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole file at once: reading and decoding it in one pass keeps large files fast.
-std::string ReadAllBytes(const std::u16string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fs::NativePath(fs::Resolve(path)).c_str(), "rb"));
-  if (!file) throw RunError(failure::kFileNotFound, path);
-  std::string bytes;
-  char chunk[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.append(chunk, got);
-  if (std::ferror(file.get())) throw RunError(failure::kFileNotFound, path);
-  return bytes;
-}
-
 }  // namespace
 
-InputFile::InputFile(const std::u16string& path) : path_(path) {
-  const std::string bytes = ReadAllBytes(path);
+InputFile::InputFile(const std::u16string& path) : path_(path) { Decode(fs::ReadWholeFile(path)); }
+
+InputFile InputFile::FromBytes(std::u16string name, std::string_view bytes) {
+  InputFile file;
+  file.path_ = std::move(name);
+  file.Decode(bytes);
+  return file;
+}
+
+void InputFile::Decode(std::string_view bytes) {
   length_ = static_cast<std::int64_t>(bytes.size());
   text_ = DecodeCp932(bytes);
 }

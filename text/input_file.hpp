@@ -9,6 +9,7 @@
 // line.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "text/num_or_text.hpp"
 
@@ -19,6 +20,8 @@ class InputFile {
   // Opens the file for reading; a missing file is the file-not-found failure.
   // File names are matched without regard to letter case.
   explicit InputFile(const std::u16string& path);
+  // The same reading over bytes already in memory; `name` is what failures name.
+  static InputFile FromBytes(std::u16string name, std::string_view bytes);
 
   // A text field (empty lines before it skipped).
   void ReadField(std::u16string& target);
@@ -62,6 +65,8 @@ class InputFile {
   [[noreturn]] void FailAtField(const std::u16string& what, std::int64_t field) const;
 
  private:
+  InputFile() = default;
+  void Decode(std::string_view bytes);
   enum class FieldKind { Text, Other };
   std::u16string NextField(FieldKind kind, bool& quoted);
   std::u16string TakeQuoted();

@@ -18,6 +18,9 @@ class OutputFile {
   // created is a run-time failure naming it. File names are matched without
   // regard to letter case.
   explicit OutputFile(const std::u16string& path, Mode mode = Mode::Create);
+  // Writes into `memory` instead of a file (a work file that needs no disk);
+  // `name` is what failures name.
+  OutputFile(std::u16string name, std::string& memory);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -42,6 +45,7 @@ class OutputFile {
 
   std::u16string path_;
   std::FILE* file_ = nullptr;
+  std::string* memory_ = nullptr;
   std::string encoded_;  // reused for each item
 };
 

@@ -24,9 +24,14 @@ RunError::RunError(std::u16string what, std::u16string path, std::u16string wher
       path_(std::move(path)),
       where_(std::move(where)) {}
 
-RunError RunError::WithPath(const std::u16string& path) const { return RunError(what_, path, where_); }
+RunError::RunError(std::u16string what, std::u16string path, std::u16string where, int systemError)
+    : RunError(std::move(what), std::move(path), std::move(where)) {
+  systemError_ = systemError;
+}
 
-RunError RunError::WithWhere(const std::u16string& where) const { return RunError(what_, path_, where); }
+RunError RunError::WithPath(const std::u16string& path) const { return RunError(what_, path, where_, systemError_); }
+
+RunError RunError::WithWhere(const std::u16string& where) const { return RunError(what_, path_, where, systemError_); }
 
 std::u16string RunError::Message() const { return ComposeMessage(what_, path_, where_); }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/file_system.hpp"
 #include "text/byte_cut.hpp"
 #include "text/fixed_width.hpp"
 #include "text/input_file.hpp"
@@ -94,11 +93,9 @@ void WrapRemarks(std::int16_t& counter, const std::u16string& depthText,
   for (int row = 2; row <= rows; ++row) WriteRemarkLine(n12, counter, noDepth, grid[row - 1]);
 }
 
-void NormaliseN12(const std::u16string& base) {
-  const std::u16string rowsPath = base + u".txt";
-  if (fs::FileSize(rowsPath) < 1) return;
-  InputFile n12(rowsPath);
-  OutputFile tmp(base + u".tmp");
+void NormaliseN12(OutputFile& tmp, const std::u16string& rowsName, std::string_view rowsBytes) {
+  if (rowsBytes.empty()) return;
+  InputFile n12 = InputFile::FromBytes(rowsName, rowsBytes);
 
   std::int16_t record = 1;
   std::u16string counter;
@@ -119,7 +116,6 @@ void NormaliseN12(const std::u16string& base) {
     IncrementCounter(record);
   }
   WriteN12Record(tmp, record, depth, rows);
-  tmp.Close();
 }
 
 }  // namespace velni

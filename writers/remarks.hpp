@@ -20,9 +20,10 @@ inline constexpr int kRemarkRowBytes = 30;
 void WrapRemarks(std::int16_t& counter, const std::u16string& depthText,
                  const std::u16string& remarkText, OutputFile& n12);
 
-// Reads `base`.txt and writes `base`.tmp with the rows of each remark joined into
-// one record, the records numbered from 1 and the depths given two decimals. An
-// empty (or missing) `base`.txt leaves no `base`.tmp.
-void NormaliseN12(const std::u16string& base);
+// Reads the rows of N12.TXT (`rowsBytes`, as WrapRemarks wrote them; `rowsName`
+// names them in failures) and writes to `tmp` the rows of each remark joined into one
+// record, the records numbered from 1 and the depths given two decimals. No rows
+// write nothing.
+void NormaliseN12(OutputFile& tmp, const std::u16string& rowsName, std::string_view rowsBytes);
 
 }  // namespace velni

@@ -5,6 +5,10 @@
 #include <set>
 #include <string>
 
+#include "readers/companion_path.hpp"
+#include "readers/penetration_reader.hpp"
+#include "readers/remarks_reader.hpp"
+#include "run/passes.hpp"
 #include "run/run_context.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -34,7 +38,19 @@ class CompanionPassRun {
     return names;
   }
 
+  // Each companion read into run.boring as the boring reader reads it, then its pass.
+  void RunRemarks() {
+    run.boring.remarks = ReadRemarksFile(CompanionPath(run.SourcePath, run.SourceFileName, kRemarksPrefix), buffer);
+    RunRemarksPass(run);
+  }
+  void RunPenetration() {
+    run.boring.penetration =
+        ReadPenetrationFile(CompanionPath(run.SourcePath, run.SourceFileName, kPenetrationPrefix), buffer);
+    RunPenetrationPass(run);
+  }
+
   RunContext run;
+  RecordFieldsSnapshot buffer{};
 
  private:
   TempFolder folder_;

@@ -22,7 +22,6 @@ class ConversionRunTest : public ::testing::Test {
   void SetUp() override {
     testing::MakeMinimalDataFolder(temp_ / "PATDAT");
     source_ = testing::MakeMinimalBoring(temp_ / "src");
-    RunFinishedFlag = 0;
   }
 
   RunOutcome Run(const std::string& source, const std::string& destination) {
@@ -98,7 +97,6 @@ TEST_F(ConversionRunTest, NeverAsksWhenEveryLevelExists) {
 
 TEST_F(ConversionRunTest, CompletionSetsTheFlagTheMessageAndRestoresThePointer) {
   EXPECT_EQ(Run(source_.string(), temp_.Path().string()), RunOutcome::Completed);
-  EXPECT_EQ(RunFinishedFlag, 1);
   EXPECT_EQ(ui_.LastMessageLine(), kCompletedMessage);
   EXPECT_EQ(ui_.pointerChanges, (std::vector<bool>{true, false}));
 }
@@ -121,7 +119,6 @@ TEST_F(ConversionRunTest, AFailureShowsOneMessageNamingTheFileAndLeavesNoFlag) {
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_NE(ui_.messages[0].prompt.find(u"L4.TXT"), std::u16string::npos);
   EXPECT_EQ(ui_.messages[0].style, 48);
-  EXPECT_EQ(RunFinishedFlag, 0);
   EXPECT_EQ(ui_.LastMessageLine(), u"");
   ASSERT_FALSE(ui_.pointerChanges.empty());
   EXPECT_FALSE(ui_.pointerChanges.back());

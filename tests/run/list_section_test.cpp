@@ -22,6 +22,7 @@ TEST(ListSectionTest, ThreeBlocksOneAfterTheOtherDroppingEmptyRecords) {
   section.run.L10Col1[1] = u"12";
   section.run.L10Col2[1] = u"K";
   section.run.Title1Fields[10] = u" 1998";
+  section.ReadLists();
   RunListSection(section.run);
   EXPECT_EQ(section.Output("X11.TXT"), "  1,   1.00, 12,K,                    \n");
   EXPECT_EQ(section.Output("N9.TXT"), "  1, 1998/ 7/15,    3.2\n");
@@ -33,7 +34,8 @@ TEST(ListSectionTest, ZeroCountOrThirdValueSkipsTheSection) {
   for (const char* header : {"0,3,1", "2,3,0", ",3,1"}) {
     SCOPED_TRACE(header);
     SectionRun section(std::string(header) + "\nNEXT,a,1.00,K\n");
-    RunListSection(section.run);
+    section.ReadLists();
+  RunListSection(section.run);
     for (const char* file : {"X11.TXT", "N9.TXT", "N8.TXT"}) EXPECT_EQ(section.Output(file), "(none)");
     EXPECT_EQ(section.NextSourceField(), "NEXT");
   }

@@ -23,9 +23,8 @@ TEST(RemarksPass, CountOfZeroWritesNothing) {
   for (const char* header : {"0,0,2\n", "0,3,0\n"}) {
     CompanionPassRun pass;
     pass.WriteSource("KDT0001.JDF", header);
-    RunRemarksPass(pass.run);
+    pass.RunRemarks();
     EXPECT_EQ(pass.OutputNames(), Names{}) << header;
-    EXPECT_FALSE(pass.run.Source.has_value());
   }
 }
 
@@ -37,23 +36,20 @@ TEST(RemarksPass, LeavesX12AndNoWorkFile) {
                    "5.00,\n"
                    "7.25)x,A\"B\n"
                    "10,あいうえおかきくけこさしすせそた\n");
-  // A work file left by an earlier run, under other letter case, is the same file.
-  WriteBytes(pass.Output("n12.TMP"), "stale");
-  RunRemarksPass(pass.run);
+  pass.RunRemarks();
 
   EXPECT_EQ(pass.OutputNames(), Names{"X12.TXT"});
   EXPECT_EQ(ReadCp932File(pass.Output("X12.TXT")),
             "  1,   3.50,\"ＡＢ" + Fw(13) + "ＣＤ" + Fw(13) + "\"\n"
             "  2,   7.25,\"A＂B" + Fw(12) + "  \"\n"
             "  3,  10.00,\"あいうえおかきくけこさしすせそた" + Fw(14) + "\"\n");
-  EXPECT_FALSE(pass.run.Source.has_value());
 }
 
 TEST(RemarksPass, ReplacesTheX12OfAnEarlierRun) {
   CompanionPassRun pass;
   WriteBytes(pass.Output("x12.txt"), "earlier run\r\n");
   pass.WriteSource("KDT0001.JDF", "0,1,2\n1,A\n");
-  RunRemarksPass(pass.run);
+  pass.RunRemarks();
   EXPECT_EQ(pass.OutputNames(), Names{"x12.txt"});
   EXPECT_EQ(ReadCp932File(pass.Output("x12.txt")), "  1,   1.00,\"A" + Fw(14) + " \"\n");
 }
@@ -63,15 +59,14 @@ TEST(RemarksPass, ReplacesTheX12OfAnEarlierRun) {
 TEST(RemarksPass, NoRemarkTextWritesNoX12) {
   CompanionPassRun pass;
   pass.WriteSource("KDT0001.JDF", "0,2,2\n1.00,\n2.00,\"\"\n");
-  EXPECT_NO_THROW(RunRemarksPass(pass.run));
+  EXPECT_NO_THROW(pass.RunRemarks());
   EXPECT_EQ(pass.OutputNames(), Names{});
-  EXPECT_FALSE(pass.run.Source.has_value());
 }
 
 TEST(RemarksPass, MissingRemarksFileStopsTheRun) {
   CompanionPassRun pass;
   try {
-    RunRemarksPass(pass.run);
+    pass.RunRemarks();
     FAIL() << "no failure";
   } catch (const RunError& error) {
     EXPECT_EQ(error.What(), failure::kFileNotFound);

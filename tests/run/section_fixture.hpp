@@ -1,10 +1,14 @@
 #pragma once
-// A run positioned after the main data file header: the rest of the file, the data
-// folder with its soil-name tables and an output folder.
+// A run positioned after the main data file header: the rest of the file (read into
+// the run's boring by the section readers), the data folder with its soil-name
+// tables and an output folder.
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include <optional>
+
+#include "readers/main_data_reader.hpp"
 #include "run/run_context.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -24,9 +28,13 @@ class SectionRun {
     run.DataFolderPath = U((folder_ / "PATDAT").string() + "/");
     run.ProgramFolder = U(folder_.Path().string());
     run.OutputFolder = U((folder_ / "out").string() + "/");
-    run.Source.emplace(U((folder_ / "MDT01.JDF").string()));
+    source.emplace(U((folder_ / "MDT01.JDF").string()));
     run.SoilNames = &soilNames_.emplace(SoilTableFolders{run.DataFolderPath, run.ProgramFolder});
   }
+
+  // The sections read from the file into run.boring, as the boring reader reads them.
+  void ReadLayers() { ReadLayerSection(*source, buffer, run.boring.main); }
+  void ReadLists() { ReadListSection(*source, buffer, run.boring.main); }
 
   // The output file as UTF-8 with "\n", or "(none)" when it was not created.
   std::string Output(const std::string& name) const {
@@ -35,11 +43,13 @@ class SectionRun {
   }
   std::string NextSourceField() {
     std::u16string field;
-    run.Source->ReadField(field);
+    source->ReadField(field);
     return S(field);
   }
 
   RunContext run;
+  std::optional<InputFile> source;
+  RecordFieldsSnapshot buffer{};  // the record buffer, as the header fields left it
 
  private:
   std::optional<SoilNameStore> soilNames_;

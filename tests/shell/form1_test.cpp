@@ -80,7 +80,6 @@ void Form1Test::init() {
   stdfs::create_directories(volume_ / "src" / "sub");
   stdfs::create_directories(volume_ / "out");
   messages_.clear();
-  RunFinishedFlag = 0;
   MakeForm();
 }
 
@@ -231,7 +230,7 @@ void Form1Test::aRunThroughTheButtonWritesTheFilesAndShowsTheCompletion() {
   QVERIFY(messages_.empty());
   QVERIFY(stdfs::exists(volume_ / "out" / "CNT.TXT"));
   QCOMPARE(Label3(), QStringLiteral("変換が正常に終了しました。"));
-  QCOMPARE(RunFinishedFlag, 1);
+  QVERIFY(form_->LastRun() && form_->LastRun()->outcome == RunOutcome::Completed);
   QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
@@ -248,7 +247,7 @@ void Form1Test::theCompletionMessageStaysUntilTheMouseMovesOverTheBackground() {
   }
   QTest::mouseMove(background, QPoint(5, 5));
   QCOMPARE(Label3(), QString());
-  QCOMPARE(RunFinishedFlag, 0);
+  QVERIFY(!form_->LastRun());
 }
 
 void Form1Test::typingIntoText2ChangesNothingElseAndTheRunUsesIt() {

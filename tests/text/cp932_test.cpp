@@ -111,14 +111,28 @@ TEST(Cp932Test, InvalidBytesDecodeAsReplacementCharacters) {
     std::u16string text;
     const char* why;
   } cases[] = {
-      {"AB\x82", u"AB", "a lead byte at the end is a cut inside a character"},
-      {"\x80" "A", u"\uFFFD" "A", "80 is no character"},
-      {"\xA0\xFD\xFE\xFF", u"\uFFFD\uFFFD\uFFFD\uFFFD", "single bytes without a character"},
+      {"AB\x82", u"AB\uFFFD", "a lead byte at the end is a cut character, not dropped"},
       {"\x85\x40" "A", u"\uFFFD" "A", "undefined pair in a trail range: one replacement"},
       {"\x82\r\nA", u"\uFFFD\r\nA", "a stray lead byte does not swallow the line end"},
       {"", u"", "empty"},
   };
   for (const auto& c : cases) EXPECT_EQ(DecodeCp932(c.bytes), c.text) << c.why;
+}
+
+// Mended: bytes that are no character come through a conversion as they were
+// (they once became "?"), as on Windows.
+TEST(Cp932Test, BytesWithoutACharacterAreCarriedThrough) {
+  const struct {
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {"\x80" "A", u"\u0080" "A"},
+      {"\xA0\xFD\xFE\xFF", u"\uF8F0\uF8F1\uF8F2\uF8F3"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecodeCp932(c.bytes), c.text);
+    EXPECT_EQ(EncodeCp932(c.text), c.bytes);
+  }
 }
 
 TEST(Cp932Test, WidthOfOneCharacter) {

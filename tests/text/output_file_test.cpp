@@ -73,7 +73,7 @@ TEST_F(OutputFileTest, WriteFailureIsReportedByCloseNotByTheDestructor) {
     file.Close();
     FAIL() << "a full device took the data";
   } catch (const RunError& e) {
-    EXPECT_EQ(e.What(), failure::kCannotWrite);
+    EXPECT_EQ(e.What(), failure::kDiskFull);  // said as such, no longer "cannot write"
     EXPECT_EQ(e.Path(), u"/dev/full");
   }
   EXPECT_NO_THROW({

@@ -127,11 +127,21 @@ struct NormaliseCase {
 
 class NormaliseN12Test : public ::testing::TestWithParam<NormaliseCase> {};
 
+// NormaliseN12 over the bytes of folder/N12.TXT into folder/N12.tmp (created only
+// when it writes).
+void NormaliseN12InFolder(const TempFolder& folder) {
+  const std::string rows = testing::ReadBytes(folder / "N12.TXT");
+  std::string tmp;
+  OutputFile memory(u"N12.TMP", tmp);
+  NormaliseN12(memory, u"N12.TXT", rows);
+  if (!tmp.empty()) testing::WriteBytes(folder / "N12.tmp", tmp);
+}
+
 TEST_P(NormaliseN12Test, JoinsTheRowsOfEachRemark) {
   const NormaliseCase& c = GetParam();
   TempFolder folder;
   WriteCp932File(folder / "N12.TXT", c.n12);
-  NormaliseN12(folder.Text() + u"N12");
+  NormaliseN12InFolder(folder);
   EXPECT_EQ(ReadCp932File(folder / "N12.tmp"), c.expected);
 }
 
@@ -161,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NormaliseN12Empty, NoRowsWriteNoTmpFile) {
   TempFolder folder;
   WriteCp932File(folder / "N12.TXT", "");
-  NormaliseN12(folder.Text() + u"N12");
+  NormaliseN12InFolder(folder);
   EXPECT_FALSE(std::filesystem::exists(folder / "N12.tmp"));
   EXPECT_FALSE(std::filesystem::exists(folder / "N12.TMP"));
 }
@@ -176,7 +186,7 @@ TEST(NormaliseN12RoundTrip, RemarkWithQuotationMarkReadsBackWhole) {
     WrapRemarks(counter, u"2", u"Z", n12);
     n12.Close();
   }
-  NormaliseN12(folder.Text() + u"N12");
+  NormaliseN12InFolder(folder);
   EXPECT_EQ(ReadCp932File(folder / "N12.tmp"), "  1,   1.50,\"＂X＂,Y" + Fw(10) + "   \"\n  2,   2.00,\"Z" +
                                                     Fw(14) + " \"\n");
 }

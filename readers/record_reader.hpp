@@ -1,12 +1,13 @@
 #pragma once
-// Reading one record of a source file into the run's record buffer.
+// Reading one record of a source file into the record buffer that every record of a
+// boring passes through.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 
 #include "text/input_file.hpp"
 #include "text/num_or_text.hpp"
-#include "text/text_array.hpp"
+#include "model/boring.hpp"
 
 namespace velni {
 
@@ -18,6 +19,11 @@ namespace velni {
 // the file's current field when that is 0.
 std::int64_t LoopCount(const NumOrText& count, const InputFile& file, std::int64_t countField = 0);
 
+// The number a count (or another number field of a header record) stands for: empty
+// is 0, a text that reads as a number is that number (a quoted "100" too); any other
+// text is the type-mismatch failure named as for LoopCount.
+double NumberField(const NumOrText& value, const InputFile& file, std::int64_t field = 0);
+
 // True when the count field differs from 0 (the presence tests of the sections).
 bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t countField = 0);
 
@@ -26,7 +32,8 @@ bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t count
 void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initializer_list<NumOrText*> fields);
 
 // Reads `fieldCount` text fields into fields[1], fields[2], ...; a count beyond the
-// array's bound is the subscript failure naming the file, record and field.
-void ReadRecordFields(InputFile& file, TextArray& fields, std::int64_t fieldCount);
+// buffer's bound is the subscript failure naming the file, record and field. The
+// fields after the record's own keep what they held.
+void ReadRecordFields(InputFile& file, RecordFieldsSnapshot& fields, std::int64_t fieldCount);
 
 }  // namespace velni

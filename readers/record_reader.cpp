@@ -1,4 +1,4 @@
-#include "run/record_reader.hpp"
+#include "readers/record_reader.hpp"
 
 #include <cmath>
 
@@ -11,25 +11,25 @@ namespace {
 // Counts far beyond any file are cut here; the read stops at the file's end anyway.
 constexpr double kLargestCount = 1e15;
 
-double NumberOrMismatch(const NumOrText& value, const InputFile& file, std::int64_t field) {
+}  // namespace
+
+double NumberField(const NumOrText& value, const InputFile& file, std::int64_t field) {
   const auto number = value.AsNumber();
   if (!number && field > 0) file.FailAtField(failure::kTypeMismatch, field);
   if (!number) file.Fail(failure::kTypeMismatch);
   return *number;
 }
 
-}  // namespace
-
 std::int64_t LoopCount(const NumOrText& count, const InputFile& file, std::int64_t countField) {
   // A loop bound is taken as a whole number the way the system's integer
   // conversions round: halves to the even neighbour.
-  const double rounded = RoundHalfEven(NumberOrMismatch(count, file, countField));
+  const double rounded = RoundHalfEven(NumberField(count, file, countField));
   if (!(rounded >= 1)) return 0;
   return static_cast<std::int64_t>(std::min(rounded, kLargestCount));
 }
 
 bool IsNonZero(const NumOrText& count, const InputFile& file, std::int64_t countField) {
-  return NumberOrMismatch(count, file, countField) != 0;
+  return NumberField(count, file, countField) != 0;
 }
 
 void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initializer_list<NumOrText*> fields) {
@@ -37,10 +37,10 @@ void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initial
   for (NumOrText* field : fields) file.ReadField(*field);
 }
 
-void ReadRecordFields(InputFile& file, TextArray& fields, std::int64_t fieldCount) {
+void ReadRecordFields(InputFile& file, RecordFieldsSnapshot& fields, std::int64_t fieldCount) {
   for (std::int64_t i = 1; i <= fieldCount; ++i) {
-    if (i > fields.Upper()) file.FailAtField(failure::kSubscriptOutOfRange, i);
-    file.ReadField(fields[static_cast<int>(i)]);
+    if (i > kRecordFieldLimit) file.FailAtField(failure::kSubscriptOutOfRange, i);
+    file.ReadField(fields[static_cast<std::size_t>(i)]);
   }
 }
 

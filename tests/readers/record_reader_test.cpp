@@ -1,5 +1,5 @@
 // Reading records of a source file into the run's record buffer.
-#include "run/record_reader.hpp"
+#include "readers/record_reader.hpp"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST(ReadRecordFieldsTest, FillsFromIndexOneAndLeavesLaterFieldsAlone) {
   TempFolder temp;
   testing::WriteCp932File(temp / "f", "a,b\nc\n");
   InputFile file(U((temp / "f").string()));
-  TextArray fields(40);
+  RecordFieldsSnapshot fields{};
   fields[3] = u"kept";
   ReadRecordFields(file, fields, 2);
   EXPECT_EQ(fields[1], u"a");
@@ -65,7 +65,7 @@ TEST(ReadRecordFieldsTest, AFieldBeyondTheBufferNamesRecordAndField) {
   for (int i = 1; i <= 41; ++i) record += std::to_string(i) + ",";
   testing::WriteCp932File(temp / "MDT01.JDF", record + "\n");
   InputFile file(U((temp / "MDT01.JDF").string()));
-  TextArray fields(40);
+  RecordFieldsSnapshot fields{};
   file.BeginRecord(u"層データ", 1, 1);
   try {
     ReadRecordFields(file, fields, 41);

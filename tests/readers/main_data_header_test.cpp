@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "readers/main_data_reader.hpp"
 #include "run/passes.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/run_error.hpp"
@@ -30,7 +33,10 @@ class ReadMainDataHeaderTest : public ::testing::Test {
   }
   void Read(const std::string& content) {
     WriteCp932File(source / "MDT0001.JDF", content);
-    ReadMainDataHeader(run);
+    source_file.emplace(run.SourcePath);
+    RecordFieldsSnapshot buffer{};
+    ReadMainHeader(*source_file, buffer, run.boring.main);
+    MapTitleFields(run);
   }
   std::string T1(int i) const { return S(run.Title1Fields[i]); }
   std::string T2(int i) const { return S(run.Title2Fields[i]); }
@@ -38,6 +44,7 @@ class ReadMainDataHeaderTest : public ::testing::Test {
   TempFolder data;
   TempFolder source;
   RunContext run;
+  std::optional<InputFile> source_file;
 };
 
 TEST_F(ReadMainDataHeaderTest, MapsTheHeaderFieldsOntoTheTitleFields) {
@@ -55,9 +62,9 @@ TEST_F(ReadMainDataHeaderTest, MapsTheHeaderFieldsOntoTheTitleFields) {
   };
   for (const auto& [i, value] : title2) EXPECT_EQ(T2(i), value) << "Title2Fields " << i;
   for (int i : {2, 11, 15}) EXPECT_EQ(T2(i), "") << "Title2Fields " << i;
-  EXPECT_EQ(run.Header.layerCount.AsNumber(), 0.0);
+  EXPECT_EQ(run.boring.main.header.layerCount.AsNumber(), 0.0);
   std::u16string next;
-  run.Source->ReadField(next);  // left standing after the header fields
+  source_file->ReadField(next);  // left standing after the header fields
   EXPECT_EQ(S(next), "NEXT");
 }
 

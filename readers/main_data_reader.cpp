@@ -1,0 +1,85 @@
+#include "readers/main_data_reader.hpp"
+
+#include "readers/record_reader.hpp"
+#include "readers/source_file.hpp"
+
+namespace velni {
+namespace {
+
+// Where the counts stand in the header record and in the list header.
+constexpr std::int64_t kHeaderFieldCountField = 2;
+constexpr std::int64_t kLayerCountField = 3;
+constexpr std::int64_t kLayerFieldCountField = 5;
+constexpr std::int64_t kListRecordCountField = 1;
+constexpr std::int64_t kListFieldCountField = 2;
+constexpr std::int64_t kListThirdValueField = 3;
+
+constexpr const char16_t* kListBlockLabels[] = {record_label::kListBlock1, record_label::kListBlock2,
+                                                record_label::kListBlock3};
+
+SourceRecord ReadOneRecord(InputFile& file, RecordFieldsSnapshot& buffer, std::int64_t number,
+                           std::int64_t fieldCount) {
+  ReadRecordFields(file, buffer, fieldCount);
+  return SourceRecord{number, buffer};
+}
+
+std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot& buffer, const char16_t* label,
+                                          std::int64_t records, std::int64_t fieldCount) {
+  std::vector<SourceRecord> block;
+  for (std::int64_t record = 1; record <= records; ++record) {
+    file.BeginRecord(label, record, records);
+    block.push_back(ReadOneRecord(file, buffer, record, fieldCount));
+  }
+  return block;
+}
+
+}  // namespace
+
+void ReadMainHeader(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile& main) {
+  MainDataHeaderRecord& header = main.header;
+  ReadHeaderFields(file, record_label::kMainHeader,
+                   {&header.first, &header.headerFieldCount, &header.layerCount, &header.fourth,
+                    &header.layerFieldCount});
+  const std::int64_t fieldCount = LoopCount(header.headerFieldCount, file, kHeaderFieldCountField);
+  file.BeginRecord(record_label::kHeaderFields, 1);
+  ReadRecordFields(file, buffer, fieldCount);
+  main.headerFields = buffer;
+}
+
+void ReadLayerSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile& main) {
+  const MainDataHeaderRecord& header = main.header;
+  // The counts are tested only now, after the header fields: a count that is no
+  // number is named in the header record where it stands.
+  file.BeginRecord(record_label::kMainHeader, 1);
+  main.hasLayerSection = IsNonZero(header.layerCount, file, kLayerCountField) &&
+                         IsNonZero(header.layerFieldCount, file, kLayerFieldCountField);
+  if (!main.hasLayerSection) return;
+  const std::int64_t layers = LoopCount(header.layerCount, file, kLayerCountField);
+  main.layerFieldCount = LoopCount(header.layerFieldCount, file, kLayerFieldCountField);
+  main.layers = ReadRecordBlock(file, buffer, record_label::kLayer, layers, main.layerFieldCount);
+}
+
+void ReadListSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile& main) {
+  ListHeaderRecord& header = main.listHeader;
+  ReadHeaderFields(file, record_label::kListHeader, {&header.recordCount, &header.fieldCount, &header.third});
+  main.hasListSection = IsNonZero(header.recordCount, file, kListRecordCountField) &&
+                        IsNonZero(header.third, file, kListThirdValueField);
+  if (!main.hasListSection) return;
+  const std::int64_t records = LoopCount(header.recordCount, file, kListRecordCountField);
+  main.listFieldCount = LoopCount(header.fieldCount, file, kListFieldCountField);
+  for (std::size_t block = 0; block < main.listBlocks.size(); ++block) {
+    main.listBlocks[block] = ReadRecordBlock(file, buffer, kListBlockLabels[block], records, main.listFieldCount);
+  }
+}
+
+MainDataFile ReadMainDataFile(const std::u16string& path, RecordFieldsSnapshot& buffer) {
+  MainDataFile main;
+  main.path = path;
+  InputFile file = OpenSourceFile(path);
+  ReadMainHeader(file, buffer, main);
+  ReadLayerSection(file, buffer, main);
+  ReadListSection(file, buffer, main);
+  return main;
+}
+
+}  // namespace velni
