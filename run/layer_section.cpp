@@ -21,7 +21,7 @@ std::u16string SoilNameOnOneLine(std::u16string name) {
 }  // namespace
 
 void RunLayerSection(RunContext& run) {
-  const MainDataFile& main = run.boring.main;
+  const MainData& main = run.boring.main;
   if (!main.hasLayerSection) return;
   const SoilTableFolders folders{run.DataFolderPath, run.ProgramFolder};
 
