@@ -72,7 +72,7 @@ struct ListHeaderRecord {
 };
 
 // The main data file "MDT….JDF".
-struct MainDataFile {
+struct MainData {
   std::u16string path;  // as the run names it (the source path given)
 
   MainDataHeaderRecord header;
@@ -150,7 +150,7 @@ struct PenetrationFile {
 
 // A whole boring: the three source files in the order they are read.
 struct Boring {
-  MainDataFile main;
+  MainData main;
   RemarksFile remarks;
   PenetrationFile penetration;
 };

@@ -35,7 +35,7 @@ std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot&
 
 }  // namespace
 
-void ReadMainHeader(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile& main) {
+void ReadMainHeader(InputFile& file, RecordFieldsSnapshot& buffer, MainData& main) {
   MainDataHeaderRecord& header = main.header;
   ReadHeaderFields(file, record_label::kMainHeader,
                    {&header.first, &header.headerFieldCount, &header.layerCount, &header.fourth,
@@ -46,7 +46,7 @@ void ReadMainHeader(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile&
   main.headerFields = buffer;
 }
 
-void ReadLayerSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile& main) {
+void ReadLayerSection(InputFile& file, RecordFieldsSnapshot& buffer, MainData& main) {
   const MainDataHeaderRecord& header = main.header;
   // The counts are tested only now, after the header fields: a count that is no
   // number is named in the header record where it stands.
@@ -59,7 +59,7 @@ void ReadLayerSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFil
   main.layers = ReadRecordBlock(file, buffer, record_label::kLayer, layers, main.layerFieldCount);
 }
 
-void ReadListSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile& main) {
+void ReadListSection(InputFile& file, RecordFieldsSnapshot& buffer, MainData& main) {
   ListHeaderRecord& header = main.listHeader;
   ReadHeaderFields(file, record_label::kListHeader, {&header.recordCount, &header.fieldCount, &header.third});
   main.hasListSection = IsNonZero(header.recordCount, file, kListRecordCountField) &&
@@ -72,8 +72,8 @@ void ReadListSection(InputFile& file, RecordFieldsSnapshot& buffer, MainDataFile
   }
 }
 
-MainDataFile ReadMainDataFile(const std::u16string& path, RecordFieldsSnapshot& buffer) {
-  MainDataFile main;
+MainData ReadMainDataFile(const std::u16string& path, RecordFieldsSnapshot& buffer) {
+  MainData main;
   main.path = path;
   InputFile file = OpenSourceFile(path);
   ReadMainHeader(file, buffer, main);

@@ -53,7 +53,7 @@ std::u16string LayerSoilCode(RunContext& run, const std::u16string& soilName) {
 }  // namespace
 
 void RunLayerSection(RunContext& run) {
-  const MainDataFile& main = run.boring.main;
+  const MainData& main = run.boring.main;
   if (!main.hasLayerSection) return;
   RefuseUnstorableNames(run);
 

@@ -29,7 +29,7 @@ void WriteListBlock(RunContext& run, const std::vector<SourceRecord>& block, con
 }  // namespace
 
 void RunListSection(RunContext& run) {
-  const MainDataFile& main = run.boring.main;
+  const MainData& main = run.boring.main;
   if (!main.hasListSection) return;
   WriteListBlock(run, main.listBlocks[0], {u"X11.TXT", 3},
                  [&run](OutputFile& out, std::int16_t& lineNo, const TextArray& fields) {
