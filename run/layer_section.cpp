@@ -31,7 +31,7 @@ std::u16string Decimal(std::int64_t value) {
 // A name the tables must not take and do not hold stops the run before the first
 // layer registers anything, named at its layer.
 void RefuseUnstorableNames(RunContext& run) {
-  const MainDataFile& main = run.boring.main;
+  const MainData& main = run.boring.main;
   for (const SourceRecord& layer : main.layers) {
     const std::u16string& name = layer.fields[kSoilNameField];
     const auto why = WhyNotStorable(name);

@@ -157,7 +157,7 @@ std::u16string DecodeCp932(std::string_view bytes) {
       continue;
     }
     if (i + 1 == bytes.size()) {  // a cut inside the last character: still a character
-      out += kReplacement;
+      out[length++] = kReplacement;
       break;
     }
     const auto trail = static_cast<unsigned char>(bytes[i + 1]);
