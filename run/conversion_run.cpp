@@ -78,6 +78,7 @@ RunResult CarryOut(RunContext& run, RunUi& ui) {
   if (!PassesChecks(run, ui)) {
     RunResult refused;
     refused.outcome = RunOutcome::Refused;
+    refused.message = run.RefusalMessage;
     return refused;
   }
   TakeSourceFileName(run);

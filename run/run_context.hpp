@@ -57,6 +57,9 @@ struct RunContext {
   std::optional<InputFile> Source;
 
   std::vector<DeferredFailure> DeferredFailures;
+  // A refusal at the start as the command line reports it: the message shown and,
+  // for the destination, the rule that refused it.
+  std::u16string RefusalMessage;
 };
 
 }  // namespace velni
