@@ -61,6 +61,8 @@ class Form1Test : public QObject {
   QString FolderPath(const char* list) const { return ToQString(Find<FolderList>(list)->Path()); }
   QString Text(const char* box) const { return Find<QLineEdit>(box)->text(); }
   QString Label3() const { return Find<QLabel>("Label3")->text(); }
+  // At start the message line says which data folder the window uses.
+  QString DataFolderLine() const { return QStringLiteral("データフォルダ: ") + Q(*temp_ / "PATDAT") + "/"; }
 
   std::unique_ptr<testing::TempFolder> temp_;
   std::unique_ptr<Form1> form_;
@@ -135,7 +137,7 @@ void Form1Test::controlsHaveTheirCaptionsPlacesAndTabOrder() {
   const Expected controls[] = {
       {"Picture1", {0, 0, 605, 433}, {}},
       {"Frame3", {16, 316, 565, 45}, QStringLiteral("メッセージ")},
-      {"Label3", {12, 16, 545, 21}, {}},
+      {"Label3", {12, 16, 545, 21}, DataFolderLine()},
       {"Text2", {160, 60, 417, 27}, {}},
       {"Text1", {160, 20, 417, 27}, {}},
       {"Command2", {344, 372, 137, 37}, QStringLiteral("終  了")},
@@ -261,7 +263,7 @@ void Form1Test::typingIntoText2ChangesNothingElseAndTheRunUsesIt() {
   QCOMPARE(Text("Text1"), Q(volume_ / "src" / "MDT01.JDF"));
   QCOMPARE(FolderPath("Dir2"), Q(volume_));
   QCOMPARE(FolderPath("Dir1"), Q(volume_ / "src"));
-  QCOMPARE(Label3(), QString());
+  QCOMPARE(Label3(), DataFolderLine());
 
   QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
   QCOMPARE(messages_.size(), std::size_t{1});
