@@ -14,14 +14,18 @@ BatchProgress::BatchProgress(std::ostream& errors, std::size_t total, bool termi
     : errors_(errors), total_(total), terminal_(terminal), verbosity_(verbosity) {}
 
 std::string BatchProgress::Counter(std::size_t index) const {
-  return "[" + std::to_string(index + 1) + "/" + std::to_string(total_) + "] ";
+  // Appended piece by piece: g++ 12 at -O3 warns (-Wrestrict) on a literal put
+  // before a temporary text.
+  std::string counter = "[";
+  counter.append(std::to_string(index + 1)).append("/").append(std::to_string(total_)).append("] ");
+  return counter;
 }
 
 std::string BatchProgress::TimeLeft(std::size_t done) const {
   if (done == 0) return "残り時間を計算中";
   const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
   const auto seconds = static_cast<long>(elapsed / static_cast<double>(done) * static_cast<double>(total_ - done) + 0.5);
-  return "残り約 " + std::to_string(seconds) + " 秒";
+  return std::string("残り約 ").append(std::to_string(seconds)).append(" 秒");
 }
 
 void BatchProgress::Starting(std::size_t index, const std::string& name) {
