@@ -91,6 +91,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& error
   const SurveyListing survey = ListSurvey(sourceFolder);
   if (survey.borings.empty() && survey.unreadable.empty()) return Refuse(kNoMainDataFileMessage, errors);
 
+  if (options.verbosity == Verbosity::Verbose) errors << "データフォルダ: " << ToUtf8(options.dataFolderPath) << "\n";
   const std::vector<PlannedBoring> plan = PlanBatch(sourceFolder, destinationFolder, survey.borings);
   if (options.verbosity != Verbosity::Quiet) {
     for (const std::u16string& warning : SharedControlLineWarnings(plan)) errors << ToUtf8(warning) << "\n";
