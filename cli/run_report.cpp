@@ -59,9 +59,15 @@ bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& bor
   {
     std::ofstream out(work, std::ios::binary | std::ios::trunc);
     out << ReportJson(borings);
-    if (!out.flush()) return false;
+    out.close();
+    if (!out) {
+      std::remove(work.c_str());
+      return false;
+    }
   }
-  return std::rename(work.c_str(), path.c_str()) == 0;
+  if (std::rename(work.c_str(), path.c_str()) == 0) return true;
+  std::remove(work.c_str());
+  return false;
 }
 
 }  // namespace velni::cli

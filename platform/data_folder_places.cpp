@@ -23,10 +23,17 @@ std::optional<std::string> Variable(const char* name) {
   return std::string(value);
 }
 
-// $XDG_..._HOME, or the home folder's default for it.
+// $XDG_..._HOME, or the home folder's default for it; empty without a home folder
+// (nothing is then made at the root of the file system).
 std::string UserBase(const char* variable, const char* underHome) {
   if (auto base = Variable(variable)) return *base;
-  return Variable("HOME").value_or("") + "/" + underHome;
+  if (auto home = Variable("HOME")) return *home + "/" + underHome;
+  return {};
+}
+
+std::u16string UnderUserBase(const char* variable, const char* underHome, const char* name) {
+  const std::string base = UserBase(variable, underHome);
+  return base.empty() ? std::u16string() : FromUtf8(base + name);
 }
 
 // The window moves the current folder, so a relative name is fixed at once.
@@ -69,7 +76,7 @@ std::vector<std::string> ReadLines(const std::u16string& file) {
 }  // namespace
 
 std::u16string SettingsFilePath() {
-  return FromUtf8(UserBase("XDG_CONFIG_HOME", ".config") + "/velni2qx/velni2qx.conf");
+  return UnderUserBase("XDG_CONFIG_HOME", ".config", "/velni2qx/velni2qx.conf");
 }
 
 std::optional<std::u16string> DataFolderSetting(const std::u16string& settingsFile) {
@@ -83,6 +90,7 @@ std::optional<std::u16string> DataFolderSetting(const std::u16string& settingsFi
 }
 
 bool SaveDataFolderSetting(const std::u16string& settingsFile, const std::u16string& folder) {
+  if (settingsFile.empty()) return false;
   std::ostringstream text;
   for (const std::string& line : ReadLines(settingsFile)) {
     if (!line.starts_with(kSettingKey)) text << line << '\n';
@@ -110,7 +118,7 @@ DataFolderPlaces MachineDataFolderPlaces(std::optional<std::u16string> given) {
     places.named = DataFolderSetting(SettingsFilePath());
   }
   places.programFolder = fs::ProgramFolder();
-  places.userDataFolder = FromUtf8(UserBase("XDG_DATA_HOME", ".local/share") + "/velni2qx/PATDAT");
+  places.userDataFolder = UnderUserBase("XDG_DATA_HOME", ".local/share", "/velni2qx/PATDAT");
   const stdfs::path templateFolder = stdfs::path(fs::NativePath(places.programFolder)) / "../share/velni2qx/PATDAT";
   places.installedTemplate = FromUtf8(templateFolder.lexically_normal().string());
   return places;

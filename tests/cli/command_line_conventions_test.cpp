@@ -112,5 +112,13 @@ TEST_F(CommandLineConventionsTest, TheReportOfASingleRunHoldsItsOneBoring) {
   }
 }
 
+TEST_F(CommandLineConventionsTest, AReportThatCannotBeWrittenIsAFailureNotASuccess) {
+  const std::string report = (temp_ / "no-such-folder" / "report.json").string();
+  const auto result = Convert({"--report", report}, source_, temp_.Path().string());
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, "変換が正常に終了しました。\n");
+  EXPECT_EQ(result.err, "結果のファイルを書き込めません: " + report + "\n");
+}
+
 }  // namespace
 }  // namespace velni
