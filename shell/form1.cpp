@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 #include "platform/current_folder.hpp"
