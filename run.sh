@@ -8,7 +8,7 @@ scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-window=build/default/shell/velni2qx
+window=build/default/bin/velni2qx
 has_display() {
   [ -n "${WAYLAND_DISPLAY:-}" ] || { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
 }
@@ -18,4 +18,4 @@ fi
 
 output="$PWD/build/sample-output"
 echo "No display: converting the bundled sample survey data/survey into $output" >&2
-exec build/default/cli/velni2qx-cli --batch data/survey "$output"
+exec build/default/bin/velni2qx-cli --batch data/survey "$output"

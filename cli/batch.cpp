@@ -1,51 +1,61 @@
 #include "cli/batch.hpp"
 
-#include <filesystem>
 #include <ostream>
 #include <vector>
 
+#include "cli/absolute_path.hpp"
+#include "cli/batch_plan.hpp"
+#include "cli/batch_progress.hpp"
 #include "cli/batch_run_ui.hpp"
+#include "cli/cli_run_ui.hpp"
 #include "cli/batch_summary.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/run_details.hpp"
+#include "cli/run_report.hpp"
 #include "platform/file_system.hpp"
+#include "platform/terminal.hpp"
 #include "run/main_data_files.hpp"
-#include "text/path_split.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
 
 namespace {
 
-// The run checks destinations as absolute paths, so folders given relative to the
-// current folder are made absolute first.
-std::u16string AbsoluteFolder(const std::string& given) {
-  std::string path = std::filesystem::absolute(given).lexically_normal().string();
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return FromUtf8(path);
-}
-
-std::u16string Under(const std::u16string& folder, const std::u16string& part) {
-  if (part.empty()) return folder;
-  return (folder.back() == kPathSeparator ? folder : folder + kPathSeparator) + part;
-}
-
-struct SurveyFolders {
-  std::u16string source;
-  std::u16string destination;
-};
-
-BoringResult ConvertBoring(const SurveyFolders& folders, const MainDataFile& boring, const BatchOptions& options,
-                           SoilNameStore& soilNames) {
+BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options, SoilNameStore& soilNames) {
+  BoringResult boring{ToUtf8(planned.boring.RelativePath()), RunOutcome::Refused, ToUtf8(planned.refusal), {},
+                      planned.sourcePath, planned.destinationPath};
+  if (!planned.refusal.empty()) {
+    boring.run.outcome = RunOutcome::Refused;
+    boring.run.message = planned.refusal;
+    return boring;
+  }
   RunRequest request;
-  request.sourceText = Under(folders.source, boring.RelativePath());
-  request.destinationText = Under(Under(folders.destination, boring.relativeFolder), boring.Stem());
+  request.sourceText = planned.sourcePath;
+  request.destinationText = planned.destinationPath;
   request.dataFolderPath = options.dataFolderPath;
   request.programFolder = fs::ProgramFolder();
   request.soilNames = &soilNames;
   BatchRunUi ui;
-  const RunOutcome outcome = ConversionRun(request, ui).outcome;
-  const std::string message = outcome == RunOutcome::Completed ? ToUtf8(kCompletedMessage) : ui.ShownAsOneLine();
-  return {ToUtf8(boring.RelativePath()), outcome, message};
+  boring.run = ConversionRun(request, ui);
+  boring.outcome = boring.run.outcome;
+  // A refusal says which rule refused the destination; a failure is shown as the
+  // run showed it.
+  if (boring.outcome == RunOutcome::Completed) {
+    boring.message = ToUtf8(kCompletedMessage);
+  } else if (boring.outcome == RunOutcome::Refused && !boring.run.message.empty()) {
+    boring.message = OneLine(boring.run.message);
+  } else {
+    boring.message = ui.ShownAsOneLine();
+  }
+  return boring;
+}
+
+BoringResult Unreadable(const UnreadableFolder& folder, const std::u16string& sourceFolder) {
+  const std::u16string shown = folder.relativeFolder.empty() ? u"." : folder.relativeFolder;
+  BoringResult boring{ToUtf8(shown) + "/", RunOutcome::Failed,
+                      ToUtf8(kUnreadableFolderPrefix + folder.reason), {}, sourceFolder + u"/" + folder.relativeFolder, {}};
+  boring.run.message = kUnreadableFolderPrefix + folder.reason;
+  return boring;
 }
 
 int Refuse(const char16_t* message, std::ostream& errors) {
@@ -53,24 +63,58 @@ int Refuse(const char16_t* message, std::ostream& errors) {
   return kExitRefused;
 }
 
+bool Report(const BatchOptions& options, const std::vector<BoringResult>& results, std::ostream& errors) {
+  if (!options.reportPath) return true;
+  std::vector<ReportedBoring> reported;
+  for (const BoringResult& r : results) reported.push_back({r.sourcePath, r.destinationPath, r.message, r.run});
+  if (WriteReport(*options.reportPath, reported)) return true;
+  errors << ToUtf8(kReportNotWritten) << *options.reportPath << std::endl;
+  return false;
+}
+
+void Summarise(const BatchOptions& options, const std::vector<BoringResult>& results, std::ostream& out,
+               std::ostream& errors) {
+  if (options.verbosity == Verbosity::Verbose) {
+    for (const BoringResult& r : results) {
+      errors << r.source << ":\n";
+      WriteRunDetails(r.run, errors);
+    }
+  }
+  if (options.verbosity != Verbosity::Quiet || !AllConverted(results)) WriteBatchSummary(results, out);
+}
+
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& errors) {
-  const SurveyFolders folders{AbsoluteFolder(options.sourceFolder), AbsoluteFolder(options.destinationFolder)};
-  if (!fs::IsFolder(folders.source)) return Refuse(kNoSourceFolderMessage, errors);
-  const std::vector<MainDataFile> borings = FindMainDataFiles(folders.source);
-  if (borings.empty()) return Refuse(kNoMainDataFileMessage, errors);
+  const std::u16string sourceFolder = AbsolutePath(options.sourceFolder);
+  const std::u16string destinationFolder = AbsolutePath(options.destinationFolder);
+  if (!fs::IsFolder(sourceFolder)) return Refuse(kNoSourceFolderMessage, errors);
+  const SurveyListing survey = ListSurvey(sourceFolder);
+  if (survey.borings.empty() && survey.unreadable.empty()) return Refuse(kNoMainDataFileMessage, errors);
 
+  if (options.verbosity == Verbosity::Verbose) errors << "データフォルダ: " << ToUtf8(options.dataFolderPath) << "\n";
+  const std::vector<PlannedBoring> plan = PlanBatch(sourceFolder, destinationFolder, survey.borings);
+  if (options.verbosity != Verbosity::Quiet) {
+    for (const std::u16string& warning : SharedControlLineWarnings(plan)) errors << ToUtf8(warning) << "\n";
+  }
   // One store for the whole batch: each table is read once, not once per boring.
   SoilNameStore soilNames({options.dataFolderPath, fs::ProgramFolder()});
   std::vector<BoringResult> results;
-  for (std::size_t i = 0; i < borings.size(); ++i) {
-    errors << "[" << i + 1 << "/" << borings.size() << "] " << ToUtf8(borings[i].RelativePath()) << " ... "
-           << std::flush;
-    results.push_back(ConvertBoring(folders, borings[i], options, soilNames));
-    errors << results.back().message << std::endl;
+  for (const UnreadableFolder& folder : survey.unreadable) results.push_back(Unreadable(folder, sourceFolder));
+  const std::size_t total = results.size() + plan.size();
+  BatchProgress progress(errors, total, StandardErrorIsTerminal(), options.verbosity);
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    progress.Starting(i, results[i].source);
+    progress.Finished(i, results[i]);
   }
-  WriteBatchSummary(results, out);
+  for (const PlannedBoring& planned : plan) {
+    progress.Starting(results.size(), ToUtf8(planned.boring.RelativePath()));
+    results.push_back(Converted(planned, options, soilNames));
+    progress.Finished(results.size() - 1, results.back());
+  }
+  progress.Done();
+  Summarise(options, results, out, errors);
+  if (!Report(options, results, errors)) return kExitFailed;
   return AllConverted(results) ? kExitCompleted : kExitFailed;
 }
 

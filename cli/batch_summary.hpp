@@ -10,9 +10,12 @@
 namespace velni::cli {
 
 struct BoringResult {
-  std::string source;   // the main data file below the survey folder
+  std::string source;   // the main data file (or unreadable folder) below the survey folder
   RunOutcome outcome;
   std::string message;  // what the run showed, on one line
+  RunResult run;        // what the run did (empty when it was never started)
+  std::u16string sourcePath;       // absolute
+  std::u16string destinationPath;  // absolute
 };
 
 void WriteBatchSummary(const std::vector<BoringResult>& results, std::ostream& out);

@@ -8,7 +8,8 @@
 
 namespace velni::cli {
 
-CliRunUi::CliRunUi(QuestionAnswer answer, std::ostream& errors) : answer_(answer), errors_(errors) {}
+CliRunUi::CliRunUi(QuestionAnswer answer, std::ostream& errors, Verbosity verbosity, std::u16string destination)
+    : answer_(answer), errors_(errors), verbosity_(verbosity), destination_(std::move(destination)) {}
 
 std::string OneLine(const std::u16string& prompt) {
   std::u16string line = prompt;
@@ -19,15 +20,31 @@ std::string OneLine(const std::u16string& prompt) {
 }
 
 int CliRunUi::ShowMessage(const std::u16string& prompt, int style, const std::optional<std::u16string>&) {
+  creationPending_ = false;
+  if (style == kStyleQuestionYesNo) return AnswerQuestion(prompt);
   errors_ << OneLine(prompt) << std::endl;
-  return style == kStyleQuestionYesNo ? AnswerQuestion() : kAnswerOk;
+  return kAnswerOk;
 }
 
 void CliRunUi::Notify(const std::u16string& text) { errors_ << OneLine(text) << std::endl; }
 
-int CliRunUi::AnswerQuestion() {
-  if (answer_ == QuestionAnswer::Yes) return kAnswerYes;
-  if (answer_ == QuestionAnswer::No || !StandardInputIsTerminal()) return kAnswerNo;
+void CliRunUi::SetBusyPointer(bool busy) {
+  if (!busy || !creationPending_) return;
+  creationPending_ = false;
+  if (verbosity_ != Verbosity::Quiet) errors_ << ToUtf8(kCreatedPrefix) << ToUtf8(destination_) << std::endl;
+}
+
+int CliRunUi::AnswerQuestion(const std::u16string& prompt) {
+  if (answer_ == QuestionAnswer::Yes) {
+    creationPending_ = true;
+    return kAnswerYes;
+  }
+  errors_ << OneLine(prompt) << std::endl;
+  if (answer_ == QuestionAnswer::No) return kAnswerNo;
+  if (!StandardInputIsTerminal()) {
+    errors_ << ToUtf8(kTakenAsNo) << std::endl;
+    return kAnswerNo;
+  }
   errors_ << "[y/N] " << std::flush;
   std::string reply;
   std::getline(std::cin, reply);

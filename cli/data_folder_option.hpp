@@ -1,13 +1,13 @@
 #pragma once
-// Which data folder the command line uses: the one given, or the one beside the
-// executable.
+// Which data folder the command line uses: the one given, else the one the shared
+// order finds (the same routine the window uses before its search).
 #include <optional>
 #include <string>
 
+#include "platform/data_folder_places.hpp"
+
 namespace velni::cli {
 
-// The data folder with its final separator, or nullopt when the folder holds no
-// non-empty kishitu.txt.
-std::optional<std::u16string> ChooseDataFolder(const std::optional<std::string>& given);
+DataFolderChoice ChooseCliDataFolder(const std::optional<std::string>& given);
 
 }  // namespace velni::cli

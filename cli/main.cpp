@@ -1,7 +1,7 @@
 // velni2qx-cli: the conversion run for scripts and for users without a display.
 //
-//   velni2qx-cli [--data-folder DIR] [--yes | --no] SOURCE DEST
-//   velni2qx-cli --batch [--data-folder DIR] SOURCE_FOLDER DEST_FOLDER
+//   velni2qx-cli [--data-folder DIR] [--yes | --no] [--report FILE] [--quiet | --verbose] SOURCE DEST
+//   velni2qx-cli --batch [--data-folder DIR] [--report FILE] [--quiet | --verbose] SOURCE_FOLDER DEST_FOLDER
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -11,39 +11,80 @@
 #include "cli/batch.hpp"
 #include "cli/data_folder_option.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/help_text.hpp"
 #include "cli/single_conversion.hpp"
 #include "platform/data_folder.hpp"
 #include "text/utf.hpp"
 
 namespace {
 
+using velni::cli::Verbosity;
+
 struct CommandLine {
   std::optional<std::string> dataFolder;
+  std::optional<std::string> report;
   bool yes = false;
   bool no = false;
   bool batch = false;
+  bool quiet = false;
+  bool verbose = false;
+  bool help = false;
+  bool version = false;
   std::string source;
   std::string destination;
 };
 
+// The help is written by hand in Japanese; the parser only reads the options.
 void Describe(CLI::App& app, CommandLine& line) {
-  app.description("VELNI柱状図 -> Qx 変換: converts one boring (MDT*.JDF with its KDT/NDT companions).");
-  app.add_option("--data-folder", line.dataFolder, "data folder PATDAT (default: beside the executable)");
-  auto* yes = app.add_flag("--yes", line.yes, "create missing destination folders without asking");
-  auto* no = app.add_flag("--no", line.no, "never create missing destination folders");
-  yes->excludes(no);
-  auto* batch = app.add_flag("--batch", line.batch,
-                             "convert every MDT*.JDF below SOURCE (a folder) into DEST/<its folder>/<its name>/, "
-                             "creating folders without asking");
-  batch->excludes(no);
-  app.add_option("SOURCE", line.source, "main data file MDT*.JDF (with --batch: the survey folder)")->required();
-  app.add_option("DEST", line.destination, "destination folder")->required();
+  app.set_help_flag();
+  app.add_flag("-h,--help", line.help);
+  app.add_flag("--version", line.version);
+  app.add_option("--data-folder", line.dataFolder);
+  app.add_option("--report", line.report);
+  app.add_flag("--yes", line.yes)->excludes(app.add_flag("--no", line.no));
+  app.add_flag("--batch", line.batch)->excludes("--no");
+  app.add_flag("--quiet", line.quiet)->excludes(app.add_flag("--verbose", line.verbose));
+  app.add_option("SOURCE", line.source);
+  app.add_option("DEST", line.destination);
+}
+
+bool BothPathsGiven(const CLI::App& app) { return app.count("SOURCE") == 1 && app.count("DEST") == 1; }
+
+int UsageError(const std::string& detail) {
+  std::cerr << velni::cli::kUsageError << ": " << detail << "\n" << velni::cli::kSeeHelp << std::endl;
+  return velni::cli::kExitUsage;
+}
+
+Verbosity VerbosityOf(const CommandLine& line) {
+  if (line.quiet) return Verbosity::Quiet;
+  return line.verbose ? Verbosity::Verbose : Verbosity::Normal;
 }
 
 velni::cli::QuestionAnswer AnswerOf(const CommandLine& line) {
   if (line.yes) return velni::cli::QuestionAnswer::Yes;
   if (line.no) return velni::cli::QuestionAnswer::No;
   return velni::cli::QuestionAnswer::Ask;
+}
+
+int NoDataFolder(const velni::DataFolderChoice& choice, Verbosity verbosity) {
+  std::cerr << velni::ToUtf8(velni::kNoDataFolderMessage) << std::endl;
+  if (verbosity == Verbosity::Verbose && !choice.refusedName.empty()) {
+    std::cerr << "kishitu.txt のあるデータフォルダではありません: " << velni::ToUtf8(choice.refusedName) << std::endl;
+  }
+  return velni::cli::kExitNoDataFolder;
+}
+
+int Convert(const CommandLine& line) {
+  const Verbosity verbosity = VerbosityOf(line);
+  const velni::DataFolderChoice choice = velni::cli::ChooseCliDataFolder(line.dataFolder);
+  if (choice.folder.empty()) return NoDataFolder(choice, verbosity);
+  if (line.batch) {
+    return velni::cli::RunBatch({line.source, line.destination, choice.folder, verbosity, line.report}, std::cout,
+                                std::cerr);
+  }
+  const velni::cli::ConversionOptions options{line.source,       line.destination, choice.folder,
+                                              AnswerOf(line),    verbosity,        line.report};
+  return velni::cli::RunSingleConversion(options, std::cout, std::cerr);
 }
 
 }  // namespace
@@ -54,21 +95,17 @@ int main(int argc, char** argv) {
   Describe(app, line);
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& help) {
-    return app.exit(help);
   } catch (const CLI::ParseError& error) {
-    app.exit(error);
-    return velni::cli::kExitUsage;
+    return UsageError(error.what());
   }
-
-  const auto dataFolder = velni::cli::ChooseDataFolder(line.dataFolder);
-  if (!dataFolder) {
-    std::cerr << velni::ToUtf8(velni::kNoDataFolderMessage) << std::endl;
-    return velni::cli::kExitNoDataFolder;
+  if (line.help) {
+    std::cout << velni::cli::kHelpText;
+    return velni::cli::kExitCompleted;
   }
-  if (line.batch) {
-    return velni::cli::RunBatch({line.source, line.destination, *dataFolder}, std::cout, std::cerr);
+  if (line.version) {
+    std::cout << "velni2qx-cli " << VELNI_VERSION << std::endl;
+    return velni::cli::kExitCompleted;
   }
-  const velni::cli::ConversionOptions options{line.source, line.destination, *dataFolder, AnswerOf(line)};
-  return velni::cli::RunSingleConversion(options, std::cout, std::cerr);
+  if (!BothPathsGiven(app)) return UsageError("変換元と変換先の 2 つを指定してください。");
+  return Convert(line);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // One conversion run from the command line, as the run button does it.
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "cli/cli_run_ui.hpp"
+#include "cli/verbosity.hpp"
 
 namespace velni::cli {
 
@@ -12,6 +14,8 @@ struct ConversionOptions {
   std::string destination;
   std::u16string dataFolderPath;  // with its final separator
   QuestionAnswer answer = QuestionAnswer::Ask;
+  Verbosity verbosity = Verbosity::Normal;
+  std::optional<std::string> reportPath;
 };
 
 // Returns the exit status.

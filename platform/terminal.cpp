@@ -6,4 +6,6 @@ namespace velni {
 
 bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
 
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+
 }  // namespace velni

@@ -4,5 +4,7 @@
 namespace velni {
 
 bool StandardInputIsTerminal();
+// Where the batch shows one progress line, rewritten in place.
+bool StandardErrorIsTerminal();
 
 }  // namespace velni

@@ -76,6 +76,13 @@ bool IsPseudoFileSystem(std::string_view fileSystem) {
   return std::find(std::begin(kPseudo), std::end(kPseudo), fileSystem) != std::end(kPseudo);
 }
 
+bool IsNetworkFileSystem(std::string_view fileSystem) {
+  static constexpr std::string_view kNetwork[] = {"nfs",  "nfs4",      "cifs", "smb3", "smbfs", "9p",
+                                                  "ceph", "glusterfs", "afs",  "davfs", "ncpfs", "lustre"};
+  return fileSystem.starts_with("fuse") ||
+         std::find(std::begin(kNetwork), std::end(kNetwork), fileSystem) != std::end(kNetwork);
+}
+
 std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts) {
   // Keyed by mount path so that a later mount over the same path replaces the
   // earlier one; the root "/" sorts first of all absolute paths.
@@ -87,7 +94,7 @@ std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts) {
     // The root is the first drive whatever holds it: in a container it is often an
     // overlay, and without it the lists would have nowhere to start.
     if (path != "/" && IsPseudoFileSystem(mount.fileSystem)) continue;
-    volumes.push_back({FromUtf8(path), FromUtf8(mount.source)});
+    volumes.push_back({FromUtf8(path), FromUtf8(mount.source), IsNetworkFileSystem(mount.fileSystem)});
   }
   return volumes;
 }
@@ -95,8 +102,9 @@ std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts) {
 std::vector<Volume> MountedVolumes() {
   std::vector<Volume> volumes;
   for (Volume& volume : RealVolumes(ParseMountTable(ReadWholeFile("/proc/self/mounts")))) {
-    // Single files bound into containers appear in the table too.
-    if (IsFolderPath(ToUtf8(volume.root))) volumes.push_back(std::move(volume));
+    // Single files bound into containers appear in the table too. A network volume
+    // is never a single file, and examining it could hold start-up indefinitely.
+    if (volume.network || IsFolderPath(ToUtf8(volume.root))) volumes.push_back(std::move(volume));
   }
   return volumes;
 }

@@ -19,7 +19,12 @@ struct MountEntry {
 struct Volume {
   std::u16string root;    // the mount path: "/", "/mnt/usb" (no final separator but at "/")
   std::u16string source;  // the device, shown beside the root in the drive lists
+  bool network = false;   // a network or FUSE file system, which may not answer at all
 };
+
+// Network and FUSE file systems: a dead server holds every call on them, so they
+// are never examined before the window shows and are searched last.
+bool IsNetworkFileSystem(std::string_view fileSystem);
 
 // The lines of /proc/self/mounts: "source mount-path type options dump pass".
 std::vector<MountEntry> ParseMountTable(std::string_view table);

@@ -98,6 +98,7 @@ RunResult CarryOut(RunContext& run, RunUi& ui) {
   if (!PassesChecks(run, ui)) {
     RunResult refused;
     refused.outcome = RunOutcome::Refused;
+    refused.message = run.RefusalMessage;
     return refused;
   }
   TakeSourceFileName(run);

@@ -1,6 +1,7 @@
 #include "run/main_data_files.hpp"
 
 #include "platform/file_system.hpp"
+#include "platform/folder_access.hpp"
 #include "text/path_split.hpp"
 
 namespace velni {
@@ -18,10 +19,14 @@ std::u16string Joined(const std::u16string& folder, const std::u16string& name) 
   return folder.empty() ? name : folder + kPathSeparator + name;
 }
 
-void Walk(const std::u16string& root, const std::u16string& relative, std::vector<MainDataFile>& found) {
+void Walk(const std::u16string& root, const std::u16string& relative, SurveyListing& found) {
   const std::u16string folder = Joined(root, relative);
+  if (auto reason = FolderUnreadableReason(folder)) {
+    found.unreadable.push_back({relative, *reason});
+    return;
+  }
   for (const auto& name : fs::ListFiles(folder)) {
-    if (IsMainDataFileName(name)) found.push_back({relative, name});
+    if (IsMainDataFileName(name)) found.borings.push_back({relative, name});
   }
   for (const auto& sub : fs::ListSubfolders(folder)) Walk(root, Joined(relative, sub), found);
 }
@@ -37,10 +42,12 @@ bool IsMainDataFileName(const std::u16string& name) {
   return HasAtIgnoringCase(name, 0, kPrefix) && HasAtIgnoringCase(name, name.size() - kExtension.size(), kExtension);
 }
 
-std::vector<MainDataFile> FindMainDataFiles(const std::u16string& folder) {
-  std::vector<MainDataFile> found;
+SurveyListing ListSurvey(const std::u16string& folder) {
+  SurveyListing found;
   Walk(folder, u"", found);
   return found;
 }
+
+std::vector<MainDataFile> FindMainDataFiles(const std::u16string& folder) { return ListSurvey(folder).borings; }
 
 }  // namespace velni

@@ -21,8 +21,20 @@ struct MainDataFile {
 // Whether a file name matches "MDT*.JDF" without regard to letter case.
 bool IsMainDataFileName(const std::u16string& name);
 
+// A folder of the survey that could not be listed: the borings in it are unknown.
+struct UnreadableFolder {
+  std::u16string relativeFolder;
+  std::u16string reason;
+};
+
+struct SurveyListing {
+  std::vector<MainDataFile> borings;
+  std::vector<UnreadableFolder> unreadable;
+};
+
 // The files of `folder` first, then each sub-folder in turn, walked the same way.
 // Symbolic links to folders are not followed, so a link back up cannot loop.
+SurveyListing ListSurvey(const std::u16string& folder);
 std::vector<MainDataFile> FindMainDataFiles(const std::u16string& folder);
 
 }  // namespace velni

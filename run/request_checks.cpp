@@ -10,10 +10,11 @@
 namespace velni {
 namespace {
 
-PathCheckHooks HooksFor(RunUi& ui) {
+PathCheckHooks HooksFor(RunUi& ui, std::u16string& reason) {
   PathCheckHooks hooks;
   hooks.showMessage = [&ui](const std::u16string& prompt, int style) { ui.ShowMessage(prompt, style); };
   hooks.volumeReady = [](const std::u16string& volume) { return fs::IsFolder(volume); };
+  hooks.refused = [&reason](PathRule rule, const std::u16string& refused) { reason = PathRuleText(rule, refused); };
   return hooks;
 }
 
@@ -38,15 +39,18 @@ bool ForEachPrefix(RunContext& run, Visit visit) {
 
 bool CheckDestinationPath(RunContext& run, RunUi& ui) {
   run.CheckedDestination = run.DestinationText;
-  if (CheckFolderPath(run.CheckedDestination, kNativePathStyle, HooksFor(ui))) return true;
+  std::u16string reason;
+  if (CheckFolderPath(run.CheckedDestination, kNativePathStyle, HooksFor(ui, reason))) return true;
+  run.RefusalMessage = std::u16string(kInvalidPathMessage) + u"\n" + reason;
   ui.ShowMessage(kInvalidPathMessage, kStyleExclamation, run.DestinationText);
   ui.SelectDestinationText();
   EndWithEmptyMessageLine(ui);
   return false;
 }
 
-bool CheckSourceFile(const RunContext& run, RunUi& ui) {
+bool CheckSourceFile(RunContext& run, RunUi& ui) {
   if (!TrimBlanks(run.SourcePath).empty() && fs::IsFile(run.SourcePath)) return true;
+  run.RefusalMessage = kNoSourceMessage;
   ui.ShowMessage(kNoSourceMessage, kStyleOk);
   EndWithEmptyMessageLine(ui);
   return false;
@@ -56,6 +60,7 @@ bool EnsureDestinationFolders(RunContext& run, RunUi& ui) {
   const bool allExist = ForEachPrefix(run, [](const std::u16string& prefix) { return fs::Exists(prefix); });
   if (allExist) return true;
   if (ui.ShowMessage(kCreateFolderQuestion, kStyleQuestionYesNo) != kAnswerYes) {
+    run.RefusalMessage = kFolderNotCreated + run.CheckedDestination;
     EndWithEmptyMessageLine(ui);
     return false;
   }

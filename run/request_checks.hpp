@@ -10,11 +10,12 @@ namespace velni {
 // Checks and normalises the destination into run.CheckedDestination.
 bool CheckDestinationPath(RunContext& run, RunUi& ui);
 // The source must name an existing file.
-bool CheckSourceFile(const RunContext& run, RunUi& ui);
+bool CheckSourceFile(RunContext& run, RunUi& ui);
 // Asks once when a level of the checked destination is missing, then creates every
 // missing level, parent first.
 bool EnsureDestinationFolders(RunContext& run, RunUi& ui);
 
 inline constexpr char16_t kCannotCreateFolder[] = u"フォルダを作成できません。";
+inline constexpr char16_t kFolderNotCreated[] = u"フォルダを作成しませんでした: ";
 
 }  // namespace velni

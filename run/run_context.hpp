@@ -55,6 +55,9 @@ struct RunContext {
   Boring boring;
 
   std::vector<DeferredFailure> DeferredFailures;
+  // A refusal at the start as the command line reports it: the message shown and,
+  // for the destination, the rule that refused it.
+  std::u16string RefusalMessage;
 };
 
 }  // namespace velni

@@ -51,6 +51,16 @@ std::vector<std::size_t> VolumeOrder(const DataFolderSearch& search) {
 
 }  // namespace
 
+std::vector<std::u16string> LocalVolumesFirst(const std::vector<Volume>& volumes) {
+  std::vector<std::u16string> roots;
+  for (const bool network : {false, true}) {
+    for (const Volume& volume : volumes) {
+      if (volume.network == network) roots.push_back(volume.root);
+    }
+  }
+  return roots;
+}
+
 bool WalkProgress::Visit(const std::u16string& folder) {
   ++visited_;
   if (onVisit_ && !onVisit_(folder, visited_)) ended_ = true;
@@ -60,7 +70,7 @@ bool WalkProgress::Visit(const std::u16string& folder) {
 DataFolderSearch MachineDataFolderSearch(FolderVisit onVisit) {
   DataFolderSearch search;
   search.programFolder = fs::ProgramFolder();
-  for (const Volume& volume : MountedVolumes()) search.volumeRoots.push_back(volume.root);
+  search.volumeRoots = LocalVolumesFirst(MountedVolumes());
   search.onVisit = std::move(onVisit);
   return search;
 }

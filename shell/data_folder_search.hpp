@@ -25,6 +25,10 @@ struct DataFolderSearch {
   FolderVisit onVisit;  // may be left empty
 };
 
+// The roots of local volumes in their order, then those of network volumes: a
+// network volume that does not answer must not keep a local data folder unfound.
+std::vector<std::u16string> LocalVolumesFirst(const std::vector<Volume>& volumes);
+
 // The search over this machine: the running program's folder and its volumes.
 DataFolderSearch MachineDataFolderSearch(FolderVisit onVisit);
 

@@ -26,6 +26,13 @@ void FileList::SetPath(const std::u16string& folder) {
   Fill();
 }
 
+bool FileList::Select(const std::u16string& name) {
+  const QList<QListWidgetItem*> found = findItems(ToQString(name), Qt::MatchExactly);
+  if (found.isEmpty()) return false;
+  setCurrentItem(found.front());
+  return true;
+}
+
 std::u16string FileList::FileName() const {
   const QList<QListWidgetItem*> selected = selectedItems();
   return selected.isEmpty() ? std::u16string() : FromQString(selected.front()->text());

@@ -15,6 +15,8 @@ class FileList : public QListWidget {
 
   void SetPattern(const std::u16string& pattern);
   void SetPath(const std::u16string& folder);
+  // Selects the file of that name as a click would; false when the list lacks it.
+  bool Select(const std::u16string& name);
   // The selected file name; empty when none is selected.
   std::u16string FileName() const;
 

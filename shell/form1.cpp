@@ -1,10 +1,16 @@
 #include "shell/form1.hpp"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 #include "platform/current_folder.hpp"
 #include "platform/data_folder.hpp"
+#include "platform/file_system.hpp"
+#include "run/main_data_files.hpp"
 #include "shell/drive_list.hpp"
 #include "shell/file_list.hpp"
 #include "shell/folder_list.hpp"
@@ -37,6 +43,16 @@ QLabel* PlainLabel(const QString& text, QWidget* container) {
   return label;
 }
 
+const QString kSourceFolderKey = QStringLiteral("folders/source");
+const QString kDestinationFolderKey = QStringLiteral("folders/destination");
+
+// The one local main data file among dropped URLs; empty otherwise.
+std::u16string DroppedMainDataFile(const QMimeData* data) {
+  if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+  const std::u16string path = FromQString(data->urls().front().toLocalFile());
+  return IsMainDataFileName(path.substr(path.rfind(u'/') + 1)) ? path : std::u16string();
+}
+
 std::vector<std::u16string> RootsOf(const std::vector<Volume>& volumes) {
   std::vector<std::u16string> roots;
   for (const Volume& volume : volumes) roots.push_back(volume.root);
@@ -56,6 +72,7 @@ Form1::Form1(ShellServices services, QWidget* parent)
   Drive2->SetVolumes(services_.volumes, CurrentFolder());
   ConnectEvents();
   SetTabOrder();
+  setAcceptDrops(true);
 }
 
 Form1::~Form1() = default;
@@ -111,8 +128,11 @@ bool Form1::Form_Load() {
     return false;
   }
   lastRun_.reset();
+  Label3->setText(ToQString(kDataFolderLinePrefix + dataFolderPath_));
   File1->SetPattern(kMainDataPattern);
+  StartWhereLeft(*Drive1, kSourceFolderKey);
   Drive1_Change();
+  StartWhereLeft(*Drive2, kDestinationFolderKey);
   Drive2_Change();
   Text1->setText(ToQString(Dir1->Path()));
   Text2->setText(ToQString(Dir2->Path()));
@@ -166,11 +186,59 @@ void Form1::Dir1_Change() {
   File1->SetPath(Dir1->Path());
   Text1->setText(ToQString(Dir1->Path()));
   MakeCurrentFolder(Dir1->Path());
+  Remember(kSourceFolderKey, Dir1->Path());
 }
 
 void Form1::Dir2_Change() {
   Text2->setText(ToQString(Dir2->Path()));
   MakeCurrentFolder(Dir2->Path());
+  Remember(kDestinationFolderKey, Dir2->Path());
+}
+
+// A network volume that does not answer would hold the window before it shows, so
+// only folders of local volumes are taken up again.
+bool Form1::OnLocalVolume(const std::u16string& folder) const {
+  const std::optional<std::size_t> index = VolumeHolding(roots_, folder);
+  return index && !services_.volumes[*index].network;
+}
+
+// The list opens on the folder it was left in last time, when that folder is still
+// there; otherwise where it always has.
+void Form1::StartWhereLeft(DriveList& drive, const QString& key) {
+  if (!services_.folderMemory.recall) return;
+  const std::u16string folder = services_.folderMemory.recall(key);
+  if (folder.empty() || !OnLocalVolume(folder) || !fs::IsFolder(folder)) return;
+  const std::u16string root = *RootHolding(folder);
+  currentFolderOfVolume_[root] = folder;
+  const QSignalBlocker quiet(&drive);
+  drive.SetDrive(root);
+}
+
+void Form1::Remember(const QString& key, const std::u16string& folder) {
+  if (services_.folderMemory.keep) services_.folderMemory.keep(key, folder);
+}
+
+bool Form1::TakeDroppedFile(const std::u16string& path) {
+  const std::u16string folder = path.substr(0, std::max<std::size_t>(path.rfind(u'/'), 1));
+  const std::optional<std::u16string> root = RootHolding(folder);
+  if (!root || !fs::IsFile(path)) return false;
+  currentFolderOfVolume_[*root] = folder;
+  if (Drive1->Drive() != *root) {
+    Drive1->SetDrive(*root);
+  } else {
+    Dir1->SetPath(folder);
+  }
+  if (!File1->Select(path.substr(path.rfind(u'/') + 1))) return false;
+  File1_Click();
+  return true;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedMainDataFile(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  if (TakeDroppedFile(DroppedMainDataFile(event->mimeData()))) event->acceptProposedAction();
 }
 
 void Form1::File1_Click() {

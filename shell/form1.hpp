@@ -16,6 +16,7 @@
 
 #include "platform/volumes.hpp"
 #include "run/conversion_run.hpp"
+#include "shell/folder_memory.hpp"
 #include "shell/message_box.hpp"
 
 namespace velni {
@@ -37,7 +38,10 @@ struct ShellServices {
   MessageBoxFunction showMessage;
   std::function<RunResult(const RunRequest&, RunUi&)> run = ConversionRun;
   std::u16string programFolder;
+  FolderMemory folderMemory;  // may be left empty: the lists start in the current folder
 };
+
+inline constexpr char16_t kDataFolderLinePrefix[] = u"データフォルダ: ";
 
 class Form1 : public QWidget {
  public:
@@ -63,7 +67,18 @@ class Form1 : public QWidget {
   // moves over the background.
   const std::optional<RunResult>& LastRun() const { return lastRun_; }
 
+  // A main data file dropped on the window becomes the source, as if chosen in the
+  // lists; false (and nothing changes) for anything else.
+  bool TakeDroppedFile(const std::u16string& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
+  void StartWhereLeft(DriveList& drive, const QString& key);
+  void Remember(const QString& key, const std::u16string& folder);
+  bool OnLocalVolume(const std::u16string& folder) const;
   void CreateControls();
   void ConnectEvents();
   void SetTabOrder();

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QThread>
 #include <QVBoxLayout>
+
+#include "shell/background_search.hpp"
 
 #include "shell/qt_text.hpp"
 
@@ -14,6 +17,8 @@ namespace {
 constexpr qint64 kYieldMilliseconds = 20;
 constexpr qint64 kRefreshMilliseconds = 250;
 constexpr int kFolderTextWidth = 420;
+// A data folder found at once (beside the program) shows no window at all.
+constexpr qint64 kShowAfterMilliseconds = 300;
 
 }  // namespace
 
@@ -53,6 +58,28 @@ void SearchProgressWindow::Refresh(const std::u16string& folder, std::size_t vis
   count_->setText(QStringLiteral("検索したフォルダ数: %1").arg(visited));
   folder_->setText(fontMetrics().elidedText(ToQString(folder), Qt::ElideMiddle, kFolderTextWidth));
   sinceRefresh_.start();
+}
+
+std::u16string SearchProgressWindow::WaitFor(BackgroundSearch& search) {
+  QElapsedTimer waiting;
+  waiting.start();
+  for (;;) {
+    if (auto result = search.Result()) {
+      hide();
+      return *result;
+    }
+    if (cancelled_) {
+      search.Cancel();
+      return {};
+    }
+    if (!isVisible() && waiting.hasExpired(kShowAfterMilliseconds)) show();
+    if (isVisible() && (!sinceRefresh_.isValid() || sinceRefresh_.hasExpired(kRefreshMilliseconds))) {
+      const auto [folder, visited] = search.Progress();
+      Refresh(folder, visited);
+    }
+    QApplication::processEvents(QEventLoop::AllEvents, kYieldMilliseconds);
+    QThread::msleep(kYieldMilliseconds);
+  }
 }
 
 }  // namespace velni

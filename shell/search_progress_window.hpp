@@ -11,6 +11,8 @@
 
 namespace velni {
 
+class BackgroundSearch;
+
 class SearchProgressWindow : public QDialog {
   Q_OBJECT
 
@@ -21,6 +23,10 @@ class SearchProgressWindow : public QDialog {
   // times a second and lets the window system work; false once cancelled.
   bool Visit(const std::u16string& folder, std::size_t visited);
   bool Cancelled() const { return cancelled_; }
+  // Waits for a search running on its own thread, showing the window when it takes
+  // more than a moment; Cancel ends the wait at once, whatever the search is held by.
+  // The data folder found, or empty.
+  std::u16string WaitFor(BackgroundSearch& search);
 
  public slots:
   void reject() override;

@@ -21,13 +21,19 @@ void ShowMessage(const PathCheckHooks& hooks, const char16_t* prompt) {
   if (hooks.showMessage) hooks.showMessage(prompt, kMessageStyleInformation);
 }
 
+bool Refuse(const PathCheckHooks& hooks, PathRule rule, const std::u16string& refused) {
+  if (hooks.refused) hooks.refused(rule, refused);
+  return false;
+}
+
 // The drive letter and colon ("C:"), or the root of a POSIX path. The second
 // byte is tested, so a full-width first character (Ｃ:) fails: its second byte
 // is its own trail byte.
 bool StartsWithDriveOrRoot(const std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
   const bool starts = style == PathStyle::Windows ? MidBytes(path, 2, 1) == u":" : path.starts_with(u'/');
-  if (!starts) ShowMessage(hooks, style == PathStyle::Windows ? kDriveMessage : kPosixRootMessage);
-  return starts;
+  if (starts) return true;
+  ShowMessage(hooks, style == PathStyle::Windows ? kDriveMessage : kPosixRootMessage);
+  return Refuse(hooks, PathRule::NoDriveOrRoot, path);
 }
 
 // The drive letter, or the first folder level below the root ("/" for the root itself).
@@ -38,7 +44,17 @@ std::u16string VolumeOf(const std::u16string& path, PathStyle style) {
 }
 
 bool VolumeReady(const std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
-  return !hooks.volumeReady || hooks.volumeReady(VolumeOf(path, style));
+  const std::u16string volume = VolumeOf(path, style);
+  if (!hooks.volumeReady || hooks.volumeReady(volume)) return true;
+  return Refuse(hooks, PathRule::VolumeNotReady, volume);
+}
+
+// Blanks, "*" and "?" are refused wherever they stand.
+bool NoForbiddenCharacter(const std::u16string& path, const PathCheckHooks& hooks) {
+  const std::size_t at = path.find_first_of(u"*? ");
+  if (at == std::u16string::npos) return true;
+  const PathRule rule = path[at] == u' ' ? PathRule::Blank : path[at] == u'*' ? PathRule::Asterisk : PathRule::QuestionMark;
+  return Refuse(hooks, rule, path);
 }
 
 bool IsRoot(const std::u16string& path, PathStyle style) {
@@ -64,12 +80,13 @@ bool FolderNameValid(std::u16string_view name) {
   return name.find(u'.', dotIndex + 1) == std::u16string_view::npos;
 }
 
-bool FolderNamesValid(const std::u16string& path, PathStyle style) {
+bool FolderNamesValid(const std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
   const char16_t separator = SeparatorOf(style);
   std::size_t previous = RootLength(style) - 1;
   std::size_t next = path.find(separator, previous + 1);
   while (next != std::u16string::npos) {
-    if (!FolderNameValid(std::u16string_view(path).substr(previous + 1, next - previous - 1))) return false;
+    const std::u16string name = path.substr(previous + 1, next - previous - 1);
+    if (!FolderNameValid(name)) return Refuse(hooks, PathRule::EightDotThree, name);
     previous = next;
     next = path.find(separator, previous + 1);
   }
@@ -81,14 +98,30 @@ bool FolderNamesValid(const std::u16string& path, PathStyle style) {
 bool CheckFolderPath(std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
   path = TrimBlanks(path);
   if (!StartsWithDriveOrRoot(path, style, hooks)) return false;
-  if (path.find_first_of(u"*? ") != std::u16string::npos) return false;
+  if (!NoForbiddenCharacter(path, hooks)) return false;
   const char16_t separator = SeparatorOf(style);
   if (style == PathStyle::Windows && path.size() > 2 && path[2] != separator) path.insert(2, 1, separator);
   if (!VolumeReady(path, style, hooks)) return false;
   if (!path.ends_with(separator)) path += separator;
   if (IsRoot(path, style)) return true;
-  if (path.find(std::u16string(2, separator)) != std::u16string::npos) return false;
-  return FolderNamesValid(path, style);
+  if (path.find(std::u16string(2, separator)) != std::u16string::npos) {
+    return Refuse(hooks, PathRule::EmptyFolderName, path);
+  }
+  return FolderNamesValid(path, style, hooks);
+}
+
+std::u16string PathRuleText(PathRule rule, const std::u16string& refused) {
+  const std::u16string quoted = u"\"" + refused + u"\"";
+  switch (rule) {
+    case PathRule::NoDriveOrRoot: return u"ドライブ名または \"/\" で始まっていません: " + quoted;
+    case PathRule::Blank: return u"フォルダ名に空白があります: " + quoted;
+    case PathRule::Asterisk: return u"フォルダ名に \"*\" があります: " + quoted;
+    case PathRule::QuestionMark: return u"フォルダ名に \"?\" があります: " + quoted;
+    case PathRule::VolumeNotReady: return u"ドライブまたは最初のフォルダがありません: " + quoted;
+    case PathRule::EmptyFolderName: return u"空のフォルダ名 (区切りが 2 つ続いています) があります: " + quoted;
+    case PathRule::EightDotThree: break;
+  }
+  return u"フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) ではありません: " + quoted;
 }
 
 }  // namespace velni

@@ -14,6 +14,17 @@ inline constexpr PathStyle kNativePathStyle = PathStyle::Windows;
 inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
 #endif
 
+// Which rule refused a path, for the operator to see what to change.
+enum class PathRule {
+  NoDriveOrRoot,    // no "C:" (Windows) or "/" (POSIX) at the start
+  Blank,            // a blank inside
+  Asterisk,         // "*"
+  QuestionMark,     // "?"
+  VolumeNotReady,   // the drive is not ready, or the first folder level does not exist
+  EmptyFolderName,  // two separators in a row
+  EightDotThree,    // a folder name with a dot that is no 8.3 name (or more than one dot)
+};
+
 struct PathCheckHooks {
   // Shows the one message of the check (style 64). Unset: nothing is shown.
   std::function<void(const std::u16string& prompt, int style)> showMessage;
@@ -21,7 +32,13 @@ struct PathCheckHooks {
   // POSIX style: does this first folder level ("/home") exist? Given "/" for the root.
   // Unset: every volume counts as ready.
   std::function<bool(const std::u16string& volume)> volumeReady;
+  // Told the rule that refused the path and what it refused (the folder name, the
+  // drive or first level). Unset: not told.
+  std::function<void(PathRule rule, const std::u16string& refused)> refused;
 };
+
+// The refusal in the operator's words: "フォルダ名に空白があります" and the like.
+std::u16string PathRuleText(PathRule rule, const std::u16string& refused);
 
 inline constexpr char16_t kDriveMessage[] =
     u"規定値のドライブ名が正しくありません。ドライブ名は１文字のアルファベットと \":\" でなければいけません。  例 \"C:\", \"D:\"...";

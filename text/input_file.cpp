@@ -88,9 +88,11 @@ std::u16string InputFile::Where() const { return WhereField(field_); }
 
 std::u16string InputFile::WhereField(std::int64_t field) const {
   if (recordLabel_.empty() && record_ == 0) return {};
+  // Appended piece by piece: g++ 12 at -O3 warns (-Wrestrict) on a literal put
+  // before a temporary text.
   std::u16string where = recordLabel_ + u" " + Number(record_) + u" 件目";
-  if (announced_ > 0) where += u" (" + Number(announced_) + u" 件中)";
-  if (field > 0) where += u"、" + Number(field) + u" 番目の項目";
+  if (announced_ > 0) where.append(u" (").append(Number(announced_)).append(u" 件中)");
+  if (field > 0) where.append(u"、").append(Number(field)).append(u" 番目の項目");
   return where;
 }
 

@@ -64,11 +64,13 @@ TEST_F(CliContractTest, AMissingSourceIsRefusedWithExit1) {
 }
 
 TEST_F(CliContractTest, AnInvalidDestinationShowsBothMessagesAndExits1) {
-  const auto result = Convert({}, "relative/out");
+  // A relative destination is made absolute first; an empty one stays empty.
+  const auto result = Convert({}, "");
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.err,
             "フォルダ名は \"/\" で始まる絶対パスでなければいけません。  例 \"/home\", \"/mnt\"...\n"
-            "指定されたパスは正しくありません。\n");
+            "指定されたパスは正しくありません。\n"
+            "ドライブ名または \"/\" で始まっていません: \"\"\n");
 }
 
 TEST_F(CliContractTest, YesCreatesEveryMissingLevelAndCompletes) {
@@ -76,7 +78,7 @@ TEST_F(CliContractTest, YesCreatesEveryMissingLevelAndCompletes) {
   const auto result = Convert({"--yes"}, destination.string());
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.out, "変換が正常に終了しました。\n");
-  EXPECT_EQ(result.err, "フォルダがありません。新規作成しますか？\n");
+  EXPECT_EQ(result.err, "作成しました: " + destination.string() + "\n");
   EXPECT_TRUE(std::filesystem::is_directory(destination));
 }
 
@@ -85,6 +87,9 @@ TEST_F(CliContractTest, NoOrNoTerminalCreatesNothingAndExits1) {
     const auto result = Convert(options, (temp_ / "A" / "B").string());
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_FALSE(std::filesystem::exists(temp_ / "A"));
+    // Without --no and without a terminal to answer, the line says No was taken.
+    const std::string takenAsNo = options.empty() ? "応答する端末がないため「いいえ」として扱いました。\n" : "";
+    EXPECT_EQ(result.err, "フォルダがありません。新規作成しますか？\n" + takenAsNo);
   }
 }
 

@@ -40,6 +40,19 @@ TEST(RealVolumesTest, KeepsRealFileSystemsRootFirstThenByMountPath) {
   }
 }
 
+TEST(RealVolumesTest, NetworkAndFuseVolumesAreMarkedSoThatStartUpNeverWaitsOnThem) {
+  const char* table =
+      "/dev/vda / ext4 rw 0 0\n"
+      "server:/export /mnt/nfs nfs4 rw 0 0\n"
+      "//nas/share /mnt/smb cifs rw 0 0\n"
+      "user@host:/ /mnt/ssh fuse.sshfs rw 0 0\n"
+      "/dev/sdb1 /mnt/usb vfat rw 0 0\n";
+  std::vector<std::pair<std::u16string, bool>> network;
+  for (const Volume& volume : RealVolumes(ParseMountTable(table))) network.emplace_back(volume.root, volume.network);
+  EXPECT_EQ(network, (std::vector<std::pair<std::u16string, bool>>{
+                         {u"/", false}, {u"/mnt/nfs", true}, {u"/mnt/smb", true}, {u"/mnt/ssh", true}, {u"/mnt/usb", false}}));
+}
+
 TEST(RealVolumesTest, TheRootIsKeptWhateverHoldsIt) {
   const std::vector<Volume> volumes =
       RealVolumes(ParseMountTable("overlay / overlay rw 0 0\n/dev/sdb1 /mnt/usb vfat rw 0 0\n"));

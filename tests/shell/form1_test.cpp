@@ -1,19 +1,26 @@
 // The main window driven through its real widgets: choosing the source file and
 // the destination folder, the run button, and the message line.
+#include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <unistd.h>
 
+#include "platform/data_folder_places.hpp"
 #include "shell/folder_list.hpp"
 #include "shell/form1.hpp"
 #include "shell/qt_text.hpp"
+#include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -47,6 +54,9 @@ class Form1Test : public QObject {
   void theCompletionMessageStaysUntilTheMouseMovesOverTheBackground();
   void typingIntoText2ChangesNothingElseAndTheRunUsesIt();
   void aClickDuringTheRunsYieldStartsNoSecondRun();
+  void theFolderListsStartWhereTheyWereLeft();
+  void aDroppedMainDataFileBecomesTheSource();
+  void aNameRegisteredByTheCommandLineGetsTheSameCodeInTheWindow();
 
  private:
   template <typename Control>
@@ -61,10 +71,14 @@ class Form1Test : public QObject {
   QString FolderPath(const char* list) const { return ToQString(Find<FolderList>(list)->Path()); }
   QString Text(const char* box) const { return Find<QLineEdit>(box)->text(); }
   QString Label3() const { return Find<QLabel>("Label3")->text(); }
+  // At start the message line says which data folder the window uses.
+  QString DataFolderLine() const { return QStringLiteral("データフォルダ: ") + Q(*temp_ / "PATDAT") + "/"; }
 
   std::unique_ptr<testing::TempFolder> temp_;
   std::unique_ptr<Form1> form_;
   std::vector<ShownMessage> messages_;
+  std::map<QString, std::u16string> remembered_;
+  std::function<std::u16string()> findDataFolder_;
   stdfs::path volume_;
   std::string startFolder_;
 };
@@ -80,6 +94,8 @@ void Form1Test::init() {
   stdfs::create_directories(volume_ / "src" / "sub");
   stdfs::create_directories(volume_ / "out");
   messages_.clear();
+  remembered_.clear();
+  findDataFolder_ = nullptr;
   MakeForm();
 }
 
@@ -95,6 +111,9 @@ void Form1Test::MakeForm(std::function<RunResult(const RunRequest&, RunUi&)> run
   // The second volume has been removed, as a drive whose medium was taken out.
   services.volumes = {{testing::U(volume_.string()), u"test"}, {testing::U((*temp_ / "volB").string()), u"gone"}};
   services.findDataFolder = [this] { return testing::U((*temp_ / "PATDAT").string() + "/"); };
+  if (findDataFolder_) services.findDataFolder = findDataFolder_;
+  services.folderMemory.recall = [this](const QString& key) { return remembered_[key]; };
+  services.folderMemory.keep = [this](const QString& key, const std::u16string& folder) { remembered_[key] = folder; };
   services.showMessage = [this](const std::u16string& prompt, int style, const std::optional<std::u16string>&) {
     messages_.push_back({prompt, style});
     return style == kStyleQuestionYesNo ? kAnswerYes : kAnswerOk;
@@ -134,7 +153,7 @@ void Form1Test::controlsHaveTheirCaptionsPlacesAndTabOrder() {
   const Expected controls[] = {
       {"Picture1", {0, 0, 605, 433}, {}},
       {"Frame3", {16, 316, 565, 45}, QStringLiteral("メッセージ")},
-      {"Label3", {12, 16, 545, 21}, {}},
+      {"Label3", {12, 16, 545, 21}, DataFolderLine()},
       {"Text2", {160, 60, 417, 27}, {}},
       {"Text1", {160, 20, 417, 27}, {}},
       {"Command2", {344, 372, 137, 37}, QStringLiteral("終  了")},
@@ -260,7 +279,7 @@ void Form1Test::typingIntoText2ChangesNothingElseAndTheRunUsesIt() {
   QCOMPARE(Text("Text1"), Q(volume_ / "src" / "MDT01.JDF"));
   QCOMPARE(FolderPath("Dir2"), Q(volume_));
   QCOMPARE(FolderPath("Dir1"), Q(volume_ / "src"));
-  QCOMPARE(Label3(), QString());
+  QCOMPARE(Label3(), DataFolderLine());
 
   QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
   QCOMPARE(messages_.size(), std::size_t{1});
@@ -281,6 +300,69 @@ void Form1Test::aClickDuringTheRunsYieldStartsNoSecondRun() {
   QCOMPARE(runs, 1);
   QTest::mouseClick(button, Qt::LeftButton);
   QCOMPARE(runs, 2);
+}
+
+void Form1Test::theFolderListsStartWhereTheyWereLeft() {
+  OpenFolder("Dir1", "src");
+  OpenFolder("Dir2", "out");
+  MakeForm();
+  QCOMPARE(FolderPath("Dir1"), Q(volume_ / "src"));
+  QCOMPARE(FolderPath("Dir2"), Q(volume_ / "out"));
+  QCOMPARE(Text("Text1"), Q(volume_ / "src"));
+
+  // A folder that has gone: the list starts in the current folder, as without one.
+  remembered_[QStringLiteral("folders/source")] = testing::U((volume_ / "gone").string());
+  QVERIFY(chdir((volume_ / "src" / "sub").c_str()) == 0);
+  MakeForm();
+  QCOMPARE(FolderPath("Dir1"), Q(volume_ / "src" / "sub"));
+}
+
+namespace {
+
+void Drop(QWidget& target, const stdfs::path& file) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(Q(file))});
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  // Straight to the window's event handling: the application delivers a drop only
+  // within a drag of the window system, which the offscreen platform has none of.
+  static_cast<QObject&>(target).event(&drop);
+}
+
+}  // namespace
+
+void Form1Test::aDroppedMainDataFileBecomesTheSource() {
+  OpenFolder("Dir1", "out");
+  Drop(*form_, volume_ / "src" / "KDT01.JDF");
+  QCOMPARE(Text("Text1"), Q(volume_ / "out"));
+
+  Drop(*form_, volume_ / "src" / "MDT01.JDF");
+  QCOMPARE(Text("Text1"), Q(volume_ / "src" / "MDT01.JDF"));
+  QCOMPARE(FolderPath("Dir1"), Q(volume_ / "src"));
+  QCOMPARE(Find<QListWidget>("File1")->currentItem()->text(), QStringLiteral("MDT01.JDF"));
+}
+
+void Form1Test::aNameRegisteredByTheCommandLineGetsTheSameCodeInTheWindow() {
+  // Both programs find the data folder by the one routine, here through the
+  // environment; neither is told the folder directly.
+  setenv("VELNI2QX_DATA_FOLDER", (*temp_ / "PATDAT").c_str(), 1);
+  const char kNewSoil[] = "1,0,1,0,4\n1.00,砂質ローム,,\n0,0,0\n";
+  testing::MakeMinimalBoring(volume_ / "cli", "01");
+  testing::WriteCp932File(volume_ / "cli" / "MDT01.JDF", kNewSoil);
+  testing::MakeMinimalBoring(volume_ / "win", "02");
+  testing::WriteCp932File(volume_ / "win" / "MDT02.JDF", kNewSoil);
+  const auto cli = testing::RunCli({(volume_ / "cli" / "MDT01.JDF").string(), (volume_ / "out").string()});
+  QCOMPARE(cli.exitStatus, 0);
+
+  findDataFolder_ = [] { return ChooseDataFolder(MachineDataFolderPlaces(std::nullopt)).folder; };
+  MakeForm();
+  unsetenv("VELNI2QX_DATA_FOLDER");
+  Find<QLineEdit>("Text1")->setText(Q(volume_ / "win" / "MDT02.JDF"));
+  Find<QLineEdit>("Text2")->setText(Q(volume_ / "win"));
+  QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+  const std::string line = "  1,   1.00,2000,砂質ローム\n";
+  QCOMPARE(testing::ReadCp932File(volume_ / "out" / "X1.TXT"), line);
+  QCOMPARE(testing::ReadCp932File(volume_ / "win" / "X1.TXT"), line);
+  QCOMPARE(testing::ReadCp932File(*temp_ / "PATDAT" / "XKISHITU.TXT"), "2000,砂質ローム,    ,    ,    ,0000\n");
 }
 
 }  // namespace velni

@@ -7,7 +7,13 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QElapsedTimer>
 #include <algorithm>
+#include <condition_variable>
+#include <cstdlib>
+
+#include "shell/background_search.hpp"
+#include "tests/support/process.hpp"
 
 #include "shell/form1.hpp"
 #include "shell/message_box.hpp"
@@ -24,6 +30,8 @@ class StartUpWindowTest : public QObject {
   void styleNumbersChooseIconAndButtons();
   void theBoxAnswersWithTheNumberOfTheButtonPressed();
   void theProgressWindowShowsTheWalkAndCancelEndsIt();
+  void cancelAnswersAtOnceWhileAVolumeHoldsTheSearch();
+  void withoutADisplayOneLinePointsToTheCommandLine();
 };
 
 namespace {
@@ -101,8 +109,17 @@ void StartUpWindowTest::theBoxAnswersWithTheNumberOfTheButtonPressed() {
   QApplication::setApplicationDisplayName(QStringLiteral("VELNI柱状図 -> Qx 変換プログラム"));
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  // The buttons are read before the box is answered.
+  QStringList buttonTexts;
+  QTimer::singleShot(0, [&buttonTexts] {
+    for (auto* button : QApplication::activeModalWidget()->findChildren<QAbstractButton*>()) {
+      buttonTexts << button->text();
+    }
+  });
   PressOnTheNextBox(QMessageBox::Yes, &title, &icon);
   QCOMPARE(ShowMessageBox(nullptr, u"フォルダがありません。新規作成しますか？", 36, std::nullopt), 6);
+  buttonTexts.sort();
+  QCOMPARE(buttonTexts, (QStringList{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
   QCOMPARE(title, QStringLiteral("VELNI柱状図 -> Qx 変換プログラム"));
   QCOMPARE(icon, QMessageBox::Question);
 
@@ -130,6 +147,48 @@ void StartUpWindowTest::theProgressWindowShowsTheWalkAndCancelEndsIt() {
   QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
   QVERIFY(!progress.Visit(u"/home/", 2));
   QVERIFY(!progress.isVisible());
+}
+
+void StartUpWindowTest::cancelAnswersAtOnceWhileAVolumeHoldsTheSearch() {
+  // The search is held as by a network share that does not answer.
+  struct Gate {
+    std::mutex lock;
+    std::condition_variable opened;
+    bool open = false;
+  };
+  auto gate = std::make_shared<Gate>();
+  BackgroundSearch search([gate](const FolderVisit& onVisit) {
+    onVisit(u"/dead-share/", 1);
+    std::unique_lock<std::mutex> hold(gate->lock);
+    gate->opened.wait(hold, [&] { return gate->open; });
+    return std::u16string(u"/dead-share/PATDAT/");
+  });
+  SearchProgressWindow progress;
+  QTimer::singleShot(600, [&progress] {
+    QVERIFY(progress.isVisible());
+    QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
+  });
+  QElapsedTimer waited;
+  waited.start();
+  QCOMPARE(progress.WaitFor(search), std::u16string());
+  QVERIFY(waited.elapsed() < 3000);
+  const std::lock_guard<std::mutex> hold(gate->lock);
+  gate->open = true;
+  gate->opened.notify_all();
+}
+
+void StartUpWindowTest::withoutADisplayOneLinePointsToTheCommandLine() {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray display = qgetenv("DISPLAY");
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  qunsetenv("DISPLAY");
+  qunsetenv("WAYLAND_DISPLAY");
+  const auto result = testing::RunProcess(VELNI_WINDOW_PATH, {});
+  qputenv("QT_QPA_PLATFORM", platform);
+  if (!display.isEmpty()) qputenv("DISPLAY", display);
+  QCOMPARE(result.exitStatus, 1);
+  QCOMPARE(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+  QVERIFY2(result.err.find("velni2qx-cli") != std::string::npos, result.err.c_str());
 }
 
 }  // namespace velni

@@ -1,0 +1,124 @@
+// What a user of the command line meets: relative paths, the refusal's rule, the
+// amount said, the help, the version and the report.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "tests/support/process.hpp"
+#include "tests/support/sample_boring.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace velni {
+namespace {
+
+namespace stdfs = std::filesystem;
+using testing::RunCli;
+using testing::TempFolder;
+
+class CommandLineConventionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::MakeMinimalDataFolder(temp_ / "PATDAT");
+    source_ = testing::MakeMinimalBoring(temp_ / "src").string();
+  }
+
+  testing::ProcessResult Convert(std::vector<std::string> options, const std::string& source,
+                                 const std::string& destination) {
+    std::vector<std::string> arguments{"--data-folder", (temp_ / "PATDAT").string()};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.push_back(source);
+    arguments.push_back(destination);
+    return RunCli(arguments);
+  }
+
+  TempFolder temp_;
+  std::string source_;
+};
+
+TEST_F(CommandLineConventionsTest, RelativePathsAreMadeAbsoluteBeforeTheChecks) {
+  const stdfs::path before = stdfs::current_path();
+  stdfs::current_path(temp_.Path());
+  const auto result = Convert({"--yes"}, "src/MDT0001.JDF", "out/B01");
+  stdfs::current_path(before);
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.err, "作成しました: " + (temp_ / "out" / "B01").string() + "\n");
+  EXPECT_TRUE(stdfs::exists(temp_ / "out" / "B01" / "CNT.TXT"));
+}
+
+TEST_F(CommandLineConventionsTest, EachRefusalOfTheDestinationSaysItsRule) {
+  const std::string base = temp_.Path().string();
+  const struct {
+    std::string destination;
+    std::string reason;
+  } cases[] = {
+      {base + "/a b", "フォルダ名に空白があります: \"" + base + "/a b\""},
+      {base + "/a*b", "フォルダ名に \"*\" があります: \"" + base + "/a*b\""},
+      {base + "/a?b", "フォルダ名に \"?\" があります: \"" + base + "/a?b\""},
+      {base + "//b", "空のフォルダ名 (区切りが 2 つ続いています) があります: \"" + base + "//b/\""},
+      {base + "/LONGNAME9.TXT", "フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) "
+                                "ではありません: \"LONGNAME9.TXT\""},
+      {base + "/OUT.TEXT", "フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) "
+                           "ではありません: \"OUT.TEXT\""},
+      {"/velni-no-such-level/B01", "ドライブまたは最初のフォルダがありません: \"/velni-no-such-level\""},
+  };
+  for (const auto& c : cases) {
+    const auto result = Convert({"--yes"}, source_, c.destination);
+    EXPECT_EQ(result.exitStatus, 1) << c.destination;
+    EXPECT_EQ(result.err, "指定されたパスは正しくありません。\n" + c.reason + "\n") << c.destination;
+  }
+}
+
+TEST_F(CommandLineConventionsTest, QuietSaysNothingOnSuccessAndVerboseNamesTheDataFolder) {
+  const auto quiet = Convert({"--yes", "--quiet"}, source_, (temp_ / "Q" / "B01").string());
+  EXPECT_EQ(quiet.exitStatus, 0);
+  EXPECT_EQ(quiet.out + quiet.err, "");
+
+  const auto verbose = Convert({"--verbose"}, source_, temp_.Path().string());
+  EXPECT_EQ(verbose.exitStatus, 0);
+  EXPECT_EQ(verbose.err.rfind("データフォルダ: " + (temp_ / "PATDAT").string() + "/\n", 0), 0u) << verbose.err;
+  EXPECT_EQ(RunCli({"--quiet", "--verbose", source_, temp_.Path().string()}).exitStatus, 64);
+}
+
+TEST_F(CommandLineConventionsTest, HelpIsJapaneseWithTheExitStatusesAndTwoExamples) {
+  const auto help = RunCli({"--help"});
+  EXPECT_EQ(help.exitStatus, 0);
+  for (const char* part : {"使い方:", "終了状態:", "  0   ", "  1   ", "  2   ", "  3   ", "  64  ", "例:",
+                           "velni2qx-cli --yes ", "velni2qx-cli --batch "}) {
+    EXPECT_NE(help.out.find(part), std::string::npos) << part;
+  }
+  for (const char* english : {"Usage", "OPTIONS", "POSITIONALS", "Print this help"}) {
+    EXPECT_EQ(help.out.find(english), std::string::npos) << english;
+  }
+  const auto version = RunCli({"--version"});
+  EXPECT_EQ(version.exitStatus, 0);
+  EXPECT_EQ(version.out, std::string("velni2qx-cli ") + VELNI_PROJECT_VERSION + "\n");
+}
+
+TEST_F(CommandLineConventionsTest, TheReportOfASingleRunHoldsItsOneBoring) {
+  const stdfs::path report = temp_ / "report.json";
+  const std::string refused = temp_.Path().string() + "/a b";
+  EXPECT_EQ(Convert({"--report", report.string()}, source_, refused).exitStatus, 1);
+  std::ifstream in(report);
+  const nlohmann::json borings = nlohmann::json::parse(in);
+  ASSERT_EQ(borings.size(), 1u);
+  EXPECT_EQ(borings[0]["source"], source_);
+  EXPECT_EQ(borings[0]["destination"], refused);
+  EXPECT_EQ(borings[0]["status"], "refused");
+  EXPECT_EQ(borings[0]["message"], "指定されたパスは正しくありません。 フォルダ名に空白があります: \"" + refused + "\"");
+  for (const char* field : {"filesWritten", "counts", "newSoilNames", "controlLines"}) {
+    EXPECT_TRUE(borings[0].contains(field)) << field;
+  }
+}
+
+TEST_F(CommandLineConventionsTest, AReportThatCannotBeWrittenIsAFailureNotASuccess) {
+  const std::string report = (temp_ / "no-such-folder" / "report.json").string();
+  const auto result = Convert({"--report", report}, source_, temp_.Path().string());
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.out, "変換が正常に終了しました。\n");
+  EXPECT_EQ(result.err, "結果のファイルを書き込めません: " + report + "\n");
+}
+
+}  // namespace
+}  // namespace velni

@@ -1,0 +1,85 @@
+// The one order in which both programs choose their data folder.
+#include "platform/data_folder_places.hpp"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/sample_boring.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace velni {
+namespace {
+
+namespace stdfs = std::filesystem;
+using testing::TempFolder;
+using testing::U;
+
+class DataFolderPlacesTest : public ::testing::Test {
+ protected:
+  // Places under the temporary folder; each named folder is a data folder when
+  // listed in `dataFolders`.
+  DataFolderPlaces Places(std::initializer_list<const char*> dataFolders) {
+    for (const char* folder : dataFolders) testing::MakeMinimalDataFolder(temp_ / folder);
+    DataFolderPlaces places;
+    places.given = U((temp_ / "given").string());
+    places.named = U((temp_ / "named").string());
+    places.programFolder = U((temp_ / "bin").string());
+    places.userDataFolder = U((temp_ / "home/PATDAT").string());
+    places.installedTemplate = U((temp_ / "share/PATDAT").string());
+    return places;
+  }
+  std::u16string Folder(const char* relative) { return U((temp_ / relative).string() + "/"); }
+
+  TempFolder temp_;
+};
+
+TEST_F(DataFolderPlacesTest, EachPlaceWinsOverTheOnesAfterIt) {
+  DataFolderPlaces places = Places({"given", "named", "bin/PATDAT", "home/PATDAT"});
+  EXPECT_EQ(ChooseDataFolder(places).folder, Folder("given"));
+  places.given.reset();
+  EXPECT_EQ(ChooseDataFolder(places).folder, Folder("named"));
+  places.named.reset();
+  EXPECT_EQ(ChooseDataFolder(places).folder, Folder("bin/PATDAT"));
+  stdfs::remove_all(temp_ / "bin");
+  EXPECT_EQ(ChooseDataFolder(places).folder, Folder("home/PATDAT"));
+}
+
+TEST_F(DataFolderPlacesTest, ANamedFolderThatIsNoDataFolderIsNeverPassedOver) {
+  // Using the folder beside the program instead would give soil names other codes.
+  DataFolderPlaces places = Places({"bin/PATDAT"});
+  places.given.reset();
+  const DataFolderChoice choice = ChooseDataFolder(places);
+  EXPECT_EQ(choice.folder, u"");
+  EXPECT_EQ(choice.refusedName, U((temp_ / "named").string()));
+}
+
+TEST_F(DataFolderPlacesTest, TheUserFolderIsMadeFromTheTemplateAndKeptAfterwards) {
+  DataFolderPlaces places = Places({"share/PATDAT"});
+  places.given.reset();
+  places.named.reset();
+  testing::WriteBytes(temp_ / "share/PATDAT/L4.TXT", "1,A\r\n");
+  EXPECT_EQ(ChooseDataFolder(places).folder, Folder("home/PATDAT"));
+  EXPECT_EQ(testing::ReadBytes(temp_ / "home/PATDAT/L4.TXT"), testing::ReadBytes(temp_ / "share/PATDAT/L4.TXT"));
+  // What the user's tables learned is never replaced by the template again.
+  testing::WriteBytes(temp_ / "home/PATDAT/KISHITU.TXT", "learned");
+  EXPECT_EQ(ChooseDataFolder(places).folder, Folder("home/PATDAT"));
+  EXPECT_EQ(testing::ReadBytes(temp_ / "home/PATDAT/KISHITU.TXT"), "learned");
+}
+
+TEST_F(DataFolderPlacesTest, NoPlaceHoldsOne) {
+  DataFolderPlaces places = Places({});
+  places.given.reset();
+  places.named.reset();
+  EXPECT_EQ(ChooseDataFolder(places).folder, u"");
+  EXPECT_FALSE(stdfs::exists(temp_ / "home/PATDAT/KISHITU.TXT"));
+}
+
+TEST_F(DataFolderPlacesTest, TheSettingIsWrittenKeepingOtherLinesAndReadBack) {
+  const std::u16string file = U((temp_ / "config/velni2qx.conf").string());
+  testing::WriteBytes(temp_ / "config/velni2qx.conf", "other=1\ndata-folder=/old\n");
+  ASSERT_TRUE(SaveDataFolderSetting(file, u"/srv/共有/PATDAT/"));
+  EXPECT_EQ(testing::ReadBytes(temp_ / "config/velni2qx.conf"), "other=1\ndata-folder=/srv/共有/PATDAT/\n");
+  EXPECT_EQ(DataFolderSetting(file), u"/srv/共有/PATDAT/");
+}
+
+}  // namespace
+}  // namespace velni
