@@ -7,6 +7,10 @@ inline constexpr char kHelpText[] =
     "使い方:\n"
     "  velni2qx-cli [オプション] 変換元ファイル 変換先フォルダ\n"
     "  velni2qx-cli --batch [オプション] 変換元フォルダ 変換先フォルダ\n"
+    "  velni2qx-cli --check [--data-folder フォルダ] [--report ファイル.json] 主データファイル...\n"
+    "  velni2qx-cli --batch --check [--data-folder フォルダ] [--report ファイル.json] 変換元フォルダ\n"
+    "  velni2qx-cli --picture 図.svg|図.png|図.pdf 主データファイル\n"
+    "  velni2qx-cli --batch --pictures 出力フォルダ 変換元フォルダ\n"
     "\n"
     "VELNI柱状図 -> Qx 変換プログラムのコマンドライン版です。主データファイル (MDT*.JDF) と\n"
     "同じフォルダの記事ファイル (KDT…) と試験ファイル (NDT…) を読み、変換先フォルダに\n"
@@ -22,6 +26,10 @@ inline constexpr char kHelpText[] =
     "                           JSON で書きます\n"
     "  --quiet                  拒否と失敗のほかは表示しません\n"
     "  --verbose                データフォルダ、パス、書いたファイル、件数、新しい土質名も表示します\n"
+    "  --check                  変換せずに柱状図を検査し、問題を 1 行に 1 つ表示します (何も書きません)。\n"
+    "                           終了状態は 0 問題なし、1 警告だけ、2 誤りあり (変換が失敗または拒否される)\n"
+    "  --picture 図のファイル   柱状図を描きます。拡張子で SVG、PNG、PDF (A4、縮尺 1:100) を選びます\n"
+    "  --pictures 出力フォルダ  --batch と一緒に、柱状図ごとに PDF を出力フォルダ/<フォルダ>/<ファイル名>.pdf へ描きます\n"
     "  --version                版を表示します\n"
     "  -h, --help               この説明を表示します\n"
     "\n"
@@ -39,7 +47,9 @@ inline constexpr char kHelpText[] =
     "\n"
     "例:\n"
     "  velni2qx-cli --yes survey/B01/MDT0101.JDF /home/user/DATA/SITE1/B01\n"
-    "  velni2qx-cli --batch --report result.json survey /home/user/DATA\n";
+    "  velni2qx-cli --batch --report result.json survey /home/user/DATA\n"
+    "  velni2qx-cli --check survey/B01/MDT0101.JDF\n"
+    "  velni2qx-cli --picture B01.pdf survey/B01/MDT0101.JDF\n";
 
 inline constexpr char kUsageError[] = "使い方が正しくありません";
 inline constexpr char kSeeHelp[] = "説明は velni2qx-cli --help で表示します。";

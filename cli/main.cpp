@@ -12,6 +12,7 @@
 #include "cli/data_folder_option.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
+#include "cli/look_commands.hpp"
 #include "cli/single_conversion.hpp"
 #include "platform/data_folder.hpp"
 #include "text/utf.hpp"
@@ -90,6 +91,7 @@ int Convert(const CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (velni::cli::IsLookCommand(argc, argv)) return velni::cli::RunLookCommand(argc, argv);
   CLI::App app{"velni2qx-cli"};
   CommandLine line;
   Describe(app, line);

@@ -54,11 +54,11 @@ std::string ReportJson(const std::vector<ReportedBoring>& borings) {
   return report.dump(2) + "\n";
 }
 
-bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& borings) {
+bool WriteWholeFile(const std::string& path, const std::string& text) {
   const std::string work = path + ".tmp";
   {
     std::ofstream out(work, std::ios::binary | std::ios::trunc);
-    out << ReportJson(borings);
+    out << text;
     out.close();
     if (!out) {
       std::remove(work.c_str());
@@ -68,6 +68,10 @@ bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& bor
   if (std::rename(work.c_str(), path.c_str()) == 0) return true;
   std::remove(work.c_str());
   return false;
+}
+
+bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& borings) {
+  return WriteWholeFile(path, ReportJson(borings));
 }
 
 }  // namespace velni::cli

@@ -22,6 +22,8 @@ std::string ReportJson(const std::vector<ReportedBoring>& borings);
 // Writes the report through a work file renamed into place, so that a reader never
 // sees half of one. False when it cannot be written.
 bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& borings);
+// The same for any report text.
+bool WriteWholeFile(const std::string& path, const std::string& text);
 
 inline constexpr char16_t kReportNotWritten[] = u"結果のファイルを書き込めません: ";
 

@@ -1,0 +1,17 @@
+#pragma once
+// Checking a boring before it is converted: every problem the conversion would meet
+// or cause, read from the three source files and the data folder's tables. Nothing
+// is written and no table changes.
+#include <string>
+
+#include "check/check_problem.hpp"
+#include "tables/soil_name_store.hpp"
+
+namespace velni {
+
+// `dataFolderPath` with its final separator. `store` reads the soil-name tables
+// (a batch shares one); without one the check reads them for itself.
+CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string& dataFolderPath,
+                          SoilNameStore* store = nullptr);
+
+}  // namespace velni

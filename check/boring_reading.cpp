@@ -1,0 +1,69 @@
+#include "check/boring_reading.hpp"
+
+#include <functional>
+
+#include "platform/file_system.hpp"
+#include "readers/companion_path.hpp"
+#include "readers/main_data_reader.hpp"
+#include "readers/penetration_reader.hpp"
+#include "readers/remarks_reader.hpp"
+#include "run/run_messages.hpp"
+#include "text/fixed_width.hpp"
+#include "text/path_split.hpp"
+#include "text/run_error.hpp"
+
+namespace velni {
+namespace {
+
+constexpr char16_t kMissingCompanion[] = u"対になるファイルがありません（主データファイルと同じフォルダに必要です）。";
+
+std::u16string FileNameOf(const std::u16string& path) {
+  const std::size_t separator = path.rfind(kPathSeparator);
+  return separator == std::u16string::npos ? path : path.substr(separator + 1);
+}
+
+// Runs one reader; a failure becomes the file's fault and the file counts as unread.
+bool ReadOne(const std::function<void()>& read, const std::u16string& path, CheckProblems& problems) {
+  try {
+    read();
+    return true;
+  } catch (const RunError& error) {
+    problems.push_back({Severity::Fault, error.HasPath() ? error.Path() : path, error.Where(), error.What()});
+    return false;
+  }
+}
+
+bool CompanionPresent(const std::u16string& path, CheckProblems& problems) {
+  if (fs::IsFile(fs::Resolve(path))) return true;
+  problems.push_back({Severity::Fault, path, u"", kMissingCompanion});
+  return false;
+}
+
+}  // namespace
+
+CheckedBoring ReadBoringForCheck(const std::u16string& sourcePath, CheckProblems& problems) {
+  CheckedBoring checked;
+  if (TrimBlanks(sourcePath).empty() || !fs::IsFile(sourcePath)) {
+    problems.push_back({Severity::Fault, sourcePath, u"", kNoSourceMessage});
+    return checked;
+  }
+  // The companions read on from the buffer the main data file left, as in a run.
+  RecordFieldsSnapshot buffer{};
+  Boring& boring = checked.boring;
+  checked.mainRead = ReadOne([&] { boring.main = ReadMainDataFile(sourcePath, buffer); }, sourcePath, problems);
+
+  const std::u16string name = FileNameOf(sourcePath);
+  const std::u16string remarksPath = CompanionPath(sourcePath, name, kRemarksPrefix);
+  const std::u16string testsPath = CompanionPath(sourcePath, name, kPenetrationPrefix);
+  if (CompanionPresent(remarksPath, problems)) {
+    checked.remarksRead =
+        ReadOne([&] { boring.remarks = ReadRemarksFile(remarksPath, buffer); }, remarksPath, problems);
+  }
+  if (CompanionPresent(testsPath, problems)) {
+    checked.penetrationRead =
+        ReadOne([&] { boring.penetration = ReadPenetrationFile(testsPath, buffer); }, testsPath, problems);
+  }
+  return checked;
+}
+
+}  // namespace velni

@@ -1,0 +1,84 @@
+#include "check/layer_checks.hpp"
+
+#include <algorithm>
+#include <optional>
+
+#include "check/header_facts.hpp"
+#include "text/fixed_width.hpp"
+#include "text/number_text.hpp"
+
+namespace velni {
+namespace {
+
+constexpr int kDepthField = 1;
+constexpr int kRangeTextField = 4;
+constexpr int kListDepthField = 2;
+constexpr int kListKeyField = 3;
+constexpr char16_t kRangeTilde = u'～';
+constexpr std::size_t kCodedCharacters = 3;
+
+bool HasKey(const std::u16string& key, const LoadedKeys& table) {
+  for (int i = 1; i <= table.count; ++i) {
+    if (table.keys[i] == key) return true;
+  }
+  return false;
+}
+
+void Warn(CheckProblems& problems, const MainData& main, const SourceRecord& layer, int field,
+          const std::u16string& message) {
+  problems.push_back({Severity::Warning, main.path, RecordPlace(record_label::kLayer, layer.number, field), message});
+}
+
+void CheckRangePart(const std::u16string& part, const LoadedKeys& l4, const MainData& main,
+                    const SourceRecord& layer, CheckProblems& problems) {
+  for (std::size_t i = 0; i < std::min(part.size(), kCodedCharacters); ++i) {
+    const std::u16string key(1, part[i]);
+    if (!HasKey(key, l4)) Warn(problems, main, layer, kRangeTextField, u"範囲の「" + key + u"」は L4.TXT にありません。");
+  }
+}
+
+}  // namespace
+
+void CheckLayerDepths(const MainData& main, CheckProblems& problems) {
+  const std::optional<double> total = TotalDepth(main);
+  std::optional<double> previous;
+  for (const SourceRecord& layer : main.layers) {
+    const std::u16string& text = layer.fields[kDepthField];
+    const std::optional<double> depth = ParseDouble(TrimBlanks(text));
+    if (!depth) {
+      Warn(problems, main, layer, kDepthField, u"深度「" + text + u"」が数値ではありません。");
+      continue;
+    }
+    if (previous && *depth <= *previous) {
+      Warn(problems, main, layer, kDepthField, u"深度 " + text + u" m が上の層の深度より深くなっていません。");
+    }
+    if (total && *depth > *total) {
+      Warn(problems, main, layer, kDepthField,
+           u"深度 " + text + u" m がヘッダの総掘進長 " + TrimBlanks(main.headerFields[kTotalDepthField]) +
+               u" m より深くなっています。");
+    }
+    previous = depth;
+  }
+}
+
+void CheckRangeKeys(const MainData& main, const LoadedKeys& l4, CheckProblems& problems) {
+  for (const SourceRecord& layer : main.layers) {
+    const std::u16string& text = layer.fields[kRangeTextField];
+    if (TrimBlanks(text).empty()) continue;
+    const std::size_t tilde = text.find(kRangeTilde);
+    CheckRangePart(text.substr(0, tilde), l4, main, layer, problems);
+    if (tilde != std::u16string::npos) CheckRangePart(text.substr(tilde + 1), l4, main, layer, problems);
+  }
+}
+
+void CheckListKeys(const MainData& main, const LoadedKeys& l10, CheckProblems& problems) {
+  for (const SourceRecord& record : main.listBlocks[0]) {
+    const std::u16string& key = record.fields[kListKeyField];
+    if (key.empty() || HasKey(key, l10)) continue;
+    problems.push_back({Severity::Warning, main.path,
+                        RecordPlace(record_label::kListBlock1, record.number, kListKeyField),
+                        u"「" + key + u"」は L10.TXT にありません（深度 " + record.fields[kListDepthField] + u"）。"});
+  }
+}
+
+}  // namespace velni

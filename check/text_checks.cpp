@@ -1,0 +1,155 @@
+#include "check/text_checks.hpp"
+
+#include <algorithm>
+#include <optional>
+
+#include "check/penetration_entry.hpp"
+#include "text/cp932.hpp"
+#include "text/number_text.hpp"
+
+namespace velni {
+namespace {
+
+constexpr std::size_t kDepthWidth = 7;
+constexpr double kLargestThreeDigits = 999;
+constexpr std::int64_t kLargestLineNumber = 999;
+constexpr int kRemarkRows = 20;
+constexpr int kRemarkColumns = 15;
+constexpr char16_t kRowBreakMark = u'＠';
+constexpr int kFirstEntryField = 2;
+constexpr int kLastEntryField = 5;
+
+// A record's own fields: beyond them the buffer still shows earlier records.
+std::int64_t OwnFields(std::int64_t count) { return std::clamp<std::int64_t>(count, 0, kRecordFieldLimit); }
+
+std::int64_t HeaderFieldCount(const MainData& main) {
+  return static_cast<std::int64_t>(main.header.headerFieldCount.AsNumber().value_or(0));
+}
+
+void CheckRecordForms(const std::u16string& path, const std::u16string& label, std::int64_t number,
+                      const RecordFieldsSnapshot& fields, std::int64_t count, CheckProblems& problems) {
+  for (std::int64_t field = 1; field <= OwnFields(count); ++field) {
+    const std::u16string& text = fields[static_cast<std::size_t>(field)];
+    const auto bad = std::find_if(text.begin(), text.end(), [](char16_t c) { return !HasCp932Form(c); });
+    if (bad == text.end()) continue;
+    problems.push_back({Severity::Warning, path, RecordPlace(label, number, field),
+                        u"「" + text + u"」にコードページ 932 で表せない文字があります（「?」として書かれます）。"});
+  }
+}
+
+void CheckSectionForms(const std::u16string& path, const std::u16string& label,
+                       const std::vector<SourceRecord>& records, std::int64_t count, CheckProblems& problems) {
+  for (const SourceRecord& record : records) CheckRecordForms(path, label, record.number, record.fields, count, problems);
+}
+
+void CheckDepthWidth(const std::u16string& path, const std::u16string& label, const SourceRecord& record, int field,
+                     CheckProblems& problems) {
+  const std::u16string& depth = record.fields[static_cast<std::size_t>(field)];
+  if (depth.size() <= kDepthWidth) return;
+  problems.push_back({Severity::Warning, path, RecordPlace(label, record.number, field),
+                      u"深度「" + depth + u"」は 7 文字を超えるため、先頭が切れて「" +
+                          depth.substr(depth.size() - kDepthWidth) + u"」になります。"});
+}
+
+void CheckLineCount(const std::u16string& path, const std::u16string& outputName, std::int64_t lines,
+                    CheckProblems& problems) {
+  if (lines <= kLargestLineNumber) return;
+  problems.push_back({Severity::Warning, path, u"",
+                      outputName + u" が " + DecimalText(lines) + u" 行になり、999 行を超えた行番号は上の桁が切れます。"});
+}
+
+// The last row of a remark's grid that holds a character: 15 characters a row,
+// "＠" starting a new one.
+int RemarkRowsNeeded(const std::u16string& text) {
+  int row = 1;
+  int column = 0;
+  int lastFilled = 1;
+  for (char16_t c : text) {
+    if (c == kRowBreakMark) {
+      ++row;
+      column = 0;
+      continue;
+    }
+    if (++column > kRemarkColumns) {
+      ++row;
+      column = 1;
+    }
+    lastFilled = row;
+  }
+  return lastFilled;
+}
+
+std::int64_t NonEmpty(const std::vector<SourceRecord>& records, int field) {
+  return std::count_if(records.begin(), records.end(),
+                       [field](const SourceRecord& r) { return !r.fields[static_cast<std::size_t>(field)].empty(); });
+}
+
+void CheckN(const PenetrationFile& penetration, const SourceRecord& test, CheckProblems& problems) {
+  const auto entry = ParseDriveEntry(test.fields[kFirstEntryField], true);
+  if (!entry || BlowCountN(*entry) <= kLargestThreeDigits) return;
+  problems.push_back({Severity::Warning, penetration.path,
+                      RecordPlace(record_label::kPenetrationTest, test.number, kFirstEntryField),
+                      u"N 値 " + DoubleText(BlowCountN(*entry)) + u" は 3 桁を超えるため、上の桁が切れます。"});
+}
+
+}  // namespace
+
+void CheckCp932Forms(const Boring& boring, CheckProblems& problems) {
+  const MainData& main = boring.main;
+  CheckRecordForms(main.path, record_label::kHeaderFields, 1, main.headerFields, HeaderFieldCount(main), problems);
+  CheckSectionForms(main.path, record_label::kLayer, main.layers, main.layerFieldCount, problems);
+  const char16_t* blockLabels[] = {record_label::kListBlock1, record_label::kListBlock2, record_label::kListBlock3};
+  for (std::size_t b = 0; b < main.listBlocks.size(); ++b) {
+    CheckSectionForms(main.path, blockLabels[b], main.listBlocks[b], main.listFieldCount, problems);
+  }
+  CheckSectionForms(boring.remarks.path, record_label::kRemark, boring.remarks.records, boring.remarks.fieldCount,
+                    problems);
+  CheckSectionForms(boring.penetration.path, record_label::kPenetrationTest, boring.penetration.tests,
+                    boring.penetration.fieldCount, problems);
+}
+
+void CheckFixedWidths(const Boring& boring, CheckProblems& problems) {
+  const MainData& main = boring.main;
+  for (const SourceRecord& layer : main.layers) CheckDepthWidth(main.path, record_label::kLayer, layer, 1, problems);
+  for (const SourceRecord& r : main.listBlocks[0]) CheckDepthWidth(main.path, record_label::kListBlock1, r, 2, problems);
+  for (const SourceRecord& r : main.listBlocks[1]) CheckDepthWidth(main.path, record_label::kListBlock2, r, 1, problems);
+  for (const SourceRecord& r : main.listBlocks[2]) CheckDepthWidth(main.path, record_label::kListBlock3, r, 1, problems);
+  for (const SourceRecord& r : boring.remarks.records) {
+    CheckDepthWidth(boring.remarks.path, record_label::kRemark, r, 1, problems);
+  }
+  for (const SourceRecord& test : boring.penetration.tests) {
+    CheckDepthWidth(boring.penetration.path, record_label::kPenetrationTest, test, 1, problems);
+    CheckN(boring.penetration, test, problems);
+  }
+  CheckLineCount(main.path, u"X1.TXT", static_cast<std::int64_t>(main.layers.size()), problems);
+  CheckLineCount(main.path, u"X3.TXT", NonEmpty(main.layers, 4), problems);
+  CheckLineCount(main.path, u"X11.TXT", NonEmpty(main.listBlocks[0], 3), problems);
+  CheckLineCount(main.path, u"N9.TXT", NonEmpty(main.listBlocks[1], 1), problems);
+  CheckLineCount(main.path, u"N8.TXT", NonEmpty(main.listBlocks[2], 1), problems);
+  CheckLineCount(boring.remarks.path, u"X12.TXT", NonEmpty(boring.remarks.records, 2), problems);
+  CheckLineCount(boring.penetration.path, u"X5.TXT", static_cast<std::int64_t>(boring.penetration.tests.size()),
+                 problems);
+}
+
+void CheckRemarkRows(const RemarksFile& remarks, CheckProblems& problems) {
+  for (const SourceRecord& remark : remarks.records) {
+    const int rows = RemarkRowsNeeded(remark.fields[2]);
+    if (remark.fields[2].empty() || rows <= kRemarkRows) continue;
+    problems.push_back({Severity::Warning, remarks.path, RecordPlace(record_label::kRemark, remark.number, 2),
+                        u"記事が " + DecimalText(rows) + u" 行になり、20 行を超えた分は切り捨てられます。"});
+  }
+}
+
+void CheckPenetrationEntries(const PenetrationFile& penetration, CheckProblems& problems) {
+  for (const SourceRecord& test : penetration.tests) {
+    for (int field = kFirstEntryField; field <= kLastEntryField; ++field) {
+      const std::u16string& entry = test.fields[static_cast<std::size_t>(field)];
+      if (entry.empty() || ParseDriveEntry(entry, field == kFirstEntryField)) continue;
+      problems.push_back({Severity::Warning, penetration.path,
+                          RecordPlace(record_label::kPenetrationTest, test.number, field),
+                          u"打撃回数「" + entry + u"」が数値（回数 または 回数/貫入量）ではありません。"});
+    }
+  }
+}
+
+}  // namespace velni

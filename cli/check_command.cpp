@@ -1,0 +1,77 @@
+#include "cli/check_command.hpp"
+
+#include <ostream>
+
+#include "check/boring_check.hpp"
+#include "cli/absolute_path.hpp"
+#include "cli/check_report.hpp"
+#include "cli/run_report.hpp"
+#include "run/main_data_files.hpp"
+#include "text/path_split.hpp"
+#include "text/utf.hpp"
+
+namespace velni::cli {
+namespace {
+
+constexpr char16_t kNoMainDataFiles[] = u"MDT*.JDF がありません。";
+constexpr char16_t kFolderNotListed[] = u"フォルダの中を読めません: ";
+
+std::vector<std::u16string> SurveySources(const std::u16string& folder, CheckProblems& surveyProblems) {
+  const SurveyListing listing = ListSurvey(folder);
+  for (const UnreadableFolder& unreadable : listing.unreadable) {
+    surveyProblems.push_back({Severity::Fault, folder + kPathSeparator + unreadable.relativeFolder, u"",
+                              kFolderNotListed + unreadable.reason});
+  }
+  if (listing.borings.empty() && listing.unreadable.empty()) {
+    surveyProblems.push_back({Severity::Fault, folder, u"", kNoMainDataFiles});
+  }
+  std::vector<std::u16string> sources;
+  for (const MainDataFile& boring : listing.borings) sources.push_back(folder + kPathSeparator + boring.RelativePath());
+  return sources;
+}
+
+int StatusOf(const CheckProblems& problems) {
+  if (HasFault(problems)) return kExitCheckFaults;
+  return problems.empty() ? kExitCheckClean : kExitCheckWarnings;
+}
+
+void Print(const CheckedSource& checked, bool quiet, std::ostream& out) {
+  for (const CheckProblem& problem : checked.problems) out << ToUtf8(ProblemLine(problem)) << "\n";
+  if (checked.problems.empty() && !quiet) out << "問題はありません: " << ToUtf8(checked.source) << "\n";
+}
+
+std::vector<std::u16string> SourcesOf(const CheckOptions& options, CheckProblems& surveyProblems) {
+  if (options.batch) return SurveySources(AbsolutePath(options.sources.front()), surveyProblems);
+  std::vector<std::u16string> sources;
+  for (const std::string& source : options.sources) sources.push_back(AbsolutePath(source));
+  return sources;
+}
+
+}  // namespace
+
+int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& errors) {
+  std::vector<CheckedSource> checked;
+  CheckedSource survey;
+  const std::vector<std::u16string> sources = SourcesOf(options, survey.problems);
+  if (!survey.problems.empty()) {
+    survey.source = AbsolutePath(options.sources.front());
+    Print(survey, options.quiet, out);
+    checked.push_back(survey);
+  }
+  // One store for all borings: each table is indexed once.
+  SoilNameStore store({options.dataFolderPath, u""});
+  int status = StatusOf(survey.problems);
+  for (const std::u16string& source : sources) {
+    checked.push_back({source, CheckBoring(source, options.dataFolderPath, &store)});
+    Print(checked.back(), options.quiet, out);
+    status = std::max(status, StatusOf(checked.back().problems));
+  }
+  out.flush();
+  if (options.report && !WriteWholeFile(*options.report, CheckReportJson(checked))) {
+    errors << ToUtf8(kReportNotWritten) << *options.report << std::endl;
+    return kExitCheckFaults;
+  }
+  return status;
+}
+
+}  // namespace velni::cli

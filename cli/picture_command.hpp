@@ -1,0 +1,16 @@
+#pragma once
+// velni2qx-cli --picture OUT.svg|png|pdf SOURCE and --batch --pictures DIR SOURCE_FOLDER:
+// the boring-log picture of a boring, or one PDF per boring of a survey.
+#include <iosfwd>
+#include <string>
+
+namespace velni::cli {
+
+// 0 when drawn; 2 when the boring cannot be read or the file not written; 64 for
+// an extension other than .svg, .png, .pdf.
+int RunPicture(const std::string& output, const std::string& source, std::ostream& errors);
+// 0 when every boring was drawn, 1 when the survey has no MDT*.JDF, 2 otherwise.
+int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFolder, bool quiet, std::ostream& out,
+                    std::ostream& errors);
+
+}  // namespace velni::cli
