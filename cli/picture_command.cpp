@@ -2,18 +2,93 @@
 
 #include <ostream>
 
+#include "cli/absolute_path.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/help_text.hpp"
+#include "picture/boring_picture.hpp"
+#include "platform/file_system.hpp"
+#include "readers/boring_reader.hpp"
+#include "render/picture_files.hpp"
+#include "run/main_data_files.hpp"
+#include "text/path_split.hpp"
+#include "text/run_error.hpp"
+#include "text/utf.hpp"
 
 namespace velni::cli {
+namespace {
 
-int RunPicture(const std::string&, const std::string&, std::ostream& errors) {
-  errors << "not yet\n";
+constexpr char16_t kCannotWritePicture[] = u"図のファイルを書き込めません: ";
+
+std::u16string FileNameOf(const std::u16string& path) {
+  const std::size_t separator = path.rfind(kPathSeparator);
+  return separator == std::u16string::npos ? path : path.substr(separator + 1);
+}
+
+// Reads and draws one boring; the failure's message (file, record and field) when it
+// cannot be read or the file cannot be written, empty when drawn.
+std::u16string DrawOne(const std::u16string& source, const std::u16string& output, render::PictureFormat format) {
+  try {
+    const Boring boring = ReadBoring(source, FileNameOf(source));
+    if (!render::SavePicture(LayOutBoringPicture(boring), output, format)) return kCannotWritePicture + output;
+    return u"";
+  } catch (const RunError& error) {
+    return error.Message();
+  }
+}
+
+// The folders of `path` below an existing one, made; false when one cannot be.
+bool MakeParentFolders(const std::u16string& path) {
+  std::size_t at = 1;
+  while ((at = path.find(kPathSeparator, at)) != std::u16string::npos) {
+    const std::u16string folder = path.substr(0, at++);
+    if (!fs::IsFolder(folder) && !fs::CreateFolder(folder)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunPicture(const std::string& output, const std::string& source, std::ostream& errors) {
+  const std::u16string outputPath = AbsolutePath(output);
+  const auto format = render::FormatOfPath(outputPath);
+  if (!format) {
+    errors << kUsageError << ": 図のファイルの拡張子は .svg、.png、.pdf のどれかです: " << output << "\n"
+           << kSeeHelp << std::endl;
+    return kExitUsage;
+  }
+  const std::u16string failure = DrawOne(AbsolutePath(source), outputPath, *format);
+  if (failure.empty()) return kExitCompleted;
+  errors << ToUtf8(failure) << std::endl;
   return kExitFailed;
 }
 
-int RunPictureBatch(const std::string&, const std::string&, bool, std::ostream&, std::ostream& errors) {
-  errors << "not yet\n";
-  return kExitFailed;
+int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFolder, bool quiet, std::ostream& out,
+                    std::ostream& errors) {
+  const std::u16string from = AbsolutePath(sourceFolder);
+  const std::u16string to = AbsolutePath(outputFolder);
+  const SurveyListing listing = ListSurvey(from);
+  if (listing.borings.empty() && listing.unreadable.empty()) {
+    errors << "MDT*.JDF がありません: " << ToUtf8(from) << std::endl;
+    return kExitRefused;
+  }
+  int failed = static_cast<int>(listing.unreadable.size());
+  for (const UnreadableFolder& folder : listing.unreadable) {
+    errors << "フォルダの中を読めません: " << ToUtf8(from + kPathSeparator + folder.relativeFolder) << ": "
+           << ToUtf8(folder.reason) << std::endl;
+  }
+  for (const MainDataFile& boring : listing.borings) {
+    const std::u16string relative = boring.relativeFolder.empty() ? u"" : boring.relativeFolder + kPathSeparator;
+    const std::u16string output = to + kPathSeparator + relative + boring.Stem() + u".pdf";
+    std::u16string failure = MakeParentFolders(output) ? u"" : kCannotWritePicture + output;
+    if (failure.empty()) failure = DrawOne(from + kPathSeparator + boring.RelativePath(), output, render::PictureFormat::Pdf);
+    if (!failure.empty()) {
+      ++failed;
+      errors << ToUtf8(boring.RelativePath()) << ": " << ToUtf8(failure) << std::endl;
+    } else if (!quiet) {
+      out << ToUtf8(output) << std::endl;
+    }
+  }
+  return failed == 0 ? kExitCompleted : kExitFailed;
 }
 
 }  // namespace velni::cli

@@ -1,0 +1,78 @@
+#include "render/drawing_painter.hpp"
+
+#include <QPainterPath>
+
+namespace velni::render {
+namespace {
+
+struct Scaled {
+  double k;
+  QPointF operator()(const Point& p) const { return {p.x * k, p.y * k}; }
+  double operator()(double millimetres) const { return millimetres * k; }
+};
+
+QPen PenOf(double width, const Scaled& s) {
+  QPen pen(Qt::black, s(width));
+  pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+void PaintLabel(QPainter& painter, const Label& label, const Scaled& s) {
+  QFont font = PictureFont();
+  font.setPixelSize(std::max(1, static_cast<int>(s(label.size) + 0.5)));
+  painter.setFont(font);
+  const double wide = s(400);
+  const double high = s(label.size * 2);
+  const QPointF at = s(label.at);
+  double left = at.x();
+  int flags = Qt::AlignVCenter | Qt::TextDontClip;
+  if (label.anchor == TextAnchor::Center) {
+    left -= wide / 2;
+    flags |= Qt::AlignHCenter;
+  } else if (label.anchor == TextAnchor::Right) {
+    left -= wide;
+    flags |= Qt::AlignRight;
+  } else {
+    flags |= Qt::AlignLeft;
+  }
+  painter.drawText(QRectF(left, at.y() - high / 2, wide, high), flags, QString::fromStdU16String(label.text));
+}
+
+}  // namespace
+
+QFont PictureFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"),
+                    QStringLiteral("sans-serif")});
+  return font;
+}
+
+void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre) {
+  const Scaled s{pixelsPerMillimetre};
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  for (const Box& box : drawing.boxes) {
+    painter.setPen(PenOf(box.lineWidth, s));
+    painter.drawRect(QRectF(s(box.x), s(box.y), s(box.width), s(box.height)));
+  }
+  for (const Stroke& stroke : drawing.strokes) {
+    painter.setPen(PenOf(stroke.width, s));
+    painter.drawLine(s(stroke.from), s(stroke.to));
+  }
+  for (const Circle& circle : drawing.circles) {
+    painter.setPen(PenOf(0.12, s));
+    painter.setBrush(circle.filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(s(circle.center), s(circle.radius), s(circle.radius));
+  }
+  painter.setBrush(Qt::NoBrush);
+  for (const Polyline& line : drawing.polylines) {
+    painter.setPen(PenOf(line.width, s));
+    QPolygonF points;
+    for (const Point& p : line.points) points << s(p);
+    painter.drawPolyline(points);
+  }
+  painter.setPen(Qt::black);
+  for (const Label& label : drawing.labels) PaintLabel(painter, label, s);
+}
+
+}  // namespace velni::render

@@ -1,0 +1,17 @@
+#pragma once
+// Painting a drawing description with Qt's painter.
+#include <QPainter>
+
+#include "picture/drawing.hpp"
+
+namespace velni::render {
+
+// Paints every mark of `drawing`, `pixelsPerMillimetre` device units to the
+// millimetre, in the painter's current coordinates.
+void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre);
+
+// The font the pictures use: a Japanese family named first, so that viewers of an
+// SVG pick one too.
+QFont PictureFont();
+
+}  // namespace velni::render
