@@ -5,6 +5,7 @@
 
 #include "check/penetration_entry.hpp"
 #include "text/cp932.hpp"
+#include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
@@ -89,7 +90,7 @@ void CheckN(const PenetrationFile& penetration, const SourceRecord& test, CheckP
   if (!entry || BlowCountN(*entry) <= kLargestThreeDigits) return;
   problems.push_back({Severity::Warning, penetration.path,
                       RecordPlace(record_label::kPenetrationTest, test.number, kFirstEntryField),
-                      u"N 値 " + DoubleText(BlowCountN(*entry)) + u" は 3 桁を超えるため、上の桁が切れます。"});
+                      u"N 値 " + TrimBlanks(DoubleText(BlowCountN(*entry))) + u" は 3 桁を超えるため、上の桁が切れます。"});
 }
 
 }  // namespace
