@@ -17,10 +17,18 @@ QPen PenOf(double width, const Scaled& s) {
   return pen;
 }
 
-void PaintLabel(QPainter& painter, const Label& label, const Scaled& s) {
-  QFont font = PictureFont();
-  font.setPixelSize(std::max(1, static_cast<int>(s(label.size) + 0.5)));
-  painter.setFont(font);
+// Setting a font or pen costs more than drawing with it: each is set only when it
+// changes.
+void SetPenWidth(QPainter& painter, double width, const Scaled& s) {
+  if (painter.pen().widthF() != s(width)) painter.setPen(PenOf(width, s));
+}
+
+void PaintLabel(QPainter& painter, QFont& font, const Label& label, const Scaled& s) {
+  const int pixels = std::max(1, static_cast<int>(s(label.size) + 0.5));
+  if (font.pixelSize() != pixels) {
+    font.setPixelSize(pixels);
+    painter.setFont(font);
+  }
   const double wide = s(400);
   const double high = s(label.size * 2);
   const QPointF at = s(label.at);
@@ -52,27 +60,30 @@ void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMil
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
   for (const Box& box : drawing.boxes) {
-    painter.setPen(PenOf(box.lineWidth, s));
+    SetPenWidth(painter, box.lineWidth, s);
     painter.drawRect(QRectF(s(box.x), s(box.y), s(box.width), s(box.height)));
   }
   for (const Stroke& stroke : drawing.strokes) {
-    painter.setPen(PenOf(stroke.width, s));
+    SetPenWidth(painter, stroke.width, s);
     painter.drawLine(s(stroke.from), s(stroke.to));
   }
+  SetPenWidth(painter, 0.12, s);
   for (const Circle& circle : drawing.circles) {
-    painter.setPen(PenOf(0.12, s));
     painter.setBrush(circle.filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
     painter.drawEllipse(s(circle.center), s(circle.radius), s(circle.radius));
   }
   painter.setBrush(Qt::NoBrush);
   for (const Polyline& line : drawing.polylines) {
-    painter.setPen(PenOf(line.width, s));
+    SetPenWidth(painter, line.width, s);
     QPolygonF points;
     for (const Point& p : line.points) points << s(p);
     painter.drawPolyline(points);
   }
   painter.setPen(Qt::black);
-  for (const Label& label : drawing.labels) PaintLabel(painter, label, s);
+  QFont font = PictureFont();
+  font.setPixelSize(1);
+  painter.setFont(font);
+  for (const Label& label : drawing.labels) PaintLabel(painter, font, label, s);
 }
 
 }  // namespace velni::render
