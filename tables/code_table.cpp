@@ -28,10 +28,10 @@ void CodeTable::Load(const std::u16string& dataFolderPath) {
   }
 }
 
-void CodeTable::Append(std::u16string code, std::u16string key) {
+void CodeTable::Append(std::u16string_view code, std::u16string_view key) {
   if (Count() >= upper_) throw RunError(failure::kSubscriptOutOfRange, fileName_);
-  codes_.push_back(std::move(code));
-  keys_.push_back(std::move(key));
+  codes_.emplace_back(code);
+  keys_.emplace_back(key);
 }
 
 std::optional<std::int16_t> CodeTable::CodeOf(std::u16string_view key) const {

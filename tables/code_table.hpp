@@ -22,7 +22,7 @@ class CodeTable {
   // run-time failure naming the file and record.
   void Load(const std::u16string& dataFolderPath);
   // One more record; beyond the limit it is the subscript failure.
-  void Append(std::u16string code, std::u16string key);
+  void Append(std::u16string_view code, std::u16string_view key);
 
   // The code of the first record whose key is exactly `key`, as a whole number in
   // 16 bits (beyond that, the overflow failure); nullopt when no key matches.

@@ -28,7 +28,7 @@ TEST(LayerSectionTest, EveryLayerGivesASoilLineAndNonBlankRangesARangeLine) {
 
 TEST(LayerSectionTest, FieldsBeyondTheRecordKeepEarlierValues) {
   SectionRun section("1.00,砂\n2.00,砂\nNEXT\n");
-  section.buffer[4] = u"A";
+  section.buffer[4] = std::u16string(1, u'A');  // one character: g++ 12 warns falsely on a literal here
   Layers(section, 2, 2);
   section.ReadLayers();
   RunLayerSection(section.run);
