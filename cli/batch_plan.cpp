@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/data_folder.hpp"
 #include "platform/file_system.hpp"
 #include "text/path_split.hpp"
 #include "text/utf.hpp"
@@ -12,7 +13,7 @@ namespace {
 
 std::u16string Under(const std::u16string& folder, const std::u16string& part) {
   if (part.empty()) return folder;
-  return (folder.back() == kPathSeparator ? folder : folder + kPathSeparator) + part;
+  return WithFinalSeparator(folder) + part;
 }
 
 std::u16string FoldedCase(std::u16string text) {

@@ -1,6 +1,7 @@
 #pragma once
 // The data folder PATDAT is recognised by a non-empty kishitu.txt (names matched
 // without regard to case).
+#include <optional>
 #include <string>
 
 namespace velni {
@@ -11,6 +12,10 @@ inline constexpr char16_t kNoDataFolderMessage[] = u" PATDAT の設定があり�
 
 // Whether `folder` (with or without its final separator) holds a non-empty kishitu.txt.
 bool IsDataFolder(const std::u16string& folder);
+
+// PATDAT beside the program (any letter case) with its final separator, when it is a
+// data folder.
+std::optional<std::u16string> DataFolderBesideProgram(const std::u16string& programFolder);
 
 // `folder` with its final separator.
 std::u16string WithFinalSeparator(const std::u16string& folder);

@@ -131,8 +131,7 @@ DataFolderChoice ChooseDataFolder(const DataFolderPlaces& places) {
     if (IsDataFolder(folder)) return {WithFinalSeparator(folder), {}};
     return {{}, folder};
   }
-  const std::u16string beside = fs::Resolve(WithFinalSeparator(places.programFolder) + kDataFolderName);
-  if (IsDataFolder(beside)) return {WithFinalSeparator(beside), {}};
+  if (auto beside = DataFolderBesideProgram(places.programFolder)) return {*beside, {}};
   if (auto user = UserDataFolder(places)) return {WithFinalSeparator(*user), {}};
   return {};
 }

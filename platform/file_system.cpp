@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/posix_handles.hpp"
+#include "platform/subfolders.hpp"
 #include "platform/system_error.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
@@ -35,36 +37,15 @@ bool StatPath(const std::u16string& path, struct stat& info) {
 std::vector<std::u16string> ListEntries(const std::u16string& folder, bool wantFolders) {
   std::vector<std::u16string> names;
   std::error_code error;
-  const stdfs::path where = folder.empty() ? stdfs::path(".") : stdfs::path(NativePath(folder));
+  const stdfs::path where = folder.empty() ? stdfs::path(".") : stdfs::path(NativePath(Resolve(folder)));
   for (stdfs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
     const bool isLink = it->is_symlink(error);
     const bool matches = wantFolders ? (!isLink && it->is_directory(error)) : it->is_regular_file(error);
     if (matches) names.push_back(FromUtf8(it->path().filename().string()));
   }
-  std::sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
-    const auto folded = [](std::u16string s) {
-      std::transform(s.begin(), s.end(), s.begin(), FoldAscii);
-      return s;
-    };
-    const auto fa = folded(a), fb = folded(b);
-    return fa != fb ? fa < fb : a < b;
-  });
+  SortNamesIgnoringCase(names);
   return names;
 }
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool EndsWithLineEnd(int fd, off_t size) {
   char last = 0;
@@ -88,7 +69,9 @@ bool EqualsIgnoringCase(const std::u16string& a, const std::u16string& b) {
 
 std::string NativePath(const std::u16string& path) { return ToUtf8(path); }
 
-std::u16string Resolve(const std::u16string& path) {
+namespace {
+
+std::u16string ResolveLast(const std::u16string& path) {
   const auto [folder, name] = SplitLast(path);
   if (name.empty() || name == u"." || name == u"..") return path;
   // An entry of exactly that name is the answer whatever else the folder holds
@@ -96,16 +79,34 @@ std::u16string Resolve(const std::u16string& path) {
   // name that is not there needs the folder read.
   struct stat info {};
   if (::lstat(NativePath(path).c_str(), &info) == 0) return path;
-  DIR* dir = ::opendir(folder.empty() ? "." : NativePath(folder).c_str());
-  if (dir == nullptr) return path;
+  const FolderHandle dir(folder.empty() ? "." : NativePath(folder).c_str());
+  if (dir.get() == nullptr) return path;
   std::u16string found;
   int matches = 0;
-  while (const dirent* entry = ::readdir(dir)) {
+  while (const dirent* entry = dir.Next()) {
     const std::u16string candidate = FromUtf8(entry->d_name);
     if (EqualsIgnoringCase(candidate, name) && ++matches == 1) found = candidate;
   }
-  ::closedir(dir);
   return matches == 1 ? folder + found : path;
+}
+
+}  // namespace
+
+std::u16string Resolve(const std::u16string& path) {
+  // Level by level from the start, so that every operation on a path sees the same
+  // folders: a level resolved differently by the check and by the creation would
+  // pass one and fail the other, or make a second folder beside the first.
+  std::u16string resolved;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t slash = path.find(u'/', start);
+    const std::size_t end = slash == std::u16string::npos ? path.size() : slash;
+    if (end > start) resolved = ResolveLast(resolved + path.substr(start, end - start));
+    if (slash == std::u16string::npos) break;
+    resolved += u'/';
+    start = slash + 1;
+  }
+  return resolved;
 }
 
 bool IsFile(const std::u16string& path) {
@@ -175,15 +176,15 @@ void AppendLine(const std::u16string& path, std::string_view line) {
   throw RunError(failure::kCannotWrite, path);
 }
 
-bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }
+bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(Resolve(path)).c_str(), 0777) == 0; }
 
 std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16string& prefix) {
-  std::string pattern = NativePath(parent + prefix) + "XXXXXX";
+  std::string pattern = NativePath(Resolve(parent) + prefix) + "XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) throw RunError(failure::kCannotCreate, parent + prefix);
   return FromUtf8(pattern) + u"/";
 }
 
-bool RemoveFolder(const std::u16string& path) { return ::rmdir(NativePath(path).c_str()) == 0; }
+bool RemoveFolder(const std::u16string& path) { return ::rmdir(NativePath(Resolve(path)).c_str()) == 0; }
 
 void CopyFile(const std::u16string& from, const std::u16string& to) {
   if (!IsFile(from)) throw RunError(failure::kFileNotFound, from);

@@ -1,8 +1,9 @@
 #pragma once
 // The file-system operations of the system over the host's own calls. Paths are
-// texts in memory (UTF-8 on disk on POSIX). Every operation that names a file
-// resolves its last component without regard to ASCII letter case: when the folder
-// holds exactly one entry whose name equals it ignoring case, that entry is used.
+// texts in memory (UTF-8 on disk on POSIX). Every operation that names a file or
+// folder resolves each level of its path without regard to ASCII letter case: when
+// the folder holds an entry of exactly that name, or else exactly one entry whose
+// name equals it ignoring case, that entry is used.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,8 +12,8 @@
 
 namespace velni::fs {
 
-// The path with its last component resolved as above (unchanged when nothing or
-// more than one entry matches).
+// The path with every level resolved as above (a level is kept as written when
+// nothing or more than one entry matches).
 std::u16string Resolve(const std::u16string& path);
 
 // The host path for a text path (UTF-8 on POSIX).

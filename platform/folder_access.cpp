@@ -5,16 +5,14 @@
 #include <cerrno>
 
 #include "platform/file_system.hpp"
+#include "platform/posix_handles.hpp"
+#include "text/number_text.hpp"
 #include "text/utf.hpp"
 
 namespace velni {
 
 std::optional<std::u16string> FolderUnreadableReason(const std::u16string& folder) {
-  DIR* listing = ::opendir(fs::NativePath(folder).c_str());
-  if (listing != nullptr) {
-    ::closedir(listing);
-    return std::nullopt;
-  }
+  if (FolderHandle(fs::NativePath(folder).c_str()).get() != nullptr) return std::nullopt;
   const int error = errno;
   switch (error) {
     case EACCES: return u"フォルダを読む権限がありません。";
@@ -23,7 +21,7 @@ std::optional<std::u16string> FolderUnreadableReason(const std::u16string& folde
     case EIO: return u"入出力エラーでフォルダを読めません。";
     default: break;
   }
-  return std::u16string(u"フォルダを読めません (エラー番号 ").append(FromUtf8(std::to_string(error))).append(u")。");
+  return std::u16string(u"フォルダを読めません (エラー番号 ").append(DecimalText(error)).append(u")。");
 }
 
 }  // namespace velni

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/posix_handles.hpp"
 #include "text/utf.hpp"
 
 namespace velni {
@@ -47,14 +48,13 @@ std::optional<VolumeId> VolumeIdOf(const std::u16string& folder) {
 
 SubfolderListing ReadSubfolders(const std::u16string& folder, const SubfolderQuery& query) {
   SubfolderListing listing;
-  DIR* handle = ::opendir(ToUtf8(folder).c_str());
-  if (handle == nullptr) return listing;
+  const FolderHandle handle(ToUtf8(folder).c_str());
+  if (handle.get() == nullptr) return listing;
   listing.readable = true;
-  while (const dirent* entry = ::readdir(handle)) {
+  while (const dirent* entry = handle.Next()) {
     if (IsDotEntry(entry->d_name)) continue;
-    if (IsWantedSubfolder(::dirfd(handle), *entry, query)) listing.names.push_back(FromUtf8(entry->d_name));
+    if (IsWantedSubfolder(::dirfd(handle.get()), *entry, query)) listing.names.push_back(FromUtf8(entry->d_name));
   }
-  ::closedir(handle);
   SortNamesIgnoringCase(listing.names);
   return listing;
 }

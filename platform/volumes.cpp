@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "platform/data_folder.hpp"
+#include "platform/posix_handles.hpp"
 #include "text/utf.hpp"
 
 namespace velni {
@@ -110,10 +111,7 @@ std::vector<Volume> MountedVolumes() {
 }
 
 bool IsVolumeReadable(const std::u16string& root) {
-  DIR* folder = ::opendir(ToUtf8(root).c_str());
-  if (folder == nullptr) return false;
-  ::closedir(folder);
-  return true;
+  return FolderHandle(ToUtf8(root).c_str()).get() != nullptr;
 }
 
 std::optional<std::size_t> VolumeHolding(const std::vector<std::u16string>& roots, const std::u16string& path) {

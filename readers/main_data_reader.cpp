@@ -1,7 +1,11 @@
 #include "readers/main_data_reader.hpp"
 
+#include <optional>
+#include <utility>
+
 #include "readers/record_reader.hpp"
 #include "readers/source_file.hpp"
+#include "text/run_error.hpp"
 
 namespace velni {
 namespace {
@@ -13,6 +17,8 @@ constexpr std::int64_t kLayerFieldCountField = 5;
 constexpr std::int64_t kListRecordCountField = 1;
 constexpr std::int64_t kListFieldCountField = 2;
 constexpr std::int64_t kListThirdValueField = 3;
+
+constexpr char16_t kNegativeCount[] = u"件数が負の数です。";
 
 constexpr const char16_t* kListBlockLabels[] = {record_label::kListBlock1, record_label::kListBlock2,
                                                 record_label::kListBlock3};
@@ -31,6 +37,30 @@ std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot&
     block.push_back(ReadOneRecord(file, buffer, record, fieldCount));
   }
   return block;
+}
+
+// The layer counts that read no record though they are not 0: the records they
+// stand before are then read as the list header, which fails there.
+std::optional<std::int64_t> NegativeLayerCountField(const MainDataHeaderRecord& header) {
+  for (const auto& [count, field] : {std::pair{&header.layerCount, kLayerCountField},
+                                     std::pair{&header.layerFieldCount, kLayerFieldCountField}}) {
+    const auto number = count->AsNumber();
+    if (number && *number < 0) return field;
+  }
+  return std::nullopt;
+}
+
+// A run that would have completed stays as it is; only a failure that a negative
+// count caused further on is named at the header field that holds the count.
+void ReadListSectionAfterLayers(InputFile& file, RecordFieldsSnapshot& buffer, MainData& main) {
+  try {
+    ReadListSection(file, buffer, main);
+  } catch (const RunError&) {
+    const auto field = NegativeLayerCountField(main.header);
+    if (!field) throw;
+    file.BeginRecord(record_label::kMainHeader, 1);
+    file.FailAtField(kNegativeCount, *field);
+  }
 }
 
 }  // namespace
@@ -78,7 +108,7 @@ MainData ReadMainDataFile(const std::u16string& path, RecordFieldsSnapshot& buff
   InputFile file = OpenSourceFile(path);
   ReadMainHeader(file, buffer, main);
   ReadLayerSection(file, buffer, main);
-  ReadListSection(file, buffer, main);
+  ReadListSectionAfterLayers(file, buffer, main);
   return main;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/file_system.hpp"
 #include "text/encoding_check.hpp"
+#include "text/number_text.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 
@@ -27,7 +28,7 @@ InputFile OpenSourceFile(const std::u16string& path) {
   if (const auto found = FindForeignEncoding(bytes)) {
     throw RunError(u"Shift-JIS (コードページ 932) のファイルではありません（" + EncodingName(found->encoding) +
                        u" のようです）。",
-                   path, FromUtf8(std::to_string(found->line)) + u" 行目");
+                   path, DecimalText(found->line) + u" 行目");
   }
   return InputFile::FromBytes(path, bytes);
 }

@@ -26,7 +26,7 @@ void TakeSourceFileName(RunContext& run) {
 // Everything is read before anything is written: a boring that cannot be read
 // writes no file and changes no table.
 void ReadEverything(RunContext& run) {
-  LoadCodeTables(run);
+  run.codeTables.Load(run.DataFolderPath);
   ReadBoringPass(run);
   MapTitleFields(run);
 }

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "run/passes.hpp"
+#include "text/fixed_width.hpp"
+#include "text/number_text.hpp"
 #include "text/output_file.hpp"
 #include "text/run_error.hpp"
 #include "writers/range_line.hpp"
@@ -23,11 +25,6 @@ std::u16string SoilNameOnOneLine(std::u16string name) {
   return name;
 }
 
-std::u16string Decimal(std::int64_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
-
 // A name the tables must not take and do not hold stops the run before the first
 // layer registers anything, named at its layer.
 void RefuseUnstorableNames(RunContext& run) {
@@ -36,9 +33,9 @@ void RefuseUnstorableNames(RunContext& run) {
     const std::u16string& name = layer.fields[kSoilNameField];
     const auto why = WhyNotStorable(name);
     if (!why || name.empty() || run.SoilNames->FindCode(name)) continue;
-    const std::u16string where = std::u16string(record_label::kLayer) + u" " + Decimal(layer.number) + u" 件目 (" +
-                                 Decimal(static_cast<std::int64_t>(main.layers.size())) + u" 件中)、" +
-                                 Decimal(kSoilNameField) + u" 番目の項目";
+    const std::u16string where = std::u16string(record_label::kLayer) + u" " + DecimalText(layer.number) + u" 件目 (" +
+                                 DecimalText(static_cast<std::int64_t>(main.layers.size())) + u" 件中)、" +
+                                 DecimalText(kSoilNameField) + u" 番目の項目";
     throw RunError(*why, main.path, where);
   }
 }
@@ -66,7 +63,8 @@ void RunLayerSection(RunContext& run) {
     const RecordFieldsSnapshot& fields = layer.fields;
     const std::u16string soilName = SoilNameOnOneLine(fields[kSoilNameField]);
     WriteSoilNameLine(x1, x1Line, fields[1], LayerSoilCode(run, soilName), soilName);
-    WriteRangeLine(x3, x3Line, fields[1], fields[4], run.L4Count, run.L4Col1, run.L4Col2);
+    // A blank range text gives no X3.TXT line and takes no line number.
+    if (!TrimBlanks(fields[4]).empty()) WriteRangeLine(x3, x3Line, fields[1], fields[4], run.codeTables.l4);
   }
   x3.Close();
   x1.Close();

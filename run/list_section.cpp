@@ -33,7 +33,7 @@ void RunListSection(RunContext& run) {
   if (!main.hasListSection) return;
   WriteListBlock(run, main.listBlocks[0], {u"X11.TXT", 3},
                  [&run](OutputFile& out, std::int16_t& lineNo, const TextArray& fields) {
-                   WriteCodedListLine(out, lineNo, fields, run.L10Count, run.L10Col1, run.L10Col2);
+                   WriteCodedListLine(out, lineNo, fields, run.codeTables.l10);
                  });
   // N9.TXT and N8.TXT date their lines with the year of the survey's first date.
   const auto dated = [&run](OutputFile& out, std::int16_t& lineNo, const TextArray& fields) {

@@ -6,8 +6,6 @@
 
 namespace velni {
 
-// L4.TXT, L9.TXT, L8.TXT, L10.TXT from the data folder.
-void LoadCodeTables(RunContext& run);
 // The three source files into run.boring; nothing is written before this is done.
 void ReadBoringPass(RunContext& run);
 // The header fields onto the title fields (with the L1.TXT and L2.TXT lookups).

@@ -11,8 +11,8 @@ void RunPenetrationPass(RunContext& run) {
   const PenetrationFile& penetration = run.boring.penetration;
   if (!penetration.isStandardPenetration) return;
   OutputFile x5(run.OutputFolder + u"X5.TXT");
-  std::int16_t counter = 1;
-  for (const SourceRecord& test : penetration.tests) WritePenetrationRecord(counter, AsTextArray(test.fields), x5);
+  std::int16_t lineNo = 1;
+  for (const SourceRecord& test : penetration.tests) WritePenetrationRecord(x5, lineNo, AsTextArray(test.fields));
   x5.Close();
 }
 

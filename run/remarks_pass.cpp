@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <string>
 
+#include "run/normalise_n12.hpp"
 #include "run/passes.hpp"
 #include "text/output_file.hpp"
 #include "writers/remarks.hpp"
@@ -13,11 +14,11 @@ namespace {
 // memory, read back as the file would be. Returns whether any remark was written.
 bool WriteRemarkRows(const RemarksFile& remarks, const std::u16string& n12Name, std::string& rows) {
   OutputFile n12(n12Name, rows);
-  std::int16_t counter = 1;
+  std::int16_t lineNo = 1;
   bool wroteAny = false;
   for (const SourceRecord& remark : remarks.records) {
     if (remark.fields[2].empty()) continue;  // a depth without a remark
-    WrapRemarks(counter, remark.fields[1], remark.fields[2], n12);
+    WrapRemarks(n12, lineNo, remark.fields[1], remark.fields[2]);
     wroteAny = true;
   }
   n12.Close();

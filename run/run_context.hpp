@@ -9,6 +9,7 @@
 #include "model/boring.hpp"
 #include "platform/run_ui.hpp"
 #include "run/run_result.hpp"
+#include "tables/code_table.hpp"
 #include "tables/soil_name_store.hpp"
 #include "text/text_array.hpp"
 
@@ -42,14 +43,7 @@ struct RunContext {
   TextArray PathPieces{256};
   TextArray Title1Fields{30};
   TextArray Title2Fields{30};
-  TextArray L10Col1{40}, L10Col2{40};
-  TextArray L8Col1{50}, L8Col2{50};
-  TextArray L9Col1{50}, L9Col2{50};
-  TextArray L4Col1{50}, L4Col2{50};
-  std::int16_t L4Count = 0;
-  std::int16_t L9Count = 0;
-  std::int16_t L8Count = 0;
-  std::int16_t L10Count = 0;
+  CodeTables codeTables;
 
   // The three source files as read, before any output file is written.
   Boring boring;

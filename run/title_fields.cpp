@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "run/title_code_lookups.hpp"
+#include "tables/title_code_lookups.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {

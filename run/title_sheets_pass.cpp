@@ -1,5 +1,5 @@
 #include "run/passes.hpp"
-#include "writers/title_sheets.hpp"
+#include "run/title_sheet_files.hpp"
 
 namespace velni {
 namespace {

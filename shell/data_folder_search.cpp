@@ -24,12 +24,6 @@ std::optional<std::u16string> DataFolderAmong(const std::u16string& holder, cons
   return std::nullopt;
 }
 
-std::optional<std::u16string> DataFolderBesideProgram(const std::u16string& programFolder) {
-  const std::u16string candidate = fs::Resolve(WithFinalSeparator(programFolder) + kDataFolderName);
-  if (!IsDataFolder(candidate)) return std::nullopt;
-  return WithFinalSeparator(candidate);
-}
-
 std::optional<std::u16string> SearchVolume(const std::u16string& root, WalkProgress& progress) {
   const std::optional<VolumeId> volume = VolumeIdOf(root);
   if (!volume) return std::nullopt;

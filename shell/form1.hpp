@@ -18,6 +18,7 @@
 #include "run/conversion_run.hpp"
 #include "shell/folder_memory.hpp"
 #include "shell/message_box.hpp"
+#include "shell/window_caption.hpp"
 
 namespace velni {
 
@@ -27,7 +28,6 @@ class FolderList;
 class PictureArea;
 class WindowRunUi;
 
-inline constexpr char16_t kWindowCaption[] = u"VELNI柱状図 -> Qx 変換プログラム";
 inline constexpr char16_t kMainDataPattern[] = u"MDT*.JDF";
 
 // What the window asks of the machine; tests hand in temporary volumes, a data

@@ -92,8 +92,8 @@ int main(int argc, char* argv[]) {
   StartedUp();
   QApplication::setOrganizationName(QStringLiteral("velni2qx"));
   QApplication::setApplicationName(QStringLiteral("window"));
-  // Message boxes without a title of their own show the program's caption.
-  QApplication::setApplicationDisplayName(velni::ToQString(velni::kWindowCaption));
+  // No application display name: on X11 it would be appended to every window title,
+  // so a message box would not show exactly the title the run gives it.
   // The search window closing must not end the program before its window opens.
   QApplication::setQuitOnLastWindowClosed(false);
   velni::Form1 form(MachineServices());

@@ -1,11 +1,11 @@
 #include "shell/message_box.hpp"
 
 #include <QAbstractButton>
-#include <QGuiApplication>
 #include <utility>
 
 #include "platform/run_ui.hpp"
 #include "shell/qt_text.hpp"
+#include "shell/window_caption.hpp"
 
 namespace velni {
 namespace {
@@ -57,7 +57,7 @@ int AnswerOf(QMessageBox::StandardButton button) {
 int ShowMessageBox(QWidget* parent, const std::u16string& prompt, int style,
                    const std::optional<std::u16string>& title) {
   const MessageBoxLook look = LookOfStyle(style);
-  const QString caption = title ? ToQString(*title) : QGuiApplication::applicationDisplayName();
+  const QString caption = ToQString(title ? *title : std::u16string(kWindowCaption));
   QMessageBox box(look.icon, caption, ToQString(prompt), look.buttons, parent);
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(look.escape);

@@ -21,8 +21,8 @@ struct MessageBoxLook {
 MessageBoxLook LookOfStyle(int style);
 int AnswerOf(QMessageBox::StandardButton button);
 
-// Shows the box over `parent` and waits for the answer. Without a title the box
-// shows the application's name.
+// Shows the box over `parent` and waits for the answer. The box shows exactly
+// `title` (an empty one too); without one, the window's caption.
 int ShowMessageBox(QWidget* parent, const std::u16string& prompt, int style,
                    const std::optional<std::u16string>& title);
 

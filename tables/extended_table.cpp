@@ -7,7 +7,6 @@
 #include "text/input_file.hpp"
 #include "text/number_text.hpp"
 #include "text/run_error.hpp"
-#include "writers/counted_line.hpp"
 
 namespace velni {
 namespace {
@@ -33,8 +32,7 @@ std::int16_t LastCodeOf(float lineCode, const InputFile& table) {
 
 SoilEntry NewSoilEntry(std::int16_t last, const std::u16string& soilName) {
   if (last < kFirstNewCode) last = kFirstNewCode - 1;
-  const std::string number = std::to_string(last + 1);
-  const std::u16string digits = u"0000" + std::u16string(number.begin(), number.end());
+  const std::u16string digits = u"0000" + DecimalText(last + 1);
   const std::u16string code = digits.substr(digits.size() - 4);
   return SoilEntry{{code, soilName, kBlankAttribute, kBlankAttribute, kBlankAttribute, kLastAttribute}};
 }

@@ -20,11 +20,6 @@ bool NeedsQuotes(const std::u16string& field, bool isName) {
   return isName && !field.empty() && (isBlank(field.front()) || isBlank(field.back()));
 }
 
-std::u16string Decimal(std::size_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
-
 std::u16string CodePoint(char16_t c) {
   char text[8];
   std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
@@ -69,8 +64,8 @@ std::u16string SoilEntryLine(const SoilEntry& entry) {
 
 std::optional<std::u16string> WhyNotStorable(const std::u16string& soilName) {
   if (soilName.size() > kLongestStorableName) {
-    return u"土質名が長すぎます（" + Decimal(soilName.size()) + u" 文字。土質名表に登録できるのは " +
-           Decimal(kLongestStorableName) + u" 文字までです）。";
+    return u"土質名が長すぎます（" + DecimalText(static_cast<std::int64_t>(soilName.size())) + u" 文字。土質名表に登録できるのは " +
+           DecimalText(static_cast<std::int64_t>(kLongestStorableName)) + u" 文字までです）。";
   }
   for (const char16_t c : soilName) {
     if (c < u' ' && c != u'\r' && c != u'\n') {

@@ -15,11 +15,6 @@ bool IsBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
 bool IsLineEndChar(char16_t c) { return c == u'\r' || c == u'\n'; }
 bool EndsUnquotedField(char16_t c) { return c == u',' || IsLineEndChar(c); }
 
-std::u16string Number(std::int64_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
-
 }  // namespace
 
 InputFile::InputFile(const std::u16string& path) : path_(path) { Decode(fs::ReadWholeFile(path)); }
@@ -90,9 +85,9 @@ std::u16string InputFile::WhereField(std::int64_t field) const {
   if (recordLabel_.empty() && record_ == 0) return {};
   // Appended piece by piece: g++ 12 at -O3 warns (-Wrestrict) on a literal put
   // before a temporary text.
-  std::u16string where = recordLabel_ + u" " + Number(record_) + u" 件目";
-  if (announced_ > 0) where.append(u" (").append(Number(announced_)).append(u" 件中)");
-  if (field > 0) where.append(u"、").append(Number(field)).append(u" 番目の項目");
+  std::u16string where = recordLabel_ + u" " + DecimalText(record_) + u" 件目";
+  if (announced_ > 0) where.append(u" (").append(DecimalText(announced_)).append(u" 件中)");
+  if (field > 0) where.append(u"、").append(DecimalText(field)).append(u" 番目の項目");
   return where;
 }
 

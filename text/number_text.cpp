@@ -2,8 +2,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
+
+#include "text/run_error.hpp"
 
 namespace velni {
 
@@ -156,6 +159,19 @@ double RoundHalfEven(double value) {
   if (fraction < 0.5) return below;
   if (fraction > 0.5) return below + 1;
   return std::fmod(below, 2.0) == 0 ? below : below + 1;
+}
+
+std::u16string DecimalText(std::int64_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+std::int16_t WholeCode(float value) {
+  const double whole = RoundHalfEven(value);
+  if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max()) {
+    throw RunError(failure::kOverflow);
+  }
+  return static_cast<std::int16_t>(whole);
 }
 
 }  // namespace velni

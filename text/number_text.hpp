@@ -1,5 +1,6 @@
 #pragma once
 // Numbers read from source fields and their fixed text form in the output files.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +35,13 @@ std::u16string SingleItem(float value);
 // Round to a whole number, halves to the even neighbour (as the system's integer
 // conversions do).
 double RoundHalfEven(double value);
+
+// The decimal digits of an integer, "-" before a negative one.
+std::u16string DecimalText(std::int64_t value);
+
+// A code from a table rounded to a whole number (halves to the even neighbour) and
+// held in 16 bits, as the layouts print it; beyond that range it is the overflow
+// failure.
+std::int16_t WholeCode(float value);
 
 }  // namespace velni

@@ -1,9 +1,6 @@
 #include "writers/counted_line.hpp"
 
-#include <limits>
-
 #include "text/fixed_width.hpp"
-#include "text/number_text.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
@@ -22,14 +19,6 @@ void EndCountedLine(OutputFile& out, std::int16_t& lineNo) {
   } catch (const RunError& error) {
     throw error.HasPath() ? error : error.WithPath(out.Path());
   }
-}
-
-std::int16_t WholeCode(float value) {
-  const double whole = RoundHalfEven(value);
-  if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max()) {
-    throw RunError(failure::kOverflow);
-  }
-  return static_cast<std::int16_t>(whole);
 }
 
 }  // namespace velni

@@ -1,6 +1,6 @@
 #pragma once
 // What every numbered output line shares: its counter goes up once the line is
-// written, and a counter or code that leaves the 16-bit range stops the run.
+// written, and a counter that leaves the 16-bit range stops the run.
 #include <cstdint>
 #include <string_view>
 
@@ -15,10 +15,5 @@ void WriteLineStart(OutputFile& out, std::int16_t lineNo, std::u16string_view fi
 // Ends the current line of `out` and adds 1 to its line counter; beyond 32767 it is
 // the overflow failure naming the file (the line itself is already written).
 void EndCountedLine(OutputFile& out, std::int16_t& lineNo);
-
-// A code from a table rounded to a whole number (halves to the even neighbour) and
-// held in 16 bits, as the layouts print it; beyond that range it is the overflow
-// failure.
-std::int16_t WholeCode(float value);
 
 }  // namespace velni

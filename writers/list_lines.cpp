@@ -1,7 +1,8 @@
 #include "writers/list_lines.hpp"
 
+#include <optional>
+
 #include "text/fixed_width.hpp"
-#include "text/number_text.hpp"
 #include "writers/counted_line.hpp"
 
 namespace velni {
@@ -10,18 +11,6 @@ namespace {
 constexpr int kFieldWidth = 7;
 constexpr int kMonthDayWidth = 2;
 constexpr char16_t kTwentyBlanks[] = u"                    ";
-
-struct L10Match {
-  std::int16_t code = 0;
-  std::u16string key;
-};
-
-L10Match FindL10(const std::u16string& key, std::int16_t count, const TextArray& codes, const TextArray& keys) {
-  for (int i = 1; i <= count; ++i) {
-    if (keys[i] == key) return {WholeCode(NumOrZero(codes[i])), keys[i]};
-  }
-  return {};
-}
 
 // "year/month/day" with month and day in two characters each. A field without "/"
 // is taken as the month alone, so that the line keeps its layout.
@@ -39,12 +28,13 @@ std::u16string DateText(const std::u16string& monthDay, const std::u16string& ye
 }  // namespace
 
 void WriteCodedListLine(OutputFile& x11, std::int16_t& lineNo, const TextArray& fields,
-                        std::int16_t l10Count, const TextArray& l10Col1, const TextArray& l10Col2) {
-  const L10Match match = FindL10(fields[3], l10Count, l10Col1, l10Col2);
+                        const CodeTable& l10) {
+  // An unknown key gives code 0 and an empty key field.
+  const std::optional<std::int16_t> code = l10.CodeOf(fields[3]);
   WriteLineStart(x11, lineNo, RightAlign(fields[2], kFieldWidth));
-  x11.Write(CounterField(match.code));
+  x11.Write(CounterField(code.value_or(0)));
   x11.Write(u",");
-  x11.Write(match.key);
+  x11.Write(code ? std::u16string_view(fields[3]) : std::u16string_view());
   x11.Write(u",");
   x11.Write(kTwentyBlanks);
   EndCountedLine(x11, lineNo);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tables/code_table.hpp"
 #include "text/output_file.hpp"
 #include "text/text_array.hpp"
 
@@ -11,7 +12,7 @@ namespace velni {
 
 // One X11.TXT line from fields 2 and 3 of the record; adds 1 to `lineNo`.
 void WriteCodedListLine(OutputFile& x11, std::int16_t& lineNo, const TextArray& fields,
-                        std::int16_t l10Count, const TextArray& l10Col1, const TextArray& l10Col2);
+                        const CodeTable& l10);
 
 // One N9.TXT or N8.TXT line from fields 1 and 2 of the record; adds 1 to `lineNo`.
 void WriteDatedListLine(OutputFile& out, std::int16_t& lineNo, const TextArray& fields,

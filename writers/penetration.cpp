@@ -66,18 +66,18 @@ std::array<std::u16string, 3> MainFields(const Entry& main) {
 
 }  // namespace
 
-void WritePenetrationRecord(std::int16_t& counter, const TextArray& record, OutputFile& x5) {
+void WritePenetrationRecord(OutputFile& x5, std::int16_t& lineNo, const TextArray& record) {
   std::array<Entry, kEntries + 1> entries;  // from index 1, as the record's fields
   for (int i = 1; i <= kEntries; ++i) entries[i] = SplitEntry(record[i + 1], i == 1);
   const auto main = MainFields(entries[1]);
 
-  WriteLineStart(x5, counter, RightAlign(record[1], kDepthWidth));
+  WriteLineStart(x5, lineNo, RightAlign(record[1], kDepthWidth));
   x5.Write(main[0] + u"," + main[1] + u",");
   x5.Write(main[2] + u",");
   x5.Write(entries[2].blows + u"," + entries[2].penetration + u",");
   x5.Write(entries[3].blows + u"," + entries[3].penetration + u",");
-  x5.WriteLine(entries[4].blows + u"," + entries[4].penetration);
-  IncrementCounter(counter);
+  x5.Write(entries[4].blows + u"," + entries[4].penetration);
+  EndCountedLine(x5, lineNo);
 }
 
 }  // namespace velni

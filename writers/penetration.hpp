@@ -9,7 +9,7 @@ namespace velni {
 
 // Writes the line of one test: field 1 of `record` is the depth, fields 2 to 5 the
 // main entry and the three partial entries ("blows" or "blows/penetration").
-// `counter` numbers the lines of X5.TXT.
-void WritePenetrationRecord(std::int16_t& counter, const TextArray& record, OutputFile& x5);
+// `lineNo` numbers the lines of X5.TXT.
+void WritePenetrationRecord(OutputFile& x5, std::int16_t& lineNo, const TextArray& record);
 
 }  // namespace velni

@@ -16,35 +16,20 @@ constexpr char16_t kRangeTilde = u'～';
 constexpr std::size_t kCodedCharacters = 3;
 constexpr int kFirstFieldWidth = 7;
 
-struct L4Table {
-  std::int16_t count;
-  const TextArray& codes;
-  const TextArray& keys;
-};
-
-// The code of the first entry whose key is exactly this one character.
-std::optional<std::int16_t> KeyCode(char16_t c, const L4Table& l4) {
-  const std::u16string key(1, c);
-  for (int i = 1; i <= l4.count; ++i) {
-    if (l4.keys[i] == key) return WholeCode(NumOrZero(l4.codes[i]));
-  }
-  return std::nullopt;
-}
-
 // A code in two characters ("03", 105 as "05"); a code of 0 as two blanks.
 std::u16string TwoDigitSlot(std::int16_t code) {
   if (code == 0) return u"  ";
-  const std::string number = "00" + std::to_string(code);
-  return std::u16string(number.end() - 2, number.end());
+  const std::u16string number = u"00" + DecimalText(code);
+  return number.substr(number.size() - 2);
 }
 
 // Six characters: the codes of the first three characters of `part`, a character
 // without a key taking no slot.
-std::u16string SlotText(const std::u16string& part, const L4Table& l4) {
+std::u16string SlotText(const std::u16string& part, const CodeTable& l4) {
   std::array<std::int16_t, kCodedCharacters> codes{};
   std::size_t filled = 0;
   for (std::size_t d = 0; d < std::min(part.size(), kCodedCharacters); ++d) {
-    if (auto code = KeyCode(part[d], l4)) codes[filled++] = *code;
+    if (auto code = l4.CodeOf(std::u16string(1, part[d]))) codes[filled++] = *code;
   }
   std::u16string text;
   for (std::int16_t code : codes) text += TwoDigitSlot(code);
@@ -54,10 +39,7 @@ std::u16string SlotText(const std::u16string& part, const L4Table& l4) {
 }  // namespace
 
 void WriteRangeLine(OutputFile& x3, std::int16_t& lineNo, const std::u16string& firstField,
-                    const std::u16string& rangeText, std::int16_t l4Count, const TextArray& l4Col1,
-                    const TextArray& l4Col2) {
-  if (TrimBlanks(rangeText).empty()) return;
-  const L4Table l4{l4Count, l4Col1, l4Col2};
+                    const std::u16string& rangeText, const CodeTable& l4) {
   const std::size_t tilde = rangeText.find(kRangeTilde);
   const std::u16string part1 = rangeText.substr(0, tilde);
   const std::u16string part2 = tilde == std::u16string::npos ? u"" : rangeText.substr(tilde + 1);

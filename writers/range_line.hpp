@@ -4,14 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "tables/code_table.hpp"
 #include "text/output_file.hpp"
-#include "text/text_array.hpp"
 
 namespace velni {
 
-// Writes one line and adds 1 to `lineNo`; writes nothing when `rangeText` is blank.
+// Writes one line and adds 1 to `lineNo` (a blank `rangeText` is the run's to skip).
 void WriteRangeLine(OutputFile& x3, std::int16_t& lineNo, const std::u16string& firstField,
-                    const std::u16string& rangeText, std::int16_t l4Count, const TextArray& l4Col1,
-                    const TextArray& l4Col2);
+                    const std::u16string& rangeText, const CodeTable& l4);
 
 }  // namespace velni

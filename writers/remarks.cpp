@@ -5,8 +5,6 @@
 
 #include "text/byte_cut.hpp"
 #include "text/fixed_width.hpp"
-#include "text/input_file.hpp"
-#include "text/number_text.hpp"
 #include "writers/counted_line.hpp"
 #include "writers/fixed2.hpp"
 
@@ -54,68 +52,30 @@ std::u16string RowText(const std::u16string& row) {
   return LeftBytes(row + std::u16string(kRemarkRowBytes, u' '), kRemarkRowBytes);
 }
 
-void WriteRemarkLine(OutputFile& n12, std::int16_t& counter, const std::u16string& depthField,
+void WriteRemarkLine(OutputFile& n12, std::int16_t& lineNo, const std::u16string& depthField,
                      const std::u16string& row) {
-  WriteLineStart(n12, counter, depthField);
+  WriteLineStart(n12, lineNo, depthField);
   n12.Write(u"\"");
   n12.Write(RowText(row));
-  n12.WriteLine(u"\"");
-  IncrementCounter(counter);
-}
-
-void WriteN12Record(OutputFile& tmp, std::int16_t record, float depth, const std::u16string& rows) {
-  WriteLineStart(tmp, record, FormatFixed2(kDepthWidth, depth));
-  tmp.WriteLine(u"\"" + rows + u"\"");
-}
-
-struct N12Line {
-  std::u16string depth;
-  std::u16string row;
-};
-
-N12Line ReadN12Line(InputFile& n12) {
-  N12Line line;
-  std::u16string counter;  // renumbered, so not used
-  n12.ReadField(counter);
-  n12.ReadField(line.depth);
-  n12.ReadField(line.row);
-  return line;
+  n12.Write(u"\"");
+  EndCountedLine(n12, lineNo);
 }
 
 }  // namespace
 
-void WrapRemarks(std::int16_t& counter, const std::u16string& depthText,
-                 const std::u16string& remarkText, OutputFile& n12) {
+void WrapRemarks(OutputFile& n12, std::int16_t& lineNo, const std::u16string& depthText,
+                 const std::u16string& remarkText) {
   RemarkGrid grid;
   const int rows = LayOutRemark(remarkText, grid);
-  WriteRemarkLine(n12, counter, RightAlign(depthText, kDepthWidth), grid[0]);
+  WriteRemarkLine(n12, lineNo, RightAlign(depthText, kDepthWidth), grid[0]);
   const std::u16string noDepth(kDepthWidth, u' ');
-  for (int row = 2; row <= rows; ++row) WriteRemarkLine(n12, counter, noDepth, grid[row - 1]);
+  for (int row = 2; row <= rows; ++row) WriteRemarkLine(n12, lineNo, noDepth, grid[row - 1]);
 }
 
-void NormaliseN12(OutputFile& tmp, const std::u16string& rowsName, std::string_view rowsBytes) {
-  if (rowsBytes.empty()) return;
-  InputFile n12 = InputFile::FromBytes(rowsName, rowsBytes);
-
-  std::int16_t record = 1;
-  std::u16string counter;
-  float depth = 0;
-  std::u16string rows;
-  n12.ReadField(counter);
-  n12.ReadField(depth);
-  n12.ReadField(rows);
-  while (!n12.AtEnd()) {
-    const N12Line line = ReadN12Line(n12);
-    if (TrimBlanks(line.depth).empty()) {  // a further row of the same remark
-      rows += line.row;
-      continue;
-    }
-    WriteN12Record(tmp, record, depth, rows);
-    depth = static_cast<float>(LeadingNumber(line.depth));
-    rows = line.row;
-    IncrementCounter(record);
-  }
-  WriteN12Record(tmp, record, depth, rows);
+void WriteJoinedRemark(OutputFile& tmp, std::int16_t& lineNo, float depth, const std::u16string& rows) {
+  WriteLineStart(tmp, lineNo, FormatFixed2(kDepthWidth, depth));
+  tmp.Write(u"\"" + rows + u"\"");
+  EndCountedLine(tmp, lineNo);
 }
 
 }  // namespace velni

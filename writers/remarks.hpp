@@ -1,7 +1,7 @@
 #pragma once
 // The remarks of a boring log in X12.TXT: each remark laid out as rows of 15
 // characters (30 bytes each), first one line per row in the work file N12.TXT, then
-// one record per remark in N12.TMP.
+// one record per remark in N12.TMP (see run/normalise_n12.hpp).
 #include <cstdint>
 #include <string>
 
@@ -15,15 +15,12 @@ inline constexpr int kRemarkColumns = 15;
 inline constexpr int kRemarkRowBytes = 30;
 
 // Writes one line per row of `remarkText` to N12.TXT: the first with `depthText`,
-// the further ones with a blank depth. "＠" starts a new row. `counter` numbers the
+// the further ones with a blank depth. "＠" starts a new row. `lineNo` numbers the
 // lines across all remarks.
-void WrapRemarks(std::int16_t& counter, const std::u16string& depthText,
-                 const std::u16string& remarkText, OutputFile& n12);
+void WrapRemarks(OutputFile& n12, std::int16_t& lineNo, const std::u16string& depthText,
+                 const std::u16string& remarkText);
 
-// Reads the rows of N12.TXT (`rowsBytes`, as WrapRemarks wrote them; `rowsName`
-// names them in failures) and writes to `tmp` the rows of each remark joined into one
-// record, the records numbered from 1 and the depths given two decimals. No rows
-// write nothing.
-void NormaliseN12(OutputFile& tmp, const std::u16string& rowsName, std::string_view rowsBytes);
+// One record of N12.TMP: the rows of one remark joined, its depth with two decimals.
+void WriteJoinedRemark(OutputFile& tmp, std::int16_t& lineNo, float depth, const std::u16string& rows);
 
 }  // namespace velni

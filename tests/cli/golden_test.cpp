@@ -104,5 +104,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenRun, ::testing::ValuesIn(GoldenCases()),
                          });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenRun);
 
+// Without this a missing or moved golden folder would pass by running nothing.
+TEST(GoldenCasesTest, TheGoldenFolderHoldsItsCases) { EXPECT_GE(GoldenCases().size(), 3u) << kGoldenRoot; }
+
 }  // namespace
 }  // namespace velni

@@ -98,5 +98,34 @@ TEST_F(ReadMainDataHeaderTest, FortyOneHeaderFieldsStopTheRun) {
   }
 }
 
+// Mended: a negative layer count read no layer and the failure that followed was
+// named at the list header; a file that reads to its end still does.
+TEST(NegativeLayerCountTest, AFailureItCausesIsNamedAtTheCountsField) {
+  struct Case {
+    const char* name;
+    std::string file;
+    std::string where;  // empty: the file reads to its end
+  };
+  const Case cases[] = {
+      {"layer count", "1,0,-2,0,4\n1.00,砂,x,A\n", "3 番目の項目"},
+      {"field count", "1,0,2,0,-4\n1.00,砂,x,A\n", "5 番目の項目"},
+      {"list header follows", "1,0,-2,0,4\n0,0,0\n", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    WriteCp932File(folder / "MDT0001.JDF", c.file);
+    RecordFieldsSnapshot buffer{};
+    try {
+      ReadMainDataFile(U((folder / "MDT0001.JDF").string()), buffer);
+      EXPECT_EQ(c.where, "");
+    } catch (const RunError& error) {
+      EXPECT_EQ(S(error.What()), "件数が負の数です。");
+      EXPECT_NE(S(error.Where()).find(c.where), std::string::npos) << S(error.Where());
+      EXPECT_NE(c.where, "");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velni

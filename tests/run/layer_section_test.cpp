@@ -11,26 +11,24 @@ using testing::SectionRun;
 void Layers(SectionRun& section, double layers, double fields) {
   section.run.boring.main.header.layerCount = NumOrText::Number(layers);
   section.run.boring.main.header.layerFieldCount = NumOrText::Number(fields);
-  section.run.L4Count = 2;
-  section.run.L4Col1[1] = u"1";
-  section.run.L4Col2[1] = u"A";
-  section.run.L4Col1[2] = u"2";
-  section.run.L4Col2[2] = u"B";
+  section.run.codeTables.l4.Append(u"1", u"A");
+  section.run.codeTables.l4.Append(u"2", u"B");
 }
 
 TEST(LayerSectionTest, EveryLayerGivesASoilLineAndNonBlankRangesARangeLine) {
-  SectionRun section("1.00,砂,x,A～B\n2.50,,x,  \n3.00,砂,x,B\nNEXT\n");
-  Layers(section, 3, 4);
+  SectionRun section("1.00,砂,x,A～B\n2.50,,x,  \n2.70,,x,\"   \"\n3.00,砂,x,B\nNEXT\n");
+  Layers(section, 4, 4);
   section.ReadLayers();
   RunLayerSection(section.run);
-  EXPECT_EQ(section.Output("X1.TXT"), "  1,   1.00,1001,砂\n  2,   2.50,0000,\n  3,   3.00,1001,砂\n");
+  EXPECT_EQ(section.Output("X1.TXT"),
+            "  1,   1.00,1001,砂\n  2,   2.50,0000,\n  3,   2.70,0000,\n  4,   3.00,1001,砂\n");
   EXPECT_EQ(section.Output("X3.TXT"), "  1,   1.00,01    ,A,02    ,B,～\n  2,   3.00,02    ,B,      ,,\n");
   EXPECT_EQ(section.NextSourceField(), "NEXT");
 }
 
 TEST(LayerSectionTest, FieldsBeyondTheRecordKeepEarlierValues) {
   SectionRun section("1.00,砂\n2.00,砂\nNEXT\n");
-  section.buffer[4] = u"A";
+  section.buffer[4] = std::u16string(1, u'A');  // one character: g++ 12 warns falsely on a literal here
   Layers(section, 2, 2);
   section.ReadLayers();
   RunLayerSection(section.run);

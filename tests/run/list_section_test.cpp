@@ -18,9 +18,7 @@ TEST(ListSectionTest, ThreeBlocksOneAfterTheOtherDroppingEmptyRecords) {
       ",9/1,x\n"  // N8 block
       "4.5,10/2,x\n"
       "NEXT\n");
-  section.run.L10Count = 1;
-  section.run.L10Col1[1] = u"12";
-  section.run.L10Col2[1] = u"K";
+  section.run.codeTables.l10.Append(u"12", u"K");
   section.run.Title1Fields[10] = u" 1998";
   section.ReadLists();
   RunListSection(section.run);

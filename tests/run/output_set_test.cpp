@@ -63,7 +63,7 @@ TEST_F(OutputSetTest, ACompletedRunLeavesOnlyItsOwnFilesOfTheTenNames) {
   EXPECT_EQ(after.size(), 3u);
   EXPECT_EQ(after.count("CNT.TXT") + after.count("Titl01.txt") + after.count("Titl02.txt"), 3u);
   EXPECT_EQ(result.filesWritten, (std::vector<std::u16string>{u"CNT.TXT", u"Titl01.txt", u"Titl02.txt"}));
-  const std::string control = testing::ReadCp932File(dest_ / "CNT.TXT");
+  const std::string control = testing::ReadCrLfLines(dest_ / "CNT.TXT");
   EXPECT_EQ(control.substr(0, control.find("4   ")),
             testing::S(result.controlLines[0] + u"\n" + result.controlLines[1] + u"\n" + result.controlLines[2] + u"\n"));
   EXPECT_EQ(result.controlLines[2], u"SITE");

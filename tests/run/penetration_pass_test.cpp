@@ -29,7 +29,7 @@ TEST(PenetrationPass, OneLinePerTestRecord) {
                    "2.15,50/15,18/10,20/10,12/5\n");
   pass.RunPenetration();
   EXPECT_EQ(pass.OutputNames(), Names{"X5.TXT"});
-  EXPECT_EQ(ReadCp932File(pass.Output("X5.TXT")),
+  EXPECT_EQ(testing::ReadCrLfLines(pass.Output("X5.TXT")),
             "  1,   1.15, 10, 10, 30,  3, 10,  3, 10,  4, 10\n"
             "  2,   2.15, 50,100, 15, 18, 10, 20, 10, 12,  5\n");
 }

@@ -39,7 +39,7 @@ TEST(RemarksPass, LeavesX12AndNoWorkFile) {
   pass.RunRemarks();
 
   EXPECT_EQ(pass.OutputNames(), Names{"X12.TXT"});
-  EXPECT_EQ(ReadCp932File(pass.Output("X12.TXT")),
+  EXPECT_EQ(testing::ReadCrLfLines(pass.Output("X12.TXT")),
             "  1,   3.50,\"ＡＢ" + Fw(13) + "ＣＤ" + Fw(13) + "\"\n"
             "  2,   7.25,\"A＂B" + Fw(12) + "  \"\n"
             "  3,  10.00,\"あいうえおかきくけこさしすせそた" + Fw(14) + "\"\n");
@@ -51,7 +51,7 @@ TEST(RemarksPass, ReplacesTheX12OfAnEarlierRun) {
   pass.WriteSource("KDT0001.JDF", "0,1,2\n1,A\n");
   pass.RunRemarks();
   EXPECT_EQ(pass.OutputNames(), Names{"x12.txt"});
-  EXPECT_EQ(ReadCp932File(pass.Output("x12.txt")), "  1,   1.00,\"A" + Fw(14) + " \"\n");
+  EXPECT_EQ(testing::ReadCrLfLines(pass.Output("x12.txt")), "  1,   1.00,\"A" + Fw(14) + " \"\n");
 }
 
 // Mended: with no remark text at all there is nothing to copy; the pass removes its

@@ -39,7 +39,7 @@ class SectionRun {
   // The output file as UTF-8 with "\n", or "(none)" when it was not created.
   std::string Output(const std::string& name) const {
     const auto path = folder_ / "out" / name;
-    return std::filesystem::exists(path) ? ReadCp932File(path) : "(none)";
+    return std::filesystem::exists(path) ? ReadCrLfLines(path) : "(none)";
   }
   std::string NextSourceField() {
     std::u16string field;

@@ -106,7 +106,6 @@ void StartUpWindowTest::styleNumbersChooseIconAndButtons() {
 }
 
 void StartUpWindowTest::theBoxAnswersWithTheNumberOfTheButtonPressed() {
-  QApplication::setApplicationDisplayName(QStringLiteral("VELNI柱状図 -> Qx 変換プログラム"));
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   // The buttons are read before the box is answered.
@@ -130,6 +129,12 @@ void StartUpWindowTest::theBoxAnswersWithTheNumberOfTheButtonPressed() {
   QCOMPARE(ShowMessageBox(nullptr, u"指定されたパスは正しくありません。", 48, u"/typed"), 1);
   QCOMPARE(title, QStringLiteral("/typed"));
   QCOMPARE(icon, QMessageBox::Warning);
+
+  // Mended: the application's name no longer stands in for an empty title.
+  PressOnTheNextBox(QMessageBox::Ok, &title, &icon);
+  QCOMPARE(ShowMessageBox(nullptr, u"指定されたパスは正しくありません。", 48, u""), 1);
+  QCOMPARE(title, QString());
+  QVERIFY(QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName());
 }
 
 void StartUpWindowTest::theProgressWindowShowsTheWalkAndCancelEndsIt() {

@@ -59,6 +59,23 @@ std::string ReadCp932File(const std::filesystem::path& path) {
   return lf;
 }
 
+std::string ReadCrLfLines(const std::filesystem::path& path) {
+  const std::string utf8 = ToUtf8(DecodeCp932(ReadBytes(path)));
+  std::string lines;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const bool crLf = utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n';
+    if (crLf) {
+      lines += '\n';
+      ++i;
+    } else if (utf8[i] == '\n' || utf8[i] == '\r') {
+      lines += utf8[i] == '\n' ? "<LF>" : "<CR>";
+    } else {
+      lines += utf8[i];
+    }
+  }
+  return lines;
+}
+
 void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
 }

@@ -28,6 +28,9 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 std::string ReadBytes(const std::filesystem::path& path);
 // Reads a code-page-932 file back as UTF-8 with CR LF shown as "\n".
 std::string ReadCp932File(const std::filesystem::path& path);
+// The same for an output file, whose every line must end in CR LF: a lone LF or CR
+// shows as "<LF>" or "<CR>", so that a lost CR fails the comparison.
+std::string ReadCrLfLines(const std::filesystem::path& path);
 // Copies a folder tree (for a private copy of a bundled data folder).
 void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to);
 

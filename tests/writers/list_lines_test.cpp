@@ -19,15 +19,9 @@ struct CodedCase {
 };
 
 TEST(ListLinesTest, CodedLinesTranslateFieldThreeThroughL10) {
-  TextArray codes{40};
-  TextArray keys{40};
+  CodeTable l10(u"L10.TXT", 40);
   const std::pair<const char*, const char*> table[] = {{"12", "B"}, {"1234", "C"}, {"-5", "D"}, {"7", "B"}, {"x", "E"}};
-  std::int16_t count = 0;
-  for (const auto& [code, key] : table) {
-    ++count;
-    codes[count] = U(code);
-    keys[count] = U(key);
-  }
+  for (const auto& [code, key] : table) l10.Append(U(code), U(key));
   const CodedCase cases[] = {
       {"first matching entry wins", "B", "  7,   1.50, 12,B,                    "},
       {"key not in the table", "Q", "  7,   1.50,  0,,                    "},
@@ -44,7 +38,7 @@ TEST(ListLinesTest, CodedLinesTranslateFieldThreeThroughL10) {
     fields[3] = U(c.key);
     const std::string written = testing::WrittenLines(folder / "X11.TXT", [&](OutputFile& x11) {
       std::int16_t lineNo = 7;
-      WriteCodedListLine(x11, lineNo, fields, count, codes, keys);
+      WriteCodedListLine(x11, lineNo, fields, l10);
       EXPECT_EQ(lineNo, 8);
     });
     EXPECT_EQ(written, c.line + "\n");

@@ -22,6 +22,9 @@ struct PenetrationCase {
   std::string expected;  // without CR LF
 };
 
+// ctest shows a case by its printed value: its name, not its bytes.
+void PrintTo(const PenetrationCase& c, std::ostream* out) { *out << c.name; }
+
 class WritePenetrationRecordTest : public ::testing::TestWithParam<PenetrationCase> {};
 
 TEST_P(WritePenetrationRecordTest, WritesTheLineOfOneTest) {
@@ -33,10 +36,10 @@ TEST_P(WritePenetrationRecordTest, WritesTheLineOfOneTest) {
   std::int16_t counter = c.counter;
   {
     OutputFile x5(folder.Text() + u"X5.TXT");
-    WritePenetrationRecord(counter, record, x5);
+    WritePenetrationRecord(x5, counter, record);
     x5.Close();
   }
-  EXPECT_EQ(ReadCp932File(folder / "X5.TXT"), c.expected + "\n");
+  EXPECT_EQ(testing::ReadCrLfLines(folder / "X5.TXT"), c.expected + "\n");
   EXPECT_EQ(counter, c.counter + 1);
 }
 

@@ -14,19 +14,11 @@ namespace {
 
 using testing::U;
 
-struct L4 {
-  TextArray codes{50};
-  TextArray keys{50};
-  std::int16_t count = 0;
-
-  L4(std::initializer_list<std::pair<const char*, const char*>> entries) {
-    for (const auto& [code, key] : entries) {
-      ++count;
-      codes[count] = U(code);
-      keys[count] = U(key);
-    }
-  }
-};
+CodeTable L4(std::initializer_list<std::pair<const char*, const char*>> entries) {
+  CodeTable table(u"L4.TXT", 50);
+  for (const auto& [code, key] : entries) table.Append(U(code), U(key));
+  return table;
+}
 
 struct RangeCase {
   const char* why;
@@ -35,7 +27,7 @@ struct RangeCase {
 };
 
 TEST(RangeLineTest, LinesForRangeTexts) {
-  const L4 l4{{"1", "A"}, {"2", "B"}, {"13", "C"}, {"105", "D"}, {"0", "Z"}, {"x", "Y"}, {"3", " E "}};
+  const CodeTable l4 = L4({{"1", "A"}, {"2", "B"}, {"13", "C"}, {"105", "D"}, {"0", "Z"}, {"x", "Y"}, {"3", " E "}});
   const RangeCase cases[] = {
       {"two parts", "AB～C", "  1,   2.35,0102  ,AB,13    ,C,～"},
       {"no tilde", "AB", "  1,   2.35,0102  ,AB,      ,,"},
@@ -54,21 +46,20 @@ TEST(RangeLineTest, LinesForRangeTexts) {
     SCOPED_TRACE(c.why);
     const std::string written = testing::WrittenLines(folder / "X3.TXT", [&](OutputFile& x3) {
       std::int16_t lineNo = 1;
-      WriteRangeLine(x3, lineNo, u"2.35", U(c.range), l4.count, l4.codes, l4.keys);
+      WriteRangeLine(x3, lineNo, u"2.35", U(c.range), l4);
       EXPECT_EQ(lineNo, 2);
     });
     EXPECT_EQ(written, c.line + "\n");
   }
 }
 
-TEST(RangeLineTest, BlankRangeWritesNothingAndKeepsTheNumber) {
-  const L4 l4{{"1", "A"}};
+// Blank ranges are skipped by the layer section (its test keeps the numbering).
+TEST(RangeLineTest, LongFirstFieldKeepsItsLastSevenCharacters) {
+  const CodeTable l4 = L4({{"1", "A"}});
   testing::TempFolder folder;
   const std::string written = testing::WrittenLines(folder / "X3.TXT", [&](OutputFile& x3) {
     std::int16_t lineNo = 1;
-    for (const char16_t* range : {u"", u"   ", u"A", u" ", u"A"}) {
-      WriteRangeLine(x3, lineNo, u"12345.678", range, l4.count, l4.codes, l4.keys);
-    }
+    for (const char16_t* range : {u"A", u"A"}) WriteRangeLine(x3, lineNo, u"12345.678", range, l4);
     EXPECT_EQ(lineNo, 3);
   });
   // The first field keeps its last seven characters.

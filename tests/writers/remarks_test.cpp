@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "run/normalise_n12.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/output_file.hpp"
 
@@ -34,9 +35,9 @@ std::string Repeat(const std::string& text, int n) {
 std::string WrapOne(std::int16_t& counter, const std::string& depth, const std::string& remark) {
   TempFolder folder;
   OutputFile n12(folder.Text() + u"N12.TXT");
-  WrapRemarks(counter, U(depth), U(remark), n12);
+  WrapRemarks(n12, counter, U(depth), U(remark));
   n12.Close();
-  return ReadCp932File(folder / "N12.TXT");
+  return testing::ReadCrLfLines(folder / "N12.TXT");
 }
 
 const std::string kFifteen = "あいうえおかきくけこさしすせそ";
@@ -49,6 +50,9 @@ struct WrapCase {
   std::string expected;  // N12.TXT, "\n" for CR LF
   std::int16_t counterAfter;
 };
+
+// ctest shows a case by its printed value: its name, not its bytes.
+void PrintTo(const WrapCase& c, std::ostream* out) { *out << c.name; }
 
 class WrapRemarksTest : public ::testing::TestWithParam<WrapCase> {};
 
@@ -125,6 +129,8 @@ struct NormaliseCase {
   std::string expected;  // N12.TMP
 };
 
+void PrintTo(const NormaliseCase& c, std::ostream* out) { *out << c.name; }
+
 class NormaliseN12Test : public ::testing::TestWithParam<NormaliseCase> {};
 
 // NormaliseN12 over the bytes of folder/N12.TXT into folder/N12.tmp (created only
@@ -142,7 +148,7 @@ TEST_P(NormaliseN12Test, JoinsTheRowsOfEachRemark) {
   TempFolder folder;
   WriteCp932File(folder / "N12.TXT", c.n12);
   NormaliseN12InFolder(folder);
-  EXPECT_EQ(ReadCp932File(folder / "N12.tmp"), c.expected);
+  EXPECT_EQ(testing::ReadCrLfLines(folder / "N12.tmp"), c.expected);
 }
 
 const std::string kRowA = "ABC" + Fw(12) + "   ";
@@ -182,12 +188,12 @@ TEST(NormaliseN12RoundTrip, RemarkWithQuotationMarkReadsBackWhole) {
   std::int16_t counter = 1;
   {
     OutputFile n12(folder.Text() + u"N12.TXT");
-    WrapRemarks(counter, u"1.5", U("\"X\",Y"), n12);
-    WrapRemarks(counter, u"2", u"Z", n12);
+    WrapRemarks(n12, counter, u"1.5", U("\"X\",Y"));
+    WrapRemarks(n12, counter, u"2", u"Z");
     n12.Close();
   }
   NormaliseN12InFolder(folder);
-  EXPECT_EQ(ReadCp932File(folder / "N12.tmp"), "  1,   1.50,\"＂X＂,Y" + Fw(10) + "   \"\n  2,   2.00,\"Z" +
+  EXPECT_EQ(testing::ReadCrLfLines(folder / "N12.tmp"), "  1,   1.50,\"＂X＂,Y" + Fw(10) + "   \"\n  2,   2.00,\"Z" +
                                                     Fw(14) + " \"\n");
 }
 

@@ -9,14 +9,14 @@
 
 namespace velni::testing {
 
-// The file as UTF-8 with each CR LF shown as "\n".
+// The file as UTF-8 with each CR LF shown as "\n" (a lone LF or CR shows).
 inline std::string WrittenLines(const std::filesystem::path& path, const std::function<void(OutputFile&)>& write) {
   {
     OutputFile out(U(path.string()));
     write(out);
     out.Close();
   }
-  return ReadCp932File(path);
+  return ReadCrLfLines(path);
 }
 
 }  // namespace velni::testing

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run/passes.hpp"
+#include "tables/code_table.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/run_error.hpp"
 
@@ -25,14 +25,14 @@ class LoadCodeTablesTest : public ::testing::Test {
     WriteTable("L9.TXT", Records(50));
     WriteTable("L8.TXT", "1,甲,捨てる\n2,\"乙,丙\",x\n");
     WriteTable("L10.TXT", Records(40));
-    run.DataFolderPath = data.Text();
+    tables = CodeTables{};
   }
   void WriteTable(const std::string& name, const std::string& content) {
     WriteCp932File(data / name, content);
   }
   RunError LoadFailure() {
     try {
-      LoadCodeTables(run);
+      tables.Load(data.Text());
     } catch (const RunError& error) {
       return error;
     }
@@ -41,36 +41,36 @@ class LoadCodeTablesTest : public ::testing::Test {
   }
 
   TempFolder data;
-  RunContext run;
+  CodeTables tables;
 };
 
 TEST_F(LoadCodeTablesTest, KeepsFileOrderAndDropsTheThirdFieldOfL8) {
-  LoadCodeTables(run);
-  EXPECT_EQ(run.L4Count, 2);
-  EXPECT_EQ(S(run.L4Col1[1]), "01");  // codes stay texts
-  EXPECT_EQ(S(run.L4Col2[2]), "ｂ");
-  EXPECT_EQ(run.L9Count, 50);
-  EXPECT_EQ(run.L8Count, 2);
-  EXPECT_EQ(S(run.L8Col1[2]), "2");
-  EXPECT_EQ(S(run.L8Col2[2]), "乙,丙");
-  EXPECT_EQ(run.L10Count, 40);
-  EXPECT_EQ(S(run.L10Col2[40]), "K40");
+  tables.Load(data.Text());
+  EXPECT_EQ(tables.l4.Count(), 2);
+  EXPECT_EQ(S(tables.l4.Code(1)), "01");  // codes stay texts
+  EXPECT_EQ(S(tables.l4.Key(2)), "ｂ");
+  EXPECT_EQ(tables.l9.Count(), 50);
+  EXPECT_EQ(tables.l8.Count(), 2);
+  EXPECT_EQ(S(tables.l8.Code(2)), "2");
+  EXPECT_EQ(S(tables.l8.Key(2)), "乙,丙");
+  EXPECT_EQ(tables.l10.Count(), 40);
+  EXPECT_EQ(S(tables.l10.Key(40)), "K40");
 }
 
 TEST_F(LoadCodeTablesTest, EmptyLinesAndBlanksAfterTheLastRecordEndTheTable) {
   WriteTable("L4.TXT", "01,Ａ\n02,ｂ\n\n  \n\n");
   WriteTable("L10.TXT", Records(40) + "\n\t\n");  // would be a 41st record if read
-  LoadCodeTables(run);
-  EXPECT_EQ(run.L4Count, 2);
-  EXPECT_EQ(run.L10Count, 40);
+  tables.Load(data.Text());
+  EXPECT_EQ(tables.l4.Count(), 2);
+  EXPECT_EQ(tables.l10.Count(), 40);
 }
 
 TEST_F(LoadCodeTablesTest, EmptyTableAndLastRecordWithoutLineEndLoad) {
   WriteTable("L9.TXT", "");
   testing::WriteBytes(data / "L4.TXT", "1,A\r\n2,B");
-  LoadCodeTables(run);
-  EXPECT_EQ(run.L9Count, 0);
-  EXPECT_EQ(run.L4Count, 2);
+  tables.Load(data.Text());
+  EXPECT_EQ(tables.l9.Count(), 0);
+  EXPECT_EQ(tables.l4.Count(), 2);
 }
 
 TEST_F(LoadCodeTablesTest, RecordsBeyondTheLimitStopTheRunNamingTheTable) {
@@ -95,6 +95,19 @@ TEST_F(LoadCodeTablesTest, MissingTableOrMissingLastFieldStopsTheRun) {
   SetUp();
   WriteTable("L9.TXT", "1,A\n2\n");
   EXPECT_EQ(LoadFailure().What(), failure::kReadPastEnd);
+}
+
+// The first record with the key gives the code, rounded half to even; a code
+// beyond 16 bits is the overflow failure, not a wrapped number.
+TEST(CodeTableTest, CodeOfTheFirstMatchingKey) {
+  CodeTable table(u"L4.TXT", 3);
+  table.Append(u"2.5", u"A");
+  table.Append(u"7", u"A");
+  table.Append(u"40000", u"B");
+  EXPECT_EQ(table.CodeOf(u"A"), 2);
+  EXPECT_EQ(table.CodeOf(u"a"), std::nullopt);
+  EXPECT_THROW(table.CodeOf(u"B"), RunError);
+  EXPECT_THROW(table.Append(u"1", u"C"), RunError);  // beyond its bound
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "run/title_code_lookups.hpp"
+#include "tables/title_code_lookups.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "run/title_code_lookups.hpp"
+#include "tables/title_code_lookups.hpp"
 
-#include "run/table_scan.hpp"
+#include "tables/table_scan.hpp"
 #include "text/fixed_width.hpp"
 #include "text/width_conversion.hpp"
 

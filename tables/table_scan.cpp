@@ -1,4 +1,4 @@
-#include "run/table_scan.hpp"
+#include "tables/table_scan.hpp"
 
 #include "text/input_file.hpp"
 
