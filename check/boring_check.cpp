@@ -6,16 +6,16 @@
 #include "check/layer_checks.hpp"
 #include "check/soil_name_check.hpp"
 #include "check/text_checks.hpp"
-#include "run/passes.hpp"
+#include "tables/code_table.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
 namespace {
 
 // The code tables as a run loads them: a table that cannot be read is a fault.
-bool LoadTables(RunContext& tables, CheckProblems& problems) {
+bool LoadTables(CodeTables& tables, const std::u16string& dataFolderPath, CheckProblems& problems) {
   try {
-    LoadCodeTables(tables);
+    tables.Load(dataFolderPath);
     return true;
   } catch (const RunError& error) {
     problems.push_back({Severity::Fault, error.Path(), error.Where(), error.What()});
@@ -31,12 +31,12 @@ void CheckSoilNamesSafely(const MainData& main, SoilNameStore& store, CheckProbl
   }
 }
 
-void CheckMainData(const MainData& main, const RunContext& tables, bool tablesLoaded, SoilNameStore& store,
+void CheckMainData(const MainData& main, const CodeTables& tables, bool tablesLoaded, SoilNameStore& store,
                    CheckProblems& problems) {
   CheckLayerDepths(main, problems);
   if (tablesLoaded) {
-    CheckRangeKeys(main, {tables.L4Count, tables.L4Col2}, problems);
-    CheckListKeys(main, {tables.L10Count, tables.L10Col2}, problems);
+    CheckRangeKeys(main, tables.l4, problems);
+    CheckListKeys(main, tables.l10, problems);
   }
   CheckSoilNamesSafely(main, store, problems);
 }
@@ -46,9 +46,8 @@ void CheckMainData(const MainData& main, const RunContext& tables, bool tablesLo
 CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string& dataFolderPath,
                           SoilNameStore* store) {
   CheckProblems problems;
-  RunContext tables;
-  tables.DataFolderPath = dataFolderPath;
-  const bool tablesLoaded = LoadTables(tables, problems);
+  CodeTables tables;
+  const bool tablesLoaded = LoadTables(tables, dataFolderPath, problems);
   const CheckedBoring checked = ReadBoringForCheck(sourcePath, problems);
   std::optional<SoilNameStore> ownStore;
   if (store == nullptr) store = &ownStore.emplace(SoilTableFolders{dataFolderPath, u""});

@@ -1,5 +1,7 @@
 #include "check/check_problem.hpp"
 
+#include "text/number_text.hpp"
+
 #include <algorithm>
 
 namespace velni {
@@ -15,11 +17,6 @@ std::u16string ProblemLine(const CheckProblem& problem) {
 bool HasFault(const CheckProblems& problems) {
   return std::any_of(problems.begin(), problems.end(),
                      [](const CheckProblem& problem) { return problem.severity == Severity::Fault; });
-}
-
-std::u16string DecimalText(std::int64_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
 }
 
 std::u16string RecordPlace(const std::u16string& label, std::int64_t record, std::int64_t field) {

@@ -29,7 +29,4 @@ bool HasFault(const CheckProblems& problems);
 // "層データ 3 件目、2 番目の項目" (the field left out when 0), as the readers name places.
 std::u16string RecordPlace(const std::u16string& label, std::int64_t record, std::int64_t field = 0);
 
-// A whole number as decimal digits.
-std::u16string DecimalText(std::int64_t value);
-
 }  // namespace velni

@@ -17,9 +17,9 @@ constexpr int kListKeyField = 3;
 constexpr char16_t kRangeTilde = u'～';
 constexpr std::size_t kCodedCharacters = 3;
 
-bool HasKey(const std::u16string& key, const LoadedKeys& table) {
-  for (int i = 1; i <= table.count; ++i) {
-    if (table.keys[i] == key) return true;
+bool HasKey(const std::u16string& key, const CodeTable& table) {
+  for (int i = 1; i <= table.Count(); ++i) {
+    if (table.Key(i) == key) return true;
   }
   return false;
 }
@@ -29,7 +29,7 @@ void Warn(CheckProblems& problems, const MainData& main, const SourceRecord& lay
   problems.push_back({Severity::Warning, main.path, RecordPlace(record_label::kLayer, layer.number, field), message});
 }
 
-void CheckRangePart(const std::u16string& part, const LoadedKeys& l4, const MainData& main,
+void CheckRangePart(const std::u16string& part, const CodeTable& l4, const MainData& main,
                     const SourceRecord& layer, CheckProblems& problems) {
   for (std::size_t i = 0; i < std::min(part.size(), kCodedCharacters); ++i) {
     const std::u16string key(1, part[i]);
@@ -61,7 +61,7 @@ void CheckLayerDepths(const MainData& main, CheckProblems& problems) {
   }
 }
 
-void CheckRangeKeys(const MainData& main, const LoadedKeys& l4, CheckProblems& problems) {
+void CheckRangeKeys(const MainData& main, const CodeTable& l4, CheckProblems& problems) {
   for (const SourceRecord& layer : main.layers) {
     const std::u16string& text = layer.fields[kRangeTextField];
     if (TrimBlanks(text).empty()) continue;
@@ -71,7 +71,7 @@ void CheckRangeKeys(const MainData& main, const LoadedKeys& l4, CheckProblems& p
   }
 }
 
-void CheckListKeys(const MainData& main, const LoadedKeys& l10, CheckProblems& problems) {
+void CheckListKeys(const MainData& main, const CodeTable& l10, CheckProblems& problems) {
   for (const SourceRecord& record : main.listBlocks[0]) {
     const std::u16string& key = record.fields[kListKeyField];
     if (key.empty() || HasKey(key, l10)) continue;
