@@ -7,6 +7,7 @@ inline constexpr char kHelpText[] =
     "使い方:\n"
     "  velni2qx-cli [オプション] 変換元ファイル 変換先フォルダ\n"
     "  velni2qx-cli --batch [オプション] 変換元フォルダ 変換先フォルダ\n"
+    "  velni2qx-cli [--batch] --xml 出力 [--xml-version 4.00|3.00] 変換元\n"
     "\n"
     "VELNI柱状図 -> Qx 変換プログラムのコマンドライン版です。主データファイル (MDT*.JDF) と\n"
     "同じフォルダの記事ファイル (KDT…) と試験ファイル (NDT…) を読み、変換先フォルダに\n"
@@ -20,6 +21,10 @@ inline constexpr char kHelpText[] =
     "                           へ変換します (フォルダは尋ねずに作成します)\n"
     "  --report ファイル.json   柱状図ごとの結果 (状態、書いたファイル、件数、新しい土質名、CNT.TXT の行) を\n"
     "                           JSON で書きます\n"
+    "  --xml ファイル           変換元ファイルをボーリング交換用データ (XML) に書き出します。--batch では\n"
+    "                           フォルダを指定し、柱状図ごとに <フォルダ>/<ファイル名>.XML を書きます。\n"
+    "                           10 個のファイルは書かず、データフォルダも使いません\n"
+    "  --xml-version 版         交換用データの DTD の版 4.00 (既定) または 3.00\n"
     "  --quiet                  拒否と失敗のほかは表示しません\n"
     "  --verbose                データフォルダ、パス、書いたファイル、件数、新しい土質名も表示します\n"
     "  --version                版を表示します\n"
@@ -39,7 +44,8 @@ inline constexpr char kHelpText[] =
     "\n"
     "例:\n"
     "  velni2qx-cli --yes survey/B01/MDT0101.JDF /home/user/DATA/SITE1/B01\n"
-    "  velni2qx-cli --batch --report result.json survey /home/user/DATA\n";
+    "  velni2qx-cli --batch --report result.json survey /home/user/DATA\n"
+    "  velni2qx-cli --xml B01.XML survey/B01/MDT0101.JDF\n";
 
 inline constexpr char kUsageError[] = "使い方が正しくありません";
 inline constexpr char kSeeHelp[] = "説明は velni2qx-cli --help で表示します。";
