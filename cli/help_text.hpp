@@ -11,6 +11,7 @@ inline constexpr char kHelpText[] =
     "  velni2qx-cli --batch --check [--data-folder フォルダ] [--report ファイル.json] 変換元フォルダ\n"
     "  velni2qx-cli --picture 図.svg|図.png|図.pdf 主データファイル\n"
     "  velni2qx-cli --batch --pictures 出力フォルダ 変換元フォルダ\n"
+    "  velni2qx-cli [--batch] --xml 出力 [--xml-version 4.00|3.00] 変換元\n"
     "\n"
     "VELNI柱状図 -> Qx 変換プログラムのコマンドライン版です。主データファイル (MDT*.JDF) と\n"
     "同じフォルダの記事ファイル (KDT…) と試験ファイル (NDT…) を読み、変換先フォルダに\n"
@@ -24,6 +25,10 @@ inline constexpr char kHelpText[] =
     "                           へ変換します (フォルダは尋ねずに作成します)\n"
     "  --report ファイル.json   柱状図ごとの結果 (状態、書いたファイル、件数、新しい土質名、CNT.TXT の行) を\n"
     "                           JSON で書きます\n"
+    "  --xml ファイル           変換元ファイルをボーリング交換用データ (XML) に書き出します。--batch では\n"
+    "                           フォルダを指定し、柱状図ごとに <フォルダ>/<ファイル名>.XML を書きます。\n"
+    "                           10 個のファイルは書かず、データフォルダも使いません\n"
+    "  --xml-version 版         交換用データの DTD の版 4.00 (既定) または 3.00\n"
     "  --quiet                  拒否と失敗のほかは表示しません\n"
     "  --verbose                データフォルダ、パス、書いたファイル、件数、新しい土質名も表示します\n"
     "  --check                  変換せずに柱状図を検査し、問題を 1 行に 1 つ表示します (何も書きません)。\n"
@@ -49,7 +54,8 @@ inline constexpr char kHelpText[] =
     "  velni2qx-cli --yes survey/B01/MDT0101.JDF /home/user/DATA/SITE1/B01\n"
     "  velni2qx-cli --batch --report result.json survey /home/user/DATA\n"
     "  velni2qx-cli --check survey/B01/MDT0101.JDF\n"
-    "  velni2qx-cli --picture B01.pdf survey/B01/MDT0101.JDF\n";
+    "  velni2qx-cli --picture B01.pdf survey/B01/MDT0101.JDF\n"
+    "  velni2qx-cli --xml B01.XML survey/B01/MDT0101.JDF\n";
 
 inline constexpr char kUsageError[] = "使い方が正しくありません";
 inline constexpr char kSeeHelp[] = "説明は velni2qx-cli --help で表示します。";

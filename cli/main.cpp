@@ -2,6 +2,7 @@
 //
 //   velni2qx-cli [--data-folder DIR] [--yes | --no] [--report FILE] [--quiet | --verbose] SOURCE DEST
 //   velni2qx-cli --batch [--data-folder DIR] [--report FILE] [--quiet | --verbose] SOURCE_FOLDER DEST_FOLDER
+//   velni2qx-cli [--batch] --xml OUT [--xml-version 4.00|3.00] SOURCE
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -14,6 +15,7 @@
 #include "cli/help_text.hpp"
 #include "cli/look_commands.hpp"
 #include "cli/single_conversion.hpp"
+#include "cli/xml_command.hpp"
 #include "platform/data_folder.hpp"
 #include "text/utf.hpp"
 
@@ -33,6 +35,7 @@ struct CommandLine {
   bool version = false;
   std::string source;
   std::string destination;
+  velni::cli::XmlCommandLine xml;
 };
 
 // The help is written by hand in Japanese; the parser only reads the options.
@@ -47,6 +50,7 @@ void Describe(CLI::App& app, CommandLine& line) {
   app.add_flag("--quiet", line.quiet)->excludes(app.add_flag("--verbose", line.verbose));
   app.add_option("SOURCE", line.source);
   app.add_option("DEST", line.destination);
+  velni::cli::DescribeXmlOptions(app, line.xml);
 }
 
 bool BothPathsGiven(const CLI::App& app) { return app.count("SOURCE") == 1 && app.count("DEST") == 1; }
@@ -107,6 +111,10 @@ int main(int argc, char** argv) {
   if (line.version) {
     std::cout << "velni2qx-cli " << VELNI_VERSION << std::endl;
     return velni::cli::kExitCompleted;
+  }
+  if (line.xml.output) {
+    return velni::cli::RunXmlCommand(line.xml, {line.batch, line.source, app.count("DEST") > 0, VerbosityOf(line)},
+                                     std::cout, std::cerr);
   }
   if (!BothPathsGiven(app)) return UsageError("変換元と変換先の 2 つを指定してください。");
   return Convert(line);

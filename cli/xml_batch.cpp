@@ -1,0 +1,102 @@
+#include "cli/xml_batch.hpp"
+
+#include <ostream>
+#include <vector>
+
+#include "cli/absolute_path.hpp"
+#include "cli/batch.hpp"
+#include "cli/batch_plan.hpp"
+#include "cli/cli_run_ui.hpp"
+#include "cli/exit_status.hpp"
+#include "cli/xml_command.hpp"
+#include "exchange/exchange_file.hpp"
+#include "platform/file_system.hpp"
+#include "run/main_data_files.hpp"
+#include "text/path_split.hpp"
+#include "text/run_error.hpp"
+#include "text/utf.hpp"
+
+namespace velni::cli {
+namespace {
+
+struct Exported {
+  std::string boring;   // as the operator names it, below the survey folder
+  std::string failure;  // empty when written
+};
+
+// Every missing level of the folder that will hold `file`.
+void CreateFoldersFor(const std::u16string& file) {
+  for (std::size_t at = file.find(kPathSeparator, 1); at != std::u16string::npos;
+       at = file.find(kPathSeparator, at + 1)) {
+    const std::u16string folder = file.substr(0, at);
+    if (!fs::IsFolder(folder) && !fs::CreateFolder(folder)) throw RunError(u"フォルダを作成できません。", folder);
+  }
+}
+
+std::string Export(const PlannedBoring& planned, ExchangeVersion version) {
+  if (!planned.refusal.empty()) return ToUtf8(planned.refusal);
+  const std::u16string output = planned.destinationPath + u".XML";
+  try {
+    CreateFoldersFor(output);
+    ExportExchangeFile(planned.sourcePath, output, version);
+    return {};
+  } catch (const RunError& error) {
+    return OneLine(kXmlStopped + (u" " + error.Message()));
+  }
+}
+
+void Announce(std::size_t index, std::size_t total, const Exported& exported, Verbosity verbosity,
+              std::ostream& errors) {
+  const std::string place = "[" + std::to_string(index + 1) + "/" + std::to_string(total) + "] " + exported.boring;
+  if (!exported.failure.empty()) {
+    errors << "失敗 " << place << ": " << exported.failure << std::endl;
+  } else if (verbosity != Verbosity::Quiet) {
+    errors << place << " ... " << ToUtf8(kXmlWritten) << std::endl;
+  }
+}
+
+std::size_t Failures(const std::vector<Exported>& results) {
+  std::size_t failed = 0;
+  for (const Exported& exported : results) failed += exported.failure.empty() ? 0 : 1;
+  return failed;
+}
+
+void Summarise(const std::vector<Exported>& results, Verbosity verbosity, std::ostream& out) {
+  const std::size_t failed = Failures(results);
+  if (verbosity == Verbosity::Quiet && failed == 0) return;
+  out << "交換用データの書き出しの結果: 全 " << results.size() << " 件、書き出し " << results.size() - failed
+      << " 件、失敗 " << failed << " 件" << std::endl;
+  for (const Exported& exported : results) {
+    if (!exported.failure.empty()) out << "  " << exported.boring << ": " << exported.failure << std::endl;
+  }
+}
+
+int Refuse(const char16_t* message, std::ostream& errors) {
+  errors << ToUtf8(message) << std::endl;
+  return kExitRefused;
+}
+
+}  // namespace
+
+int RunXmlBatch(const XmlBatchOptions& options, std::ostream& out, std::ostream& errors) {
+  const std::u16string sourceFolder = AbsolutePath(options.sourceFolder);
+  if (!fs::IsFolder(sourceFolder)) return Refuse(kNoSourceFolderMessage, errors);
+  const SurveyListing survey = ListSurvey(sourceFolder);
+  if (survey.borings.empty() && survey.unreadable.empty()) return Refuse(kNoMainDataFileMessage, errors);
+
+  std::vector<Exported> results;
+  for (const UnreadableFolder& folder : survey.unreadable) {
+    results.push_back({ToUtf8(folder.relativeFolder) + "/", ToUtf8(kUnreadableFolderPrefix + folder.reason)});
+  }
+  const auto plan = PlanBatch(sourceFolder, AbsolutePath(options.outputFolder), survey.borings);
+  const std::size_t total = results.size() + plan.size();
+  for (std::size_t i = 0; i < results.size(); ++i) Announce(i, total, results[i], options.verbosity, errors);
+  for (const PlannedBoring& planned : plan) {
+    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version)});
+    Announce(results.size() - 1, total, results.back(), options.verbosity, errors);
+  }
+  Summarise(results, options.verbosity, out);
+  return Failures(results) == 0 ? kExitCompleted : kExitFailed;
+}
+
+}  // namespace velni::cli

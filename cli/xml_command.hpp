@@ -1,0 +1,39 @@
+#pragma once
+// velni2qx-cli --xml: the boring exchange file of one boring, or with --batch of
+// every boring of a survey. Only the exchange files are written: no output file of
+// the conversion, no table (the data folder is not needed).
+#include <CLI/CLI.hpp>
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "cli/verbosity.hpp"
+
+namespace velni::cli {
+
+struct XmlCommandLine {
+  std::optional<std::string> output;  // the file, or with --batch the folder
+  std::string version = "4.00";
+};
+
+// Adds --xml and --xml-version; call after the other options are described, so
+// that the options an export does not take are refused beside it.
+void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml);
+
+struct XmlRequest {
+  bool batch = false;
+  std::string source;  // the main data file, or with --batch the survey folder
+  bool destinationGiven = false;
+  Verbosity verbosity = Verbosity::Normal;
+};
+
+// Returns the exit status.
+int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors);
+
+inline constexpr char16_t kXmlWritten[] = u"交換用データを書き出しました。";
+inline constexpr char16_t kXmlStopped[] = u"書き出しを中止しました。";
+inline constexpr char16_t kXmlNoSource[] = u"変換元ファイルがありません: ";
+inline constexpr char16_t kXmlEmptyElement[] = u"値のない必須要素: ";
+
+}  // namespace velni::cli

@@ -1,0 +1,53 @@
+#include "exchange/exchange_document.hpp"
+
+#include "exchange/exchange_parts.hpp"
+#include "exchange/xml_writer.hpp"
+
+namespace velni {
+namespace {
+
+std::u16string OrdinalText(int ordinal) {
+  std::u16string digits;
+  for (; ordinal > 0; ordinal /= 10) digits.insert(digits.begin(), static_cast<char16_t>(u'0' + ordinal % 10));
+  return digits;
+}
+
+void CollectEmpty(const XmlElement& element, const std::u16string& path, std::vector<std::u16string>& empty) {
+  for (const XmlElement& child : element.children) {
+    std::u16string step = child.name;
+    if (child.ordinal > 0) step += u'[' + OrdinalText(child.ordinal) + u']';
+    const std::u16string childPath = path.empty() ? step : path + u'/' + step;
+    if (child.IsLeaf()) {
+      if (child.text.empty() && !child.emptyAllowed) empty.push_back(childPath);
+    } else {
+      CollectEmpty(child, childPath, empty);
+    }
+  }
+}
+
+}  // namespace
+
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version) {
+  const ExchangeNames& names = NamesOf(version);
+  XmlElement root{u"ボーリング情報", {{u"DTD_version", names.version}}, {}, {}, false, 0};
+  AddBasicInformation(names, root);
+  AddTitleInformation(boring.main, names, root);
+  AddCoreInformation(boring, names, root);
+  return root;
+}
+
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version) {
+  return WriteXmlDocument(BuildExchangeTree(boring, version), NamesOf(version).systemId);
+}
+
+std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
+  std::vector<std::u16string> empty;
+  CollectEmpty(root, {}, empty);
+  return empty;
+}
+
+std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version) {
+  return EmptyRequiredElements(BuildExchangeTree(boring, version));
+}
+
+}  // namespace velni

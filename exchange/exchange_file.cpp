@@ -1,0 +1,27 @@
+#include "exchange/exchange_file.hpp"
+
+#include "exchange/exchange_document.hpp"
+#include "exchange/xml_writer.hpp"
+#include "platform/durable_file.hpp"
+#include "readers/boring_reader.hpp"
+#include "text/path_split.hpp"
+
+namespace velni {
+namespace {
+
+std::u16string FileNameOf(const std::u16string& path) {
+  const std::size_t separator = path.rfind(kPathSeparator);
+  return separator == std::u16string::npos ? path : path.substr(separator + 1);
+}
+
+}  // namespace
+
+std::vector<std::u16string> ExportExchangeFile(const std::u16string& sourcePath, const std::u16string& outputPath,
+                                               ExchangeVersion version) {
+  const Boring boring = ReadBoring(sourcePath, FileNameOf(sourcePath));
+  const XmlElement tree = BuildExchangeTree(boring, version);
+  fs::ReplaceDurably(outputPath, FileNameOf(outputPath) + u".tmp", WriteXmlDocument(tree, NamesOf(version).systemId));
+  return EmptyRequiredElements(tree);
+}
+
+}  // namespace velni

@@ -1,0 +1,13 @@
+#pragma once
+// The three branches of the exchange tree, each filled from the boring.
+#include "exchange/exchange_version.hpp"
+#include "exchange/xml_element.hpp"
+#include "model/boring.hpp"
+
+namespace velni {
+
+void AddBasicInformation(const ExchangeNames& names, XmlElement& root);
+void AddTitleInformation(const MainData& main, const ExchangeNames& names, XmlElement& root);
+void AddCoreInformation(const Boring& boring, const ExchangeNames& names, XmlElement& root);
+
+}  // namespace velni

@@ -1,0 +1,116 @@
+// The basic and title branches: the title block of the boring as the title sheets
+// show it, from the header fields of the main data file.
+#include <array>
+#include <initializer_list>
+
+#include "exchange/exchange_parts.hpp"
+#include "exchange/exchange_values.hpp"
+#include "text/fixed_width.hpp"
+
+namespace velni {
+namespace {
+
+// Header fields of the main data file, by what the title sheets show them as.
+namespace header {
+constexpr std::size_t kBoringName = 1;   // Titl01.txt line 1
+constexpr std::size_t kSurveyName = 3;   // Titl01.txt line 10
+constexpr std::size_t kSite = 4;         // Titl01.txt line 17
+constexpr std::size_t kClient = 5;       // Titl02.txt line 1
+constexpr std::size_t kStartYear = 6;    // era year, then month and day
+constexpr std::size_t kEndYear = 9;
+constexpr std::size_t kLatitude = 14;
+constexpr std::size_t kLongitude = 15;
+constexpr std::size_t kElevation = 16;   // Titl01.txt line 21
+constexpr std::size_t kTotalDepth = 17;  // Titl01.txt line 22
+constexpr std::size_t kMachine = 19;     // Titl02.txt line 15
+}  // namespace header
+
+using Fields = RecordFieldsSnapshot;
+
+std::u16string Field(const Fields& h, std::size_t position) { return TrimBlanks(h[position]); }
+
+std::u16string DateFrom(const Fields& h, std::size_t year) { return ExchangeDate(h[year], h[year + 1], h[year + 2]); }
+
+void AddEmpty(XmlElement& parent, std::initializer_list<const char16_t*> names) {
+  for (const char16_t* name : names) parent.Add(name);
+}
+
+void AddAngle(const std::u16string& prefix, const std::u16string& field, XmlElement& parent) {
+  const std::array<std::u16string, 3> parts = ExchangeAngle(field);
+  parent.AddText(prefix + u"_度", parts[0]);
+  parent.AddText(prefix + u"_分", parts[1]);
+  parent.AddText(prefix + u"_秒", parts[2]);
+}
+
+void AddSurvey(const Fields& h, XmlElement& title) {
+  XmlElement& survey = title.Add(u"調査基本情報");
+  survey.AddText(u"調査名", Field(h, header::kSurveyName));
+  AddEmpty(survey, {u"調査目的", u"調査対象"});
+  survey.AddText(u"ボーリング名", Field(h, header::kBoringName));
+  AddEmpty(survey, {u"ボーリング総数", u"ボーリング連番"});
+}
+
+void AddCoordinates(const Fields& h, XmlElement& title) {
+  XmlElement& angles = title.Add(u"経度緯度情報");
+  AddAngle(u"経度", h[header::kLongitude], angles);
+  AddAngle(u"緯度", h[header::kLatitude], angles);
+  AddEmpty(angles, {u"取得方法コード", u"読取精度コード", u"測地系"});
+}
+
+void AddSite(const Fields& h, XmlElement& title) {
+  XmlElement& site = title.Add(u"調査位置");
+  site.AddText(u"調査位置住所", Field(h, header::kSite));
+  const std::array<std::u16string, 3> mesh = MeshCodeParts(h[header::kLatitude], h[header::kLongitude]);
+  site.AddText(u"コード1次", mesh[0]);
+  site.AddText(u"コード2次", mesh[1]);
+  site.AddText(u"コード3次", mesh[2]);
+}
+
+void AddClientAndPeriod(const Fields& h, XmlElement& title) {
+  XmlElement& client = title.Add(u"発注機関");
+  client.AddText(u"発注機関名称", Field(h, header::kClient));
+  client.Add(u"テクリスコード");
+  XmlElement& period = title.Add(u"調査期間");
+  period.AddText(u"調査期間_開始年月日", DateFrom(h, header::kStartYear));
+  period.AddText(u"調査期間_終了年月日", DateFrom(h, header::kEndYear));
+}
+
+// The source names no company roles, so the company's elements stay empty.
+void AddCompany(const ExchangeNames& names, XmlElement& title) {
+  XmlElement& company = title.Add(u"調査会社");
+  AddEmpty(company, {u"調査会社_名称", u"調査会社_TEL"});
+  for (const char16_t* role : {u"主任技師", u"現場代理人", u"コア鑑定者", u"ボーリング責任者"}) {
+    company.Add(std::u16string(u"調査会社_") + role + names.staffSuffix);
+  }
+}
+
+void AddBoringAndEquipment(const Fields& h, const ExchangeNames& names, XmlElement& title) {
+  XmlElement& boring = title.Add(u"ボーリング基本情報");
+  boring.AddText(u"孔口標高", Field(h, header::kElevation));
+  boring.AddText(names.totalLength, Field(h, header::kTotalDepth));
+  boring.Add(u"柱状図様式");
+  title.Add(u"試錐機").AddText(u"試錐機_名称", Field(h, header::kMachine));
+  title.Add(u"エンジン").Add(u"エンジン_名称");
+  title.Add(u"ポンプ").Add(u"ポンプ_名称");
+}
+
+}  // namespace
+
+void AddBasicInformation(const ExchangeNames& names, XmlElement& root) {
+  XmlElement& basic = root.Add(u"基礎情報");
+  basic.Add(u"適用規格");
+  if (names.publicFlag) basic.Add(u"公開フラグ").Add(u"公開フラグ_コード");
+}
+
+void AddTitleInformation(const MainData& main, const ExchangeNames& names, XmlElement& root) {
+  const Fields& h = main.headerFields;
+  XmlElement& title = root.Add(u"標題情報");
+  AddSurvey(h, title);
+  AddCoordinates(h, title);
+  AddSite(h, title);
+  AddClientAndPeriod(h, title);
+  AddCompany(names, title);
+  AddBoringAndEquipment(h, names, title);
+}
+
+}  // namespace velni

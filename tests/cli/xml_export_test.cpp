@@ -1,0 +1,64 @@
+// velni2qx-cli --xml: only the exchange files are written, in the places and
+// version asked for.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "tests/support/process.hpp"
+#include "tests/support/temp_folder.hpp"
+#include "tests/support/xml_sequence.hpp"
+#include "text/cp932.hpp"
+
+namespace velni {
+namespace {
+
+namespace stdfs = std::filesystem;
+using testing::TempFolder;
+
+const stdfs::path kSurvey = stdfs::path(VELNI_SOURCE_DIR) / "data" / "survey";
+
+std::set<std::string> FilesBelow(const stdfs::path& folder) {
+  std::set<std::string> files;
+  for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) files.insert(stdfs::relative(entry.path(), folder).string());
+  }
+  return files;
+}
+
+TEST(XmlExport, OneBoringWritesOnlyItsFileInTheVersionAsked) {
+  TempFolder temp;
+  const auto result = testing::RunCli({"--xml", (temp / "B01.XML").string(), "--xml-version", "3.00",
+                                       (kSurvey / "kawabe" / "B01" / "MDT0101.JDF").string()});
+  ASSERT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(FilesBelow(temp.Path()), std::set<std::string>{"B01.XML"});
+  const auto document = testing::ReadXml(DecodeCp932(testing::ReadBytes(temp / "B01.XML")));
+  EXPECT_EQ(document.elements[0].attributes, u" DTD_version=\"3.00\"");
+}
+
+TEST(XmlExport, BatchMirrorsTheSurvey) {
+  TempFolder temp;
+  const auto result = testing::RunCli({"--batch", "--xml", (temp / "xml").string(), kSurvey.string()});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(FilesBelow(temp / "xml"),
+            (std::set<std::string>{"kawabe/B01/MDT0101.XML", "kawabe/B02/MDT0102.XML", "kawabe/B03/MDT0103.XML",
+                                   "konan/No1/MDT0201.XML", "konan/No2/MDT0202.XML"}));
+}
+
+TEST(XmlExport, AFileThatCannotBeReadWritesNothingAndSaysWhere) {
+  TempFolder temp;
+  testing::WriteCp932File(temp / "MDT0001.JDF", "1,32,7,0,6\nBH1\n");
+  const auto result = testing::RunCli({"--xml", (temp / "out.XML").string(), (temp / "MDT0001.JDF").string()});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_NE(result.err.find("MDT0001.JDF"), std::string::npos) << result.err;
+  EXPECT_FALSE(stdfs::exists(temp / "out.XML"));
+}
+
+TEST(XmlExport, OptionsThatDoNotApplyAreUsageErrors) {
+  EXPECT_EQ(testing::RunCli({"--xml", "a.XML", "--xml-version", "5.00", "MDT.JDF"}).exitStatus, 64);
+  EXPECT_EQ(testing::RunCli({"--xml", "a.XML", "--yes", "MDT.JDF"}).exitStatus, 64);
+  EXPECT_EQ(testing::RunCli({"--xml", "a.XML", "MDT.JDF", "DEST"}).exitStatus, 64);
+}
+
+}  // namespace
+}  // namespace velni

@@ -1,0 +1,261 @@
+// The exchange tree follows the structure of each version, element by element, read
+// back from the written document by a reader of its own.
+#include "exchange/exchange_document.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/support/temp_folder.hpp"
+#include "tests/support/xml_sequence.hpp"
+#include "text/cp932.hpp"
+
+namespace velni {
+namespace {
+
+using testing::ElementOutline;
+using testing::ReadXml;
+
+SourceRecord Record(std::int64_t number, std::initializer_list<const char16_t*> fields) {
+  SourceRecord record{number, {}};
+  std::size_t i = 1;
+  for (const char16_t* field : fields) record.fields[i++] = field;
+  return record;
+}
+
+Boring OneOfEach() {
+  Boring boring;
+  boring.main.layerFieldCount = 3;
+  boring.main.layers = {Record(1, {u"0.60", u"盛土", u"暗褐"})};
+  boring.penetration.fieldCount = 5;
+  boring.penetration.tests = {Record(1, {u"1.15", u"50/18", u"10", u"20", u"20/5"})};
+  boring.remarks.fieldCount = 2;
+  boring.remarks.records = {Record(1, {u"0.60", u"盛土。"})};
+  return boring;
+}
+
+// The structure of version 4.00 as the issue lists it, for one element of each kind.
+constexpr char kOutline400[] = R"(ボーリング情報
+  基礎情報
+    適用規格
+    公開フラグ
+      公開フラグ_コード
+  標題情報
+    調査基本情報
+      調査名
+      調査目的
+      調査対象
+      ボーリング名
+      ボーリング総数
+      ボーリング連番
+    経度緯度情報
+      経度_度
+      経度_分
+      経度_秒
+      緯度_度
+      緯度_分
+      緯度_秒
+      取得方法コード
+      読取精度コード
+      測地系
+    調査位置
+      調査位置住所
+      コード1次
+      コード2次
+      コード3次
+    発注機関
+      発注機関名称
+      テクリスコード
+    調査期間
+      調査期間_開始年月日
+      調査期間_終了年月日
+    調査会社
+      調査会社_名称
+      調査会社_TEL
+      調査会社_主任技師_氏名
+      調査会社_現場代理人_氏名
+      調査会社_コア鑑定者_氏名
+      調査会社_ボーリング責任者_氏名
+    ボーリング基本情報
+      孔口標高
+      総削孔長
+      柱状図様式
+    試錐機
+      試錐機_名称
+    エンジン
+      エンジン_名称
+    ポンプ
+      ポンプ_名称
+  コア情報
+    工学的地質区分名現場土質名
+      工学的地質区分名現場土質名_下端深度
+      工学的地質区分名現場土質名_工学的地質区分名現場土質名
+      工学的地質区分名現場土質名_岩石群
+        工学的地質区分名現場土質名_岩石群コード
+        工学的地質区分名現場土質名_岩石土コード
+    色調
+      色調_下端深度
+      色調_色調名
+    標準貫入試験
+      標準貫入試験_開始深度
+      標準貫入試験_0_100打撃回数
+      標準貫入試験_0_100貫入量
+      標準貫入試験_100_200打撃回数
+      標準貫入試験_100_200貫入量
+      標準貫入試験_200_300打撃回数
+      標準貫入試験_200_300貫入量
+      標準貫入試験_合計打撃回数
+      標準貫入試験_合計貫入量
+    備考
+      備考_タイトル
+      備考_上端深度
+      備考_下端深度
+      備考_備考内容)";
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+void Replace(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+// Version 3.00 as the issue words its differences.
+std::string Outline300() {
+  std::string outline = kOutline400;
+  Replace(outline, "    公開フラグ\n      公開フラグ_コード\n", "");
+  Replace(outline, "総削孔長", "総掘進長");
+  Replace(outline, "工学的地質区分名現場土質名_工学的地質区分名現場土質名", "岩石土区分_岩石土名");
+  Replace(outline, "工学的地質区分名現場土質名", "岩石土区分");
+  Replace(outline, "_0_100", "_0_10");
+  Replace(outline, "_100_200", "_10_20");
+  Replace(outline, "_200_300", "_20_30");
+  Replace(outline, "_氏名", "");
+  return outline;
+}
+
+testing::ReadDocument ReadBack(const Boring& boring, ExchangeVersion version) {
+  return ReadXml(DecodeCp932(ExchangeDocument(boring, version)));
+}
+
+TEST(ExchangeDocument, FollowsTheStructureOfEachVersion) {
+  EXPECT_EQ(ElementOutline(ReadBack(OneOfEach(), ExchangeVersion::V400)), Lines(kOutline400));
+  EXPECT_EQ(ElementOutline(ReadBack(OneOfEach(), ExchangeVersion::V300)), Lines(Outline300()));
+}
+
+TEST(ExchangeDocument, DeclaresItsEncodingVersionAndDocumentType) {
+  for (const auto& [version, text, dtd] : {std::tuple{ExchangeVersion::V400, u"4.00", u"BED0400.DTD"},
+                                           std::tuple{ExchangeVersion::V300, u"3.00", u"BED0300.DTD"}}) {
+    const auto document = ReadBack(OneOfEach(), version);
+    EXPECT_EQ(document.declaration, u"xml version=\"1.0\" encoding=\"Shift_JIS\"");
+    EXPECT_EQ(document.doctype, std::u16string(u"ボーリング情報 SYSTEM \"") + dtd + u"\"");
+    EXPECT_EQ(document.elements[0].attributes, std::u16string(u" DTD_version=\"") + text + u"\"");
+  }
+}
+
+std::u16string TextOf(const testing::ReadDocument& document, std::u16string_view name) {
+  for (const auto& element : document.elements) {
+    if (element.name == name) return element.text;
+  }
+  return u"(none)";
+}
+
+// The source gives centimetres; 4.00 takes millimetres.
+TEST(ExchangeDocument, PenetrationsInTheUnitOfTheVersion) {
+  const auto mm = ReadBack(OneOfEach(), ExchangeVersion::V400);
+  EXPECT_EQ(TextOf(mm, u"標準貫入試験_合計打撃回数"), u"50");
+  EXPECT_EQ(TextOf(mm, u"標準貫入試験_合計貫入量"), u"180");
+  EXPECT_EQ(TextOf(mm, u"標準貫入試験_0_100打撃回数"), u"10");
+  EXPECT_EQ(TextOf(mm, u"標準貫入試験_0_100貫入量"), u"100");  // no "/": 10 cm
+  EXPECT_EQ(TextOf(mm, u"標準貫入試験_200_300貫入量"), u"50");
+  const auto cm = ReadBack(OneOfEach(), ExchangeVersion::V300);
+  EXPECT_EQ(TextOf(cm, u"標準貫入試験_合計貫入量"), u"18");
+  EXPECT_EQ(TextOf(cm, u"標準貫入試験_0_10貫入量"), u"10");
+  EXPECT_EQ(TextOf(cm, u"標準貫入試験_20_30貫入量"), u"5");
+}
+
+TEST(ExchangeDocument, MissingPartialEntriesAreLeftOutAndMissingTotalsAreEmpty) {
+  Boring boring = OneOfEach();
+  boring.penetration.tests = {Record(1, {u"1.15", u"", u"", u"7"})};
+  boring.penetration.fieldCount = 4;
+  const auto document = ReadBack(boring, ExchangeVersion::V400);
+  EXPECT_EQ(TextOf(document, u"標準貫入試験_0_100打撃回数"), u"(none)");
+  EXPECT_EQ(TextOf(document, u"標準貫入試験_100_200打撃回数"), u"7");
+  EXPECT_EQ(TextOf(document, u"標準貫入試験_200_300打撃回数"), u"(none)");
+  EXPECT_EQ(TextOf(document, u"標準貫入試験_合計貫入量"), u"");
+}
+
+TEST(ExchangeDocument, TitleValuesComeFromTheHeaderAsTheTitleSheetsShowThem) {
+  Boring boring = OneOfEach();
+  auto& h = boring.main.headerFields;
+  h[1] = u" BH1 ";
+  h[4] = u"北河市河辺町";
+  h[6] = u"11", h[7] = u"6", h[8] = u"14";  // era year 11 is 1999
+  h[14] = u"35.4122", h[15] = u"139.4130";
+  h[17] = u"18.45";
+  const auto document = ReadBack(boring, ExchangeVersion::V400);
+  EXPECT_EQ(TextOf(document, u"ボーリング名"), u"BH1");
+  EXPECT_EQ(TextOf(document, u"調査位置住所"), u"北河市河辺町");
+  EXPECT_EQ(TextOf(document, u"調査期間_開始年月日"), u"1999-06-14");
+  EXPECT_EQ(TextOf(document, u"緯度_秒"), u"22");
+  EXPECT_EQ(TextOf(document, u"経度_秒"), u"29");  // single precision: 139.4130 is 139.41299…
+  EXPECT_EQ(TextOf(document, u"コード1次"), u"5339");
+  EXPECT_EQ(TextOf(document, u"コード3次"), u"25");
+  EXPECT_EQ(TextOf(document, u"総削孔長"), u"18.45");
+}
+
+TEST(ExchangeDocument, ConsecutiveLayersOfOneColourAreOneRun) {
+  Boring boring;
+  boring.main.layerFieldCount = 3;
+  boring.main.layers = {Record(1, {u"1", u"a", u"暗灰"}), Record(2, {u"2", u"b", u"暗灰"}),
+                        Record(3, {u"3", u"c", u"灰"}), Record(4, {u"4", u"d", u""}),
+                        Record(5, {u"5", u"e", u"灰"})};
+  std::vector<std::u16string> runs;
+  for (const auto& element : ReadBack(boring, ExchangeVersion::V400).elements) {
+    if (element.name == u"色調_下端深度" || element.name == u"色調_色調名") runs.push_back(element.text);
+  }
+  EXPECT_EQ(runs, (std::vector<std::u16string>{u"2", u"暗灰", u"3", u"灰", u"5", u"灰"}));
+}
+
+// A layer record of two fields still shows field 3 of the header in the buffer.
+TEST(ExchangeDocument, FieldsBeyondTheRecordsOwnCountAreNotItsValues) {
+  Boring boring;
+  boring.main.layerFieldCount = 2;
+  boring.main.layers = {Record(1, {u"1", u"砂", u"調査名の残り"})};
+  EXPECT_EQ(TextOf(ReadBack(boring, ExchangeVersion::V400), u"色調"), u"(none)");
+}
+
+TEST(ExchangeDocument, EmptyRequiredElementsAreWrittenEmptyAndListed) {
+  const Boring empty;  // no header fields, no layers, no tests, no remarks
+  const auto document = ReadBack(empty, ExchangeVersion::V300);
+  EXPECT_EQ(TextOf(document, u"調査名"), u"");
+  EXPECT_EQ(TextOf(document, u"岩石土区分_下端深度"), u"");  // one layer element all the same
+
+  const auto listed = EmptyRequiredExchangeElements(empty, ExchangeVersion::V300);
+  const auto has = [&listed](const char16_t* path) {
+    return std::find(listed.begin(), listed.end(), path) != listed.end();
+  };
+  EXPECT_TRUE(has(u"標題情報/調査基本情報/調査名"));
+  EXPECT_TRUE(has(u"標題情報/調査期間/調査期間_開始年月日"));  // no era year: no date, not 1988
+  EXPECT_TRUE(has(u"標題情報/経度緯度情報/緯度_度"));          // no position: not 0
+  EXPECT_TRUE(has(u"コア情報/岩石土区分[1]/岩石土区分_下端深度"));
+  EXPECT_FALSE(has(u"コア情報/岩石土区分[1]/岩石土区分_岩石群/岩石土区分_岩石土コード"));
+  EXPECT_FALSE(has(u"基礎情報/公開フラグ/公開フラグ_コード"));
+}
+
+TEST(ExchangeDocument, JapaneseTextWithMarkupCharactersReadsBackTheSame) {
+  Boring boring = OneOfEach();
+  const std::u16string name = u"砂＆礫 <A&B> \"角\" '円' ～";
+  boring.main.layers[0].fields[2] = name;
+  const std::string bytes = ExchangeDocument(boring, ExchangeVersion::V400);
+  EXPECT_NE(bytes.find("&amp;B&gt;"), std::string::npos);
+  EXPECT_EQ(TextOf(ReadXml(DecodeCp932(bytes)), u"工学的地質区分名現場土質名_工学的地質区分名現場土質名"), name);
+}
+
+}  // namespace
+}  // namespace velni
