@@ -6,6 +6,7 @@
 #include "check/layer_checks.hpp"
 #include "check/soil_name_check.hpp"
 #include "check/text_checks.hpp"
+#include "exchange/exchange_document.hpp"
 #include "tables/code_table.hpp"
 #include "text/run_error.hpp"
 
@@ -41,10 +42,17 @@ void CheckMainData(const MainData& main, const CodeTables& tables, bool tablesLo
   CheckSoilNamesSafely(main, store, problems);
 }
 
+void CheckExchangeElements(const Boring& boring, ExchangeVersion version, CheckProblems& problems) {
+  for (const std::u16string& element : EmptyRequiredExchangeElements(boring, version)) {
+    problems.push_back({Severity::Warning, boring.main.path, u"",
+                        u"交換用データ (XML) の必須要素 " + element + u" は値がないため空で書き出されます。"});
+  }
+}
+
 }  // namespace
 
 CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string& dataFolderPath,
-                          SoilNameStore* store) {
+                          SoilNameStore* store, std::optional<ExchangeVersion> exchange) {
   CheckProblems problems;
   CodeTables tables;
   const bool tablesLoaded = LoadTables(tables, dataFolderPath, problems);
@@ -58,6 +66,7 @@ CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string
   if (checked.penetrationRead) CheckPenetrationEntries(boring.penetration, problems);
   CheckCp932Forms(boring, problems);
   CheckFixedWidths(boring, problems);
+  if (exchange && checked.mainRead) CheckExchangeElements(boring, *exchange, problems);
   return problems;
 }
 

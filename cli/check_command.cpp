@@ -62,7 +62,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& error
   SoilNameStore store({options.dataFolderPath, u""});
   int status = StatusOf(survey.problems);
   for (const std::u16string& source : sources) {
-    checked.push_back({source, CheckBoring(source, options.dataFolderPath, &store)});
+    checked.push_back({source, CheckBoring(source, options.dataFolderPath, &store, options.exchange)});
     Print(checked.back(), options.quiet, out);
     status = std::max(status, StatusOf(checked.back().problems));
   }

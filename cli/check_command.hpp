@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "exchange/exchange_version.hpp"
+
 namespace velni::cli {
 
 inline constexpr int kExitCheckClean = 0;
@@ -18,6 +20,8 @@ struct CheckOptions {
   std::u16string dataFolderPath;  // with its final separator
   std::optional<std::string> report;
   bool quiet = false;
+  // Also check for export to the exchange XML of this version.
+  std::optional<ExchangeVersion> exchange;
 };
 
 int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& errors);

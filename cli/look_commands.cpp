@@ -29,6 +29,7 @@ struct LookLine {
   std::optional<std::string> report;
   std::optional<std::string> picture;
   std::optional<std::string> pictures;
+  std::optional<std::string> xmlVersion;
   std::vector<std::string> sources;
 };
 
@@ -41,6 +42,7 @@ void Describe(CLI::App& app, LookLine& line) {
   app.add_option("--report", line.report);
   app.add_option("--picture", line.picture);
   app.add_option("--pictures", line.pictures);
+  app.add_option("--xml-version", line.xmlVersion)->check(CLI::IsMember({"4.00", "3.00"}));
   app.add_flag("--quiet", line.quiet)->excludes(app.add_flag("--verbose", line.verbose));
   app.add_option("SOURCE", line.sources);
 }
@@ -58,6 +60,7 @@ std::optional<std::string> Misuse(const LookLine& line) {
   if (line.batch && line.sources.size() != 1) return "--batch には変換元フォルダを 1 つ指定してください。";
   if (line.pictures && !line.batch) return "--pictures は --batch と一緒に使います。";
   if (line.picture && (line.batch || line.sources.size() != 1)) return "--picture には主データファイルを 1 つ指定してください。";
+  if (line.xmlVersion && !line.check) return "--xml-version は --xml か --check と一緒に使います。";
   if (line.report && !line.check) return "--report は --check と一緒に使います（図を描くときは使えません）。";
   return std::nullopt;
 }
@@ -69,7 +72,8 @@ int Check(const LookLine& line) {
     std::cerr << ToUtf8(kNoDataFolderMessage) << std::endl;
     return kExitNoDataFolder;
   }
-  return RunCheck({line.sources, line.batch, choice.folder, line.report, line.quiet}, std::cout, std::cerr);
+  const auto exchange = line.xmlVersion ? ExchangeVersionOf(*line.xmlVersion) : std::nullopt;
+  return RunCheck({line.sources, line.batch, choice.folder, line.report, line.quiet, exchange}, std::cout, std::cerr);
 }
 
 }  // namespace

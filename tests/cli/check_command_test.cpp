@@ -70,6 +70,18 @@ TEST_F(CheckCommandTest, ExitStatusSaysCleanWarningsOrFaults) {
             2);
 }
 
+// Checked for export, a boring without a survey purpose gets the warning that the
+// exchange XML will carry that required element empty; unasked, it is clean.
+TEST_F(CheckCommandTest, ForExportListsTheExchangeElementsLeftEmpty) {
+  const std::string clean = Plant("clean", {});
+  EXPECT_EQ(Check({clean}).exitStatus, 0);
+  const auto forExport = Check({"--xml-version", "3.00", clean});
+  EXPECT_EQ(forExport.exitStatus, 1);
+  EXPECT_NE(forExport.out.find("警告: " + clean + ": 交換用データ (XML) の必須要素 標題情報/調査基本情報/調査目的 は値がない"),
+            std::string::npos)
+      << forExport.out;
+}
+
 // The check changes nothing: not the data folder (a new soil name is only
 // forecast), not the survey; it leaves no file behind.
 TEST_F(CheckCommandTest, WritesNothing) {
