@@ -93,20 +93,18 @@ std::u16string ResolveLast(const std::u16string& path) {
 }  // namespace
 
 std::u16string Resolve(const std::u16string& path) {
-  // Level by level from the start, so that every operation on a path sees the same
+  // Every level is resolved, so that every operation on a path sees the same
   // folders: a level resolved differently by the check and by the creation would
-  // pass one and fail the other, or make a second folder beside the first.
-  std::u16string resolved;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const std::size_t slash = path.find(u'/', start);
-    const std::size_t end = slash == std::u16string::npos ? path.size() : slash;
-    if (end > start) resolved = ResolveLast(resolved + path.substr(start, end - start));
-    if (slash == std::u16string::npos) break;
-    resolved += u'/';
-    start = slash + 1;
-  }
-  return resolved;
+  // pass one and fail the other, or make a second folder beside the first. A path
+  // that exists as written resolves to itself at every level, so the levels are
+  // looked at only from the last one that exists.
+  struct stat info {};
+  if (path.empty() || ::lstat(NativePath(path).c_str(), &info) == 0) return path;
+  const auto [folder, name] = SplitLast(path);
+  if (folder.empty()) return ResolveLast(path);
+  const std::u16string parent = folder.substr(0, folder.size() - 1);
+  const std::u16string resolvedFolder = (parent.empty() ? u"" : Resolve(parent)) + u"/";
+  return name.empty() ? resolvedFolder : ResolveLast(resolvedFolder + name);
 }
 
 bool IsFile(const std::u16string& path) {
