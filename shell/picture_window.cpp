@@ -45,7 +45,8 @@ Drawing DrawBoring(const std::u16string& sourcePath, std::u16string& failure) {
 // A name typed without an extension takes the one of the chosen filter.
 QString WithExtension(const QString& path, const QString& filter) {
   if (render::FormatOfPath(FromQString(path))) return path;
-  return path + QLatin1Char('.') + filter.left(3).toLower();
+  const QString extension = filter.isEmpty() ? QStringLiteral("pdf") : filter.left(3).toLower();
+  return path + QLatin1Char('.') + extension;
 }
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {

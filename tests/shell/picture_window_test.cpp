@@ -1,9 +1,11 @@
 // The picture window of one boring: painted on screen, saved in each format, and
 // its check list, faults first; an unreadable boring still opens.
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <filesystem>
 #include <memory>
 
@@ -94,6 +96,11 @@ void PictureWindowTest::thePictureIsPaintedAndZooms() {
   QVERIFY(view->width() > width);
   QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("ZoomOut")), Qt::LeftButton);
   QCOMPARE(view->width(), width);
+  QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &wheel);
+  QVERIFY(view->width() > width);
+  view->ZoomOut();
   for (int i = 0; i < 50; ++i) view->ZoomOut();
   QVERIFY(view->width() > 0);  // held at the smallest zoom, never zero
 }
