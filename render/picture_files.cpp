@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "render/drawing_painter.hpp"
+#include "render/paged_drawing.hpp"
 
 namespace velni::render {
 namespace {
@@ -19,9 +20,6 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr double kSvgPixelsPerMillimetre = 4;
 constexpr double kPngPixelsPerMillimetre = 8;
 constexpr int kPdfResolution = 600;
-constexpr double kPageMarginLeft = 11;
-constexpr double kPageMarginTop = 10;
-constexpr double kA4Height = 297;
 
 // Fonts and painters need a GUI application; without a display the offscreen
 // platform serves.
@@ -63,40 +61,13 @@ bool SavePng(const Drawing& drawing, const QString& path) {
   return image.save(path, "PNG");
 }
 
-// One page: the band above the body as it is, then this page's slice of the body.
-void PaintPage(QPainter& painter, const Drawing& drawing, double k, int page, double bodyPerPage) {
-  painter.save();
-  painter.translate(kPageMarginLeft * k, kPageMarginTop * k);
-  painter.setClipRect(QRectF(-1, -1, drawing.width * k + 2, drawing.bodyTop * k + 1));
-  PaintDrawing(painter, drawing, k);
-  painter.restore();
-  painter.save();
-  const double shift = page * bodyPerPage;
-  painter.translate(kPageMarginLeft * k, (kPageMarginTop - shift) * k);
-  painter.setClipRect(QRectF(-1, (drawing.bodyTop + shift) * k, drawing.width * k + 2, (bodyPerPage + 0.3) * k));
-  PaintDrawing(painter, drawing, k);
-  painter.restore();
-}
-
 bool SavePdf(const Drawing& drawing, const QString& path) {
   QPdfWriter pdf(path);
   pdf.setResolution(kPdfResolution);
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   pdf.setTitle(QStringLiteral("柱状図"));
-  const double k = kPdfResolution / kMillimetresPerInch;
-  // Whole metres of depth per page, so that each page starts at a metre.
-  const double room = kA4Height - 2 * kPageMarginTop - drawing.bodyTop;
-  const double bodyPerPage = std::floor(room / drawing.depthScale) * drawing.depthScale;
-  const double body = drawing.height - drawing.bodyTop;
-  const int pages = std::max(1, static_cast<int>(std::ceil((body - 2.5) / bodyPerPage)));
-  QPainter painter;
-  if (!painter.begin(&pdf)) return false;
-  for (int page = 0; page < pages; ++page) {
-    if (page > 0) pdf.newPage();
-    PaintPage(painter, drawing, k, page, bodyPerPage);
-  }
-  return painter.end();
+  return PaintOnPages(drawing, pdf, kPdfResolution / kMillimetresPerInch);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "shell/file_list.hpp"
 
+#include <QKeyEvent>
+
 #include "platform/file_system.hpp"
 #include "shell/qt_text.hpp"
 
@@ -12,6 +14,16 @@ FileList::FileList(QWidget* parent) : QListWidget(parent) {
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {
     if (!selectedItems().isEmpty()) emit FileClicked();
   });
+  connect(this, &QListWidget::itemDoubleClicked, this, &FileList::FileOpened);
+}
+
+void FileList::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && !selectedItems().isEmpty()) {
+    emit FileOpened();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
 }
 
 void FileList::SetPattern(const std::u16string& pattern) {

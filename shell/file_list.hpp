@@ -23,6 +23,11 @@ class FileList : public QListWidget {
  signals:
   // A name was clicked or chosen with the keys.
   void FileClicked();
+  // A name was double-clicked, or Enter was pressed on it: the file is to be opened.
+  void FileOpened();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Fill();

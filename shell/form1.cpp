@@ -15,6 +15,7 @@
 #include "shell/file_list.hpp"
 #include "shell/folder_list.hpp"
 #include "shell/picture_area.hpp"
+#include "shell/picture_window.hpp"
 #include "shell/qt_text.hpp"
 #include "shell/window_run_ui.hpp"
 
@@ -105,6 +106,7 @@ void Form1::ConnectEvents() {
   connect(Dir1, &FolderList::PathChanged, this, [this] { Dir1_Change(); });
   connect(Dir2, &FolderList::PathChanged, this, [this] { Dir2_Change(); });
   connect(File1, &FileList::FileClicked, this, [this] { File1_Click(); });
+  connect(File1, &FileList::FileOpened, this, [this] { File1_DblClick(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Picture1, &PictureArea::BackgroundMouseMove, this, [this] { Picture1_MouseMove(); });
@@ -245,6 +247,17 @@ void Form1::File1_Click() {
   const std::u16string name = File1->FileName();
   if (name.empty()) return;
   Text1->setText(ToQString(WithFinalSeparator(Dir1->Path()) + name));
+}
+
+void Form1::File1_DblClick() {
+  const std::u16string name = File1->FileName();
+  if (name.empty()) return;
+  if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_, services_.programFolder});
+  const PictureSource source{WithFinalSeparator(Dir1->Path()) + name, dataFolderPath_, &*soilNames_};
+  // A child window: it closes with the main window, and the store it looks names
+  // up in outlives it.
+  auto* window = new PictureWindow(source, services_.showMessage, this);
+  window->show();
 }
 
 void Form1::Command1_Click() {

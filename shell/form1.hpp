@@ -59,6 +59,8 @@ class Form1 : public QWidget {
   void Dir1_Change();
   void Dir2_Change();
   void File1_Click();
+  // Opens the picture window of the chosen main data file (double click or Enter).
+  void File1_DblClick();
   void Command1_Click();
   void Command2_Click();
   void Picture1_MouseMove();

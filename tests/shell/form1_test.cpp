@@ -19,6 +19,7 @@
 #include "platform/data_folder_places.hpp"
 #include "shell/folder_list.hpp"
 #include "shell/form1.hpp"
+#include "shell/picture_window.hpp"
 #include "shell/qt_text.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
@@ -57,6 +58,7 @@ class Form1Test : public QObject {
   void theFolderListsStartWhereTheyWereLeft();
   void aDroppedMainDataFileBecomesTheSource();
   void aNameRegisteredByTheCommandLineGetsTheSameCodeInTheWindow();
+  void aDoubleClickOrEnterOnAFileOpensItsPicture();
 
  private:
   template <typename Control>
@@ -363,6 +365,30 @@ void Form1Test::aNameRegisteredByTheCommandLineGetsTheSameCodeInTheWindow() {
   QCOMPARE(testing::ReadCp932File(volume_ / "out" / "X1.TXT"), line);
   QCOMPARE(testing::ReadCp932File(volume_ / "win" / "X1.TXT"), line);
   QCOMPARE(testing::ReadCp932File(*temp_ / "PATDAT" / "XKISHITU.TXT"), "2000,砂質ローム,    ,    ,    ,0000\n");
+}
+
+void Form1Test::aDoubleClickOrEnterOnAFileOpensItsPicture() {
+  OpenFolder("Dir1", "src");
+  auto* files = Find<QListWidget>("File1");
+  const QList<QListWidgetItem*> found = files->findItems(QStringLiteral("MDT01.JDF"), Qt::MatchExactly);
+  QCOMPARE(found.size(), 1);
+  // A double click is a click followed by the double-click event.
+  ClickFile("MDT01.JDF");
+  QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.front()).center());
+  QList<PictureWindow*> windows = form_->findChildren<PictureWindow*>();
+  QCOMPARE(windows.size(), 1);
+  QCOMPARE(ToQString(windows.front()->SourcePath()), Q(volume_ / "src" / "MDT01.JDF"));
+  QVERIFY(windows.front()->isVisible());
+  QVERIFY(windows.front()->ReadFailure().empty());
+  QVERIFY(!windows.front()->Picture().labels.empty());
+
+  // The empty mdt02.jdf is chosen with the keys and opened with Enter.
+  QTest::keyClick(files, Qt::Key_Down);
+  QCOMPARE(files->currentItem()->text(), QStringLiteral("mdt02.jdf"));
+  QTest::keyClick(files, Qt::Key_Return);
+  windows = form_->findChildren<PictureWindow*>();
+  QCOMPARE(windows.size(), 2);
+  QCOMPARE(ToQString(windows.back()->SourcePath()), Q(volume_ / "src" / "mdt02.jdf"));
 }
 
 }  // namespace velni

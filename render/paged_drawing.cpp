@@ -1,0 +1,48 @@
+#include "render/paged_drawing.hpp"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "render/drawing_painter.hpp"
+
+namespace velni::render {
+namespace {
+
+constexpr double kPageMarginLeft = 11;
+constexpr double kPageMarginTop = 10;
+constexpr double kA4Height = 297;
+
+// One page: the band above the body as it is, then this page's slice of the body.
+void PaintPage(QPainter& painter, const Drawing& drawing, double k, int page, double bodyPerPage) {
+  painter.save();
+  painter.translate(kPageMarginLeft * k, kPageMarginTop * k);
+  painter.setClipRect(QRectF(-1, -1, drawing.width * k + 2, drawing.bodyTop * k + 1));
+  PaintDrawing(painter, drawing, k);
+  painter.restore();
+  painter.save();
+  const double shift = page * bodyPerPage;
+  painter.translate(kPageMarginLeft * k, (kPageMarginTop - shift) * k);
+  painter.setClipRect(QRectF(-1, (drawing.bodyTop + shift) * k, drawing.width * k + 2, (bodyPerPage + 0.3) * k));
+  PaintDrawing(painter, drawing, k);
+  painter.restore();
+}
+
+}  // namespace
+
+bool PaintOnPages(const Drawing& drawing, QPagedPaintDevice& device, double pixelsPerMillimetre) {
+  // Whole metres of depth per page, so that each page starts at a metre.
+  const double room = kA4Height - 2 * kPageMarginTop - drawing.bodyTop;
+  const double bodyPerPage = std::floor(room / drawing.depthScale) * drawing.depthScale;
+  const double body = drawing.height - drawing.bodyTop;
+  const int pages = std::max(1, static_cast<int>(std::ceil((body - 2.5) / bodyPerPage)));
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0) device.newPage();
+    PaintPage(painter, drawing, pixelsPerMillimetre, page, bodyPerPage);
+  }
+  return painter.end();
+}
+
+}  // namespace velni::render
