@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "check/boring_check.hpp"
+#include "exchange/exchange_file.hpp"
 #include "picture/boring_picture.hpp"
 #include "readers/boring_reader.hpp"
 #include "render/paged_drawing.hpp"
@@ -73,6 +74,7 @@ void PictureWindow::CreateControls() {
   auto* zoomIn = Button(QStringLiteral("拡大"), "ZoomIn", this);
   auto* zoomOut = Button(QStringLiteral("縮小"), "ZoomOut", this);
   auto* save = Button(QStringLiteral("保存..."), "Save", this);
+  auto* saveXml = Button(QStringLiteral("交換用データ (XML) で保存..."), "SaveExchange", this);
   auto* print = Button(QStringLiteral("印刷..."), "Print", this);
   auto* check = Button(QStringLiteral("チェック"), "Check", this);
   zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -80,13 +82,15 @@ void PictureWindow::CreateControls() {
   // Nothing to save or print of a boring that could not be read.
   save->setEnabled(readFailure_.empty());
   print->setEnabled(readFailure_.empty());
+  saveXml->setEnabled(readFailure_.empty());
   connect(zoomIn, &QPushButton::clicked, view_, &PictureView::ZoomIn);
   connect(zoomOut, &QPushButton::clicked, view_, &PictureView::ZoomOut);
   connect(save, &QPushButton::clicked, this, &PictureWindow::AskAndSave);
+  connect(saveXml, &QPushButton::clicked, this, &PictureWindow::AskAndSaveExchange);
   connect(print, &QPushButton::clicked, this, &PictureWindow::Print);
   connect(check, &QPushButton::clicked, this, &PictureWindow::ShowCheck);
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {zoomIn, zoomOut, save, print, check}) buttons->addWidget(button);
+  for (QPushButton* button : {zoomIn, zoomOut, save, saveXml, print, check}) buttons->addWidget(button);
   buttons->addStretch();
   auto* area = new QScrollArea(this);
   area->setObjectName(QStringLiteral("PictureScroll"));
@@ -118,6 +122,28 @@ void PictureWindow::AskAndSave() {
                                                     kFormatFilters, &filter);
   if (path.isEmpty()) return;
   SaveTo(FromQString(WithExtension(path, filter)));
+}
+
+bool PictureWindow::SaveExchangeTo(const std::u16string& path, ExchangeVersion version) {
+  try {
+    ExportExchangeFile(source_.sourcePath, path, version);
+    return true;
+  } catch (const RunError& error) {
+    if (showMessage_) showMessage_(error.Message(), kStyleExclamation, std::nullopt);
+    return false;
+  }
+}
+
+void PictureWindow::AskAndSaveExchange() {
+  const std::u16string folder = source_.sourcePath.substr(0, source_.sourcePath.rfind(u'/') + 1);
+  const QString v400 = QStringLiteral("交換用データ DTD 4.00 (*.XML)");
+  const QString v300 = QStringLiteral("交換用データ DTD 3.00 (*.XML)");
+  QString filter;
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("交換用データの保存"),
+                                                    ToQString(folder + StemOf(source_.sourcePath) + u".XML"),
+                                                    v400 + QStringLiteral(";;") + v300, &filter);
+  if (path.isEmpty()) return;
+  SaveExchangeTo(FromQString(path), filter == v300 ? ExchangeVersion::V300 : ExchangeVersion::V400);
 }
 
 void PictureWindow::Print() {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <string>
 
+#include "exchange/exchange_version.hpp"
 #include "picture/drawing.hpp"
 #include "shell/message_box.hpp"
 #include "tables/soil_name_store.hpp"
@@ -38,12 +39,16 @@ class PictureWindow : public QWidget {
   // Writes the picture in the format of the path's extension; a failure is said
   // in a message box.
   bool SaveTo(const std::u16string& path);
+  // Exports the boring to the exchange XML of `version` (read afresh from its
+  // files); a failure is said in a message box with its file, record and field.
+  bool SaveExchangeTo(const std::u16string& path, ExchangeVersion version);
   // Checks the boring again (its files may have changed) and shows the list.
   CheckDialog* ShowCheck();
 
  private:
   void CreateControls();
   void AskAndSave();
+  void AskAndSaveExchange();
   void Print();
 
   PictureSource source_;

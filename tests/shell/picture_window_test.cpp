@@ -30,6 +30,7 @@ class PictureWindowTest : public QObject {
   void thePictureIsPaintedAndZooms();
   void savingWritesEachFormat();
   void aFileThatCannotBeWrittenIsSaidNotReportedSaved();
+  void theExchangeXmlIsSavedOrItsFailureSaid();
   void theCheckListsFaultsFirst();
   void anUnreadableBoringOpensEmptyWithItsFaultListed();
 
@@ -121,6 +122,20 @@ void PictureWindowTest::aFileThatCannotBeWrittenIsSaidNotReportedSaved() {
   QVERIFY(!window_->SaveTo(path));
   QCOMPARE(messages_.size(), std::size_t{1});
   QCOMPARE(ToQString(messages_.front()), ToQString(kCannotWritePictureFile + path));
+}
+
+// The window's export writes the exchange file of the chosen version; a folder
+// that is not there is said with the file, never reported as saved.
+void PictureWindowTest::theExchangeXmlIsSavedOrItsFailureSaid() {
+  Open({});
+  const stdfs::path path = *temp_ / "b.XML";
+  QVERIFY(window_->SaveExchangeTo(testing::U(path.string()), ExchangeVersion::V300));
+  const std::string bytes = testing::ReadBytes(path);
+  QVERIFY(bytes.rfind("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n", 0) == 0);
+  QVERIFY(bytes.find("BED0300.DTD") != std::string::npos);
+  QVERIFY(messages_.empty());
+  QVERIFY(!window_->SaveExchangeTo(testing::U((*temp_ / "missing" / "b.XML").string()), ExchangeVersion::V400));
+  QCOMPARE(messages_.size(), std::size_t{1});
 }
 
 void PictureWindowTest::theCheckListsFaultsFirst() {
