@@ -12,7 +12,7 @@
 
 #include <stdlib.h>
 
-#include "platform/run_ui.hpp"
+#include "bench/bench_support.hpp"
 #include "run/conversion_run.hpp"
 #include "text/cp932.hpp"
 #include "text/utf.hpp"
@@ -21,22 +21,8 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-class SilentUi : public velni::RunUi {
- public:
-  std::u16string last;
-  int ShowMessage(const std::u16string& prompt, int, const std::optional<std::u16string>&) override {
-    last = prompt;
-    return velni::kAnswerYes;
-  }
-  void SetMessageLine(const std::u16string&) override {}
-  void SetBusyPointer(bool) override {}
-  void YieldToWindowSystem() override {}
-  void SelectDestinationText() override {}
-};
-
-void WriteCp932(const stdfs::path& path, const std::string& utf8) {
-  std::ofstream(path, std::ios::binary) << velni::EncodeCp932(velni::FromUtf8(utf8));
-}
+using velni::bench::SilentUi;
+using velni::bench::WriteCp932;
 
 // Soil names of the bundled table, and one that is new to it in every hundred layers.
 std::string SoilName(int layer) {

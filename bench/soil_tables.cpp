@@ -20,7 +20,7 @@
 #include <set>
 #include <string>
 
-#include "platform/run_ui.hpp"
+#include "bench/bench_support.hpp"
 #include "run/conversion_run.hpp"
 #include "text/cp932.hpp"
 #include "text/utf.hpp"
@@ -30,20 +30,8 @@ namespace {
 namespace stdfs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-class SilentUi : public velni::RunUi {
- public:
-  int ShowMessage(const std::u16string&, int, const std::optional<std::u16string>&) override {
-    return velni::kAnswerYes;
-  }
-  void SetMessageLine(const std::u16string&) override {}
-  void SetBusyPointer(bool) override {}
-  void YieldToWindowSystem() override {}
-  void SelectDestinationText() override {}
-};
-
-void WriteCp932(const stdfs::path& path, const std::string& utf8) {
-  std::ofstream(path, std::ios::binary) << velni::EncodeCp932(velni::FromUtf8(utf8));
-}
+using velni::bench::SilentUi;
+using velni::bench::WriteCp932;
 
 std::string Digits(int value, int width) {
   std::string text = std::to_string(value);
