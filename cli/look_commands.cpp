@@ -11,7 +11,7 @@
 #include "cli/check_command.hpp"
 #include "cli/data_folder_option.hpp"
 #include "cli/exit_status.hpp"
-#include "cli/help_text.hpp"
+#include "cli/parse_command_line.hpp"
 #include "cli/picture_command.hpp"
 #include "platform/data_folder.hpp"
 #include "text/utf.hpp"
@@ -45,11 +45,6 @@ void Describe(CLI::App& app, LookLine& line) {
   app.add_option("--xml-version", line.xmlVersion)->check(CLI::IsMember({"4.00", "3.00"}));
   app.add_flag("--quiet", line.quiet)->excludes(app.add_flag("--verbose", line.verbose));
   app.add_option("SOURCE", line.sources);
-}
-
-int UsageError(const std::string& detail) {
-  std::cerr << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
-  return kExitUsage;
 }
 
 // Which combinations make sense, or why not.
@@ -91,15 +86,7 @@ int RunLookCommand(int argc, char** argv) {
   CLI::App app{"velni2qx-cli"};
   LookLine line;
   Describe(app, line);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& error) {
-    return UsageError(error.what());
-  }
-  if (line.help) {
-    std::cout << kHelpText;
-    return kExitCompleted;
-  }
+  if (const int ended = ParseOrExit(app, argc, argv, line.help); ended >= 0) return ended;
   if (const auto misuse = Misuse(line)) return UsageError(*misuse);
   if (line.check) return Check(line);
   if (line.picture) return RunPicture(*line.picture, line.sources.front(), std::cerr);

@@ -14,6 +14,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
 #include "cli/look_commands.hpp"
+#include "cli/parse_command_line.hpp"
 #include "cli/single_conversion.hpp"
 #include "cli/xml_command.hpp"
 #include "platform/data_folder.hpp"
@@ -55,10 +56,6 @@ void Describe(CLI::App& app, CommandLine& line) {
 
 bool BothPathsGiven(const CLI::App& app) { return app.count("SOURCE") == 1 && app.count("DEST") == 1; }
 
-int UsageError(const std::string& detail) {
-  std::cerr << velni::cli::kUsageError << ": " << detail << "\n" << velni::cli::kSeeHelp << std::endl;
-  return velni::cli::kExitUsage;
-}
 
 Verbosity VerbosityOf(const CommandLine& line) {
   if (line.quiet) return Verbosity::Quiet;
@@ -99,15 +96,7 @@ int main(int argc, char** argv) {
   CLI::App app{"velni2qx-cli"};
   CommandLine line;
   Describe(app, line);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& error) {
-    return UsageError(error.what());
-  }
-  if (line.help) {
-    std::cout << velni::cli::kHelpText;
-    return velni::cli::kExitCompleted;
-  }
+  if (const int ended = velni::cli::ParseOrExit(app, argc, argv, line.help); ended >= 0) return ended;
   if (line.version) {
     std::cout << "velni2qx-cli " << VELNI_VERSION << std::endl;
     return velni::cli::kExitCompleted;
@@ -116,6 +105,6 @@ int main(int argc, char** argv) {
     return velni::cli::RunXmlCommand(line.xml, {line.batch, line.source, app.count("DEST") > 0, VerbosityOf(line)},
                                      std::cout, std::cerr);
   }
-  if (!BothPathsGiven(app)) return UsageError("変換元と変換先の 2 つを指定してください。");
+  if (!BothPathsGiven(app)) return velni::cli::UsageError("変換元と変換先の 2 つを指定してください。");
   return Convert(line);
 }

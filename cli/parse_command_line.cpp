@@ -1,0 +1,28 @@
+#include "cli/parse_command_line.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli/exit_status.hpp"
+#include "cli/help_text.hpp"
+
+namespace velni::cli {
+
+int UsageError(const std::string& detail) {
+  std::cerr << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
+  return kExitUsage;
+}
+
+int ParseOrExit(CLI::App& app, int argc, char** argv, const bool& help) {
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return UsageError(error.what());
+  }
+  if (!help) return -1;
+  std::cout << kHelpText;
+  return kExitCompleted;
+}
+
+}  // namespace velni::cli
