@@ -3,13 +3,13 @@
 #include <functional>
 
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "readers/companion_path.hpp"
 #include "readers/main_data_reader.hpp"
 #include "readers/penetration_reader.hpp"
 #include "readers/remarks_reader.hpp"
 #include "run/run_messages.hpp"
 #include "text/fixed_width.hpp"
-#include "text/path_split.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {

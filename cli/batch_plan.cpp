@@ -5,7 +5,6 @@
 
 #include "platform/data_folder.hpp"
 #include "platform/file_system.hpp"
-#include "text/path_split.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {

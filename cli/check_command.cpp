@@ -6,8 +6,8 @@
 #include "cli/absolute_path.hpp"
 #include "cli/check_report.hpp"
 #include "cli/run_report.hpp"
+#include "platform/host_path.hpp"
 #include "run/main_data_files.hpp"
-#include "text/path_split.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {

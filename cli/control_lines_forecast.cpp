@@ -1,5 +1,6 @@
 #include "cli/control_lines_forecast.hpp"
 
+#include "platform/host_path.hpp"
 #include "text/byte_cut.hpp"
 #include "text/check_folder_path.hpp"
 #include "text/path_split.hpp"

@@ -7,10 +7,10 @@
 #include "cli/help_text.hpp"
 #include "picture/boring_picture.hpp"
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
 #include "render/picture_files.hpp"
 #include "run/main_data_files.hpp"
-#include "text/path_split.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 

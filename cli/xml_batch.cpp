@@ -11,8 +11,8 @@
 #include "cli/xml_command.hpp"
 #include "exchange/exchange_file.hpp"
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "run/main_data_files.hpp"
-#include "text/path_split.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 

@@ -3,8 +3,8 @@
 #include "exchange/exchange_document.hpp"
 #include "exchange/xml_writer.hpp"
 #include "platform/durable_file.hpp"
+#include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
-#include "text/path_split.hpp"
 
 namespace velni {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/data_folder.hpp"
 
 #include "platform/file_system.hpp"
-#include "text/path_split.hpp"
+#include "platform/host_path.hpp"
 
 namespace velni {
 

@@ -1,12 +1,14 @@
+#include "platform/host_path.hpp"
 #include "run/passes.hpp"
 #include "text/byte_cut.hpp"
+#include "files/open_files.hpp"
 #include "text/output_file.hpp"
 #include "text/path_split.hpp"
 
 namespace velni {
 
 void WriteControlFile(RunContext& run) {
-  OutputFile file(run.OutputFolder + u"CNT.TXT");
+  OutputFile file = CreateOutputFile(run.OutputFolder + u"CNT.TXT");
   // Pieces beyond the destination's last one keep what the source path's split
   // left in them.
   SplitByDelimiters(run.CheckedDestination, kPathSeparatorText, run.PathPieces);

@@ -3,6 +3,7 @@
 #include <exception>
 #include <optional>
 
+#include "platform/host_path.hpp"
 #include "run/output_set.hpp"
 #include "run/passes.hpp"
 #include "run/request_checks.hpp"

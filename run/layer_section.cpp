@@ -1,10 +1,12 @@
 #include <cstdint>
 #include <string>
 
+#include "files/open_files.hpp"
 #include "run/passes.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 #include "text/output_file.hpp"
+#include "text/record_position.hpp"
 #include "text/run_error.hpp"
 #include "writers/range_line.hpp"
 #include "writers/soil_names.hpp"
@@ -33,10 +35,9 @@ void RefuseUnstorableNames(RunContext& run) {
     const std::u16string& name = layer.fields[kSoilNameField];
     const auto why = WhyNotStorable(name);
     if (!why || name.empty() || run.SoilNames->FindCode(name)) continue;
-    const std::u16string where = std::u16string(record_label::kLayer) + u" " + DecimalText(layer.number) + u" 件目 (" +
-                                 DecimalText(static_cast<std::int64_t>(main.layers.size())) + u" 件中)、" +
-                                 DecimalText(kSoilNameField) + u" 番目の項目";
-    throw RunError(*why, main.path, where);
+    throw RunError(*why, main.path,
+                   RecordPosition(record_label::kLayer, layer.number,
+                                  static_cast<std::int64_t>(main.layers.size()), kSoilNameField));
   }
 }
 
@@ -55,8 +56,8 @@ void RunLayerSection(RunContext& run) {
   RefuseUnstorableNames(run);
 
   // X1.TXT and X3.TXT stay open together: every layer gives a line to each.
-  OutputFile x1(run.OutputFolder + u"X1.TXT");
-  OutputFile x3(run.OutputFolder + u"X3.TXT");
+  OutputFile x1 = CreateOutputFile(run.OutputFolder + u"X1.TXT");
+  OutputFile x3 = CreateOutputFile(run.OutputFolder + u"X3.TXT");
   std::int16_t x1Line = 1;
   std::int16_t x3Line = 1;
   for (const SourceRecord& layer : main.layers) {

@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "files/open_files.hpp"
 #include "run/passes.hpp"
 #include "run/record_fields.hpp"
 #include "text/output_file.hpp"
@@ -18,7 +19,7 @@ using ListWriter = std::function<void(OutputFile&, std::int16_t&, const TextArra
 
 void WriteListBlock(RunContext& run, const std::vector<SourceRecord>& block, const ListOutput& output,
                     const ListWriter& write) {
-  OutputFile out(run.OutputFolder + output.fileName);
+  OutputFile out = CreateOutputFile(run.OutputFolder + output.fileName);
   std::int16_t lineNo = 1;
   for (const SourceRecord& record : block) {
     if (!record.fields[output.testedField].empty()) write(out, lineNo, AsTextArray(record.fields));

@@ -2,7 +2,7 @@
 
 #include "platform/file_system.hpp"
 #include "platform/folder_access.hpp"
-#include "text/path_split.hpp"
+#include "platform/host_path.hpp"
 
 namespace velni {
 

@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <string>
 
+#include "files/open_files.hpp"
 #include "run/normalise_n12.hpp"
 #include "run/passes.hpp"
 #include "text/output_file.hpp"
@@ -35,7 +36,7 @@ void RunRemarksPass(RunContext& run) {
   const std::u16string n12Name = run.OutputFolder + u"N12.TXT";
   std::string rows;
   if (!WriteRemarkRows(remarks, n12Name, rows)) return;
-  OutputFile x12(run.OutputFolder + u"X12.TXT");
+  OutputFile x12 = CreateOutputFile(run.OutputFolder + u"X12.TXT");
   NormaliseN12(x12, n12Name, rows);
   x12.Close();
 }

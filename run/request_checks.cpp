@@ -1,6 +1,7 @@
 #include "run/request_checks.hpp"
 
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "run/conversion_run.hpp"
 #include "text/check_folder_path.hpp"
 #include "text/fixed_width.hpp"

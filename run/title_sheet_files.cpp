@@ -1,5 +1,6 @@
 #include "run/title_sheet_files.hpp"
 
+#include "files/open_files.hpp"
 #include "platform/data_folder.hpp"
 #include "tables/title_code_names.hpp"
 #include "text/output_file.hpp"
@@ -15,11 +16,11 @@ std::optional<TitleSheetFailure> WriteTitleSheets(const TextArray& title1Fields,
   try {
     const TitleCodeNames names = LookUpTitleCodeNames(dataFolderPath, title1Fields);
     const std::u16string meshCode = MeshCodeOf(title2Fields);
-    OutputFile first(sheetPath);
+    OutputFile first = CreateOutputFile(sheetPath);
     WriteFirstSheet(first, title1Fields, title2Fields);
     first.Close();
     sheetPath = prefix + u"Titl02.txt";
-    OutputFile second(sheetPath);
+    OutputFile second = CreateOutputFile(sheetPath);
     WriteSecondSheet(second, title1Fields, title2Fields, names, meshCode);
     second.Close();
     return std::nullopt;

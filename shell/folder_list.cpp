@@ -3,9 +3,9 @@
 #include <QStyle>
 
 #include "platform/data_folder.hpp"
+#include "platform/host_path.hpp"
 #include "platform/subfolders.hpp"
 #include "shell/qt_text.hpp"
-#include "text/path_split.hpp"
 
 namespace velni {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "files/open_files.hpp"
 #include "text/input_file.hpp"
 #include "text/number_text.hpp"
 #include "text/run_error.hpp"
@@ -12,7 +13,7 @@ CodeTable::CodeTable(std::u16string fileName, int upper, int fieldsPerRecord)
     : fileName_(std::move(fileName)), upper_(upper), fieldsPerRecord_(fieldsPerRecord) {}
 
 void CodeTable::Load(const std::u16string& dataFolderPath) {
-  InputFile file(dataFolderPath + fileName_);
+  InputFile file = ReadInputFile(dataFolderPath + fileName_);
   codes_.clear();
   keys_.clear();
   std::u16string code;

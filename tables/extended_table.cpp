@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "files/open_files.hpp"
 #include "text/cp932.hpp"
 #include "text/input_file.hpp"
 #include "text/number_text.hpp"
@@ -42,7 +43,7 @@ void AddLine(std::string& bytes, const std::u16string& line) { bytes += EncodeCp
 }  // namespace
 
 ExtendedTableInsertion InsertIntoExtendedTable(const std::u16string& path, const std::u16string& soilName) {
-  InputFile table(path);
+  InputFile table = ReadInputFile(path);
   std::string bytes;
   std::optional<SoilEntry> entry;
   std::int16_t last = 0;

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "tables/extended_table.hpp"
 #include "text/cp932.hpp"
-#include "text/path_split.hpp"
 
 namespace velni {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/open_files.hpp"
 #include "text/input_file.hpp"
 
 namespace velni {
@@ -58,7 +59,7 @@ SoilEntry AsReadBack(const SoilEntry& written) {
 }  // namespace
 
 SoilTableIndex SoilTableIndex::Read(const std::u16string& path) {
-  InputFile table(path);
+  InputFile table = ReadInputFile(path);
   SoilTableIndex index;
   // A table line is rarely shorter than this: room for every entry is made once.
   constexpr std::int64_t kShortestLine = 24;

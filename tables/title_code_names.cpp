@@ -14,7 +14,7 @@ bool IsGivenCode(std::u16string_view code) {
 
 std::u16string LookupCodeName(const std::u16string& tablePath, std::u16string_view code) {
   if (!IsGivenCode(code)) return {};
-  if (fs::TouchAndLength(tablePath) == 0) return {};
+  if (!fs::Exists(tablePath)) return {};
   const float wanted = NumOrZero(code);
   const auto found =
       FindFirstRecord(tablePath, [wanted](const TableRecord& record) { return NumOrZero(record.field1) == wanted; });

@@ -13,8 +13,9 @@ namespace velni {
 bool IsGivenCode(std::u16string_view code);
 
 // Field 2 of the first record of the table whose field 1 has the code's value;
-// empty when the code is not given, the table is empty (a missing table is created
-// empty) or no record matches.
+// empty when the code is not given, the table is empty or missing, or no record
+// matches. A lookup never changes the data folder: a missing table is read as
+// empty, not created.
 std::u16string LookupCodeName(const std::u16string& tablePath, std::u16string_view code);
 
 struct TitleCodeNames {

@@ -8,12 +8,6 @@ namespace velni {
 
 enum class PathStyle { Windows, Posix };
 
-#ifdef _WIN32
-inline constexpr PathStyle kNativePathStyle = PathStyle::Windows;
-#else
-inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
-#endif
-
 // Which rule refused a path, for the operator to see what to change.
 enum class PathRule {
   NoDriveOrRoot,    // no "C:" (Windows) or "/" (POSIX) at the start

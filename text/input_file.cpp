@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "platform/file_system.hpp"
 #include "text/cp932.hpp"
 #include "text/number_text.hpp"
+#include "text/record_position.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
@@ -16,8 +16,6 @@ bool IsLineEndChar(char16_t c) { return c == u'\r' || c == u'\n'; }
 bool EndsUnquotedField(char16_t c) { return c == u',' || IsLineEndChar(c); }
 
 }  // namespace
-
-InputFile::InputFile(const std::u16string& path) : path_(path) { Decode(fs::ReadWholeFile(path)); }
 
 InputFile InputFile::FromBytes(std::u16string name, std::string_view bytes) {
   InputFile file;
@@ -83,12 +81,7 @@ std::u16string InputFile::Where() const { return WhereField(field_); }
 
 std::u16string InputFile::WhereField(std::int64_t field) const {
   if (recordLabel_.empty() && record_ == 0) return {};
-  // Appended piece by piece: g++ 12 at -O3 warns (-Wrestrict) on a literal put
-  // before a temporary text.
-  std::u16string where = recordLabel_ + u" " + DecimalText(record_) + u" 件目";
-  if (announced_ > 0) where.append(u" (").append(DecimalText(announced_)).append(u" 件中)");
-  if (field > 0) where.append(u"、").append(DecimalText(field)).append(u" 番目の項目");
-  return where;
+  return RecordPosition(recordLabel_, record_, announced_, field);
 }
 
 void InputFile::Fail(const std::u16string& what) const { throw RunError(what, path_, Where()); }

@@ -1,5 +1,5 @@
 #pragma once
-// A code-page-932 text file read field by field or line by line.
+// A code-page-932 text file, held in memory, read field by field or line by line.
 //
 // Field rules: blanks and tabs before a field are skipped (an empty line too when a
 // text field is sought); a field that starts with a double quotation mark runs to
@@ -17,10 +17,8 @@ namespace velni {
 
 class InputFile {
  public:
-  // Opens the file for reading; a missing file is the file-not-found failure.
-  // File names are matched without regard to letter case.
-  explicit InputFile(const std::u16string& path);
-  // The same reading over bytes already in memory; `name` is what failures name.
+  // The reading of `bytes` (the whole file, see files/ for files on disk); `name`
+  // is what failures name.
   static InputFile FromBytes(std::u16string name, std::string_view bytes);
 
   // A text field (empty lines before it skipped).

@@ -1,32 +1,25 @@
 #include "text/output_file.hpp"
 
-#include <cerrno>
 #include <utility>
 
-#include "platform/file_system.hpp"
-#include "platform/system_error.hpp"
 #include "text/cp932.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
 
-namespace {
+OutputFile::OutputFile(std::u16string name, std::unique_ptr<ByteSink> sink)
+    : path_(std::move(name)), sink_(std::move(sink)) {}
 
-constexpr std::size_t kBufferSize = 1 << 16;
+OutputFile::OutputFile(std::u16string name, std::string& memory)
+    : OutputFile(std::move(name), std::make_unique<MemorySink>(memory)) {}
 
-}  // namespace
-
-OutputFile::OutputFile(const std::u16string& path, Mode mode) : path_(path) {
-  const char* openMode = mode == Mode::Create ? "wb" : "ab";
-  file_ = std::fopen(fs::NativePath(fs::Resolve(path)).c_str(), openMode);
-  if (file_ == nullptr) throw SystemFailure(errno, failure::kCannotCreate, path);
-  std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
-}
-
-OutputFile::OutputFile(std::u16string name, std::string& memory) : path_(std::move(name)), memory_(&memory) {}
-
+// A failure while closing is not reported here: Close() is the place to hear of it.
 OutputFile::~OutputFile() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (sink_ == nullptr) return;
+  try {
+    sink_->Close();
+  } catch (const RunError&) {
+  }
 }
 
 void OutputFile::Write(std::u16string_view item) {
@@ -45,26 +38,14 @@ void OutputFile::WriteLine(std::u16string_view item) {
 }
 
 void OutputFile::Close() {
-  memory_ = nullptr;
-  if (file_ == nullptr) return;
-  std::FILE* file = std::exchange(file_, nullptr);
-  errno = 0;
-  const bool flushed = std::fflush(file) == 0;
-  const int flushError = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!flushed || !closed) throw SystemFailure(flushed ? errno : flushError, failure::kCannotWrite, path_);
+  if (sink_ == nullptr) return;
+  std::unique_ptr<ByteSink> sink = std::exchange(sink_, nullptr);
+  sink->Close();
 }
 
 void OutputFile::WriteBytes(std::string_view bytes) {
-  if (memory_ != nullptr) {
-    memory_->append(bytes);
-    return;
-  }
-  if (file_ == nullptr) throw RunError(failure::kCannotWrite, path_);
-  if (bytes.empty()) return;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-    throw SystemFailure(errno, failure::kCannotWrite, path_);
-  }
+  if (sink_ == nullptr) throw RunError(failure::kCannotWrite, path_);
+  if (!bytes.empty()) sink_->Append(bytes);
 }
 
 }  // namespace velni

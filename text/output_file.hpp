@@ -1,25 +1,22 @@
 #pragma once
 // A code-page-932 text file written item by item, CR LF after each line. Items are
 // written one after another with nothing between them; a line stays open until a
-// write ends it. Closes on destruction (without reporting); Close() reports.
-#include <cstdio>
+// write ends it. The bytes go to a sink (a file through files/, or memory); the
+// sink is closed on destruction without reporting, Close() reports.
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "text/byte_sink.hpp"
 #include "text/num_or_text.hpp"
 
 namespace velni {
 
 class OutputFile {
  public:
-  enum class Mode { Create, Append };
-
-  // Creates (or empties) the file, or opens it for appending. A file that cannot be
-  // created is a run-time failure naming it. File names are matched without
-  // regard to letter case.
-  explicit OutputFile(const std::u16string& path, Mode mode = Mode::Create);
-  // Writes into `memory` instead of a file (a work file that needs no disk);
-  // `name` is what failures name.
+  // `name` is what failures name (the file's path).
+  OutputFile(std::u16string name, std::unique_ptr<ByteSink> sink);
+  // Writes into `memory` (a work file that needs no disk).
   OutputFile(std::u16string name, std::string& memory);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
@@ -34,7 +31,7 @@ class OutputFile {
   // One item and CR LF.
   void WriteLine(std::u16string_view item = {});
 
-  // Flushes and closes; a failure to write is a run-time failure naming the file.
+  // Closes the sink; a failure to write is a run-time failure naming the file.
   // Closing again does nothing; writing after it is the write failure.
   void Close();
 
@@ -44,8 +41,7 @@ class OutputFile {
   void WriteBytes(std::string_view bytes);
 
   std::u16string path_;
-  std::FILE* file_ = nullptr;
-  std::string* memory_ = nullptr;
+  std::unique_ptr<ByteSink> sink_;
   std::string encoded_;  // reused for each item
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// Splitting paths at their separator into pieces at indices 1 upward.
+// Splitting paths at their separator into pieces at indices 1 upward. On POSIX the
+// piece before the first "/" is the empty piece 1 and stands where a drive stands.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,15 +8,6 @@
 #include "text/text_array.hpp"
 
 namespace velni {
-
-// The separator of the host: "\" on Windows, "/" on POSIX. On POSIX the piece
-// before the first "/" is the empty piece 1 and stands where a drive stands.
-#ifdef _WIN32
-inline constexpr char16_t kPathSeparator = u'\\';
-#else
-inline constexpr char16_t kPathSeparator = u'/';
-#endif
-inline constexpr char16_t kPathSeparatorText[] = {kPathSeparator, 0};
 
 // How many characters of `text` are one of `delimiters` (whole characters).
 std::int16_t CountDelimiters(std::u16string_view text, std::u16string_view delimiters);

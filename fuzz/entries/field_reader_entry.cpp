@@ -1,9 +1,7 @@
 #include "fuzz/entries/field_reader_entry.hpp"
 
 #include <algorithm>
-#include <fstream>
 
-#include "fuzz/entries/scratch_folder.hpp"
 #include "text/input_file.hpp"
 #include "text/num_or_text.hpp"
 #include "text/number_text.hpp"
@@ -86,19 +84,12 @@ std::string CheckFailure(const RunError& error, const InputFile& file, const std
   return {};
 }
 
-void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 }  // namespace
 
 std::string FieldReaderEntry(std::string_view input) {
   const Script script = SplitInput(input);
-  const std::filesystem::path path = ScratchFolder() / "fields.txt";
-  WriteFile(path, script.content);
-  const std::u16string pathText = FromUtf8(path.string());
-  InputFile file(pathText);
+  const std::u16string pathText = u"fields.txt";
+  InputFile file = InputFile::FromBytes(pathText, script.content);
   if (file.Length() != static_cast<std::int64_t>(script.content.size())) return "length differs from the bytes";
   // Every read consumes at least one character or fails, and a script has at most
   // eight steps, so this bound is never met.

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "files/open_files.hpp"
 #include "readers/main_data_reader.hpp"
 #include "run/passes.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -33,7 +34,7 @@ class ReadMainDataHeaderTest : public ::testing::Test {
   }
   void Read(const std::string& content) {
     WriteCp932File(source / "MDT0001.JDF", content);
-    source_file.emplace(run.SourcePath);
+    source_file.emplace(ReadInputFile(run.SourcePath));
     RecordFieldsSnapshot buffer{};
     ReadMainHeader(*source_file, buffer, run.boring.main);
     MapTitleFields(run);

@@ -3,19 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/temp_folder.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
 namespace {
 
-using testing::TempFolder;
-using testing::U;
 
 TEST(LoopCountTest, WholePartOfTheCountRoundedAsTheSystemRoundsItsIntegers) {
-  TempFolder temp;
-  testing::WriteBytes(temp / "f", "x");
-  const InputFile file(U((temp / "f").string()));
+  const InputFile file = InputFile::FromBytes(u"f", "x");
   struct Case {
     NumOrText count;
     std::int64_t expected;
@@ -32,9 +27,7 @@ TEST(LoopCountTest, WholePartOfTheCountRoundedAsTheSystemRoundsItsIntegers) {
 }
 
 TEST(LoopCountTest, ACountThatIsAWordIsATypeMismatchNamingTheFile) {
-  TempFolder temp;
-  testing::WriteBytes(temp / "MDT01.JDF", "x");
-  const InputFile file(U((temp / "MDT01.JDF").string()));
+  const InputFile file = InputFile::FromBytes(u"/in/MDT01.JDF", "x");
   try {
     LoopCount(NumOrText::Text(u"abc"), file);
     FAIL() << "no failure";
@@ -48,9 +41,7 @@ TEST(LoopCountTest, ACountThatIsAWordIsATypeMismatchNamingTheFile) {
 }
 
 TEST(ReadRecordFieldsTest, FillsFromIndexOneAndLeavesLaterFieldsAlone) {
-  TempFolder temp;
-  testing::WriteCp932File(temp / "f", "a,b\nc\n");
-  InputFile file(U((temp / "f").string()));
+  InputFile file = InputFile::FromBytes(u"f", "a,b\r\nc\r\n");
   RecordFieldsSnapshot fields{};
   fields[3] = u"kept";
   ReadRecordFields(file, fields, 2);
@@ -60,11 +51,9 @@ TEST(ReadRecordFieldsTest, FillsFromIndexOneAndLeavesLaterFieldsAlone) {
 }
 
 TEST(ReadRecordFieldsTest, AFieldBeyondTheBufferNamesRecordAndField) {
-  TempFolder temp;
   std::string record;
   for (int i = 1; i <= 41; ++i) record += std::to_string(i) + ",";
-  testing::WriteCp932File(temp / "MDT01.JDF", record + "\n");
-  InputFile file(U((temp / "MDT01.JDF").string()));
+  InputFile file = InputFile::FromBytes(u"MDT01.JDF", record + "\r\n");
   RecordFieldsSnapshot fields{};
   file.BeginRecord(u"層データ", 1, 1);
   try {

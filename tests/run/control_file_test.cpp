@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/host_path.hpp"
 #include "run/passes.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/path_split.hpp"

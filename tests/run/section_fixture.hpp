@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "files/open_files.hpp"
 #include "readers/main_data_reader.hpp"
 #include "run/run_context.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -28,7 +29,7 @@ class SectionRun {
     run.DataFolderPath = U((folder_ / "PATDAT").string() + "/");
     run.ProgramFolder = U(folder_.Path().string());
     run.OutputFolder = U((folder_ / "out").string() + "/");
-    source.emplace(U((folder_ / "MDT01.JDF").string()));
+    source.emplace(ReadInputFile(U((folder_ / "MDT01.JDF").string())));
     run.SoilNames = &soilNames_.emplace(SoilTableFolders{run.DataFolderPath, run.ProgramFolder});
   }
 

@@ -34,13 +34,17 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-void WriteCp932File(const std::filesystem::path& path, const std::string& utf8WithLf) {
+std::string Cp932Bytes(const std::string& utf8WithLf) {
   std::string crlf;
   for (char c : utf8WithLf) {
     if (c == '\n') crlf += '\r';
     crlf += c;
   }
-  WriteBytes(path, EncodeCp932(FromUtf8(crlf)));
+  return EncodeCp932(FromUtf8(crlf));
+}
+
+void WriteCp932File(const std::filesystem::path& path, const std::string& utf8WithLf) {
+  WriteBytes(path, Cp932Bytes(utf8WithLf));
 }
 
 std::string ReadBytes(const std::filesystem::path& path) {
@@ -59,8 +63,10 @@ std::string ReadCp932File(const std::filesystem::path& path) {
   return lf;
 }
 
-std::string ReadCrLfLines(const std::filesystem::path& path) {
-  const std::string utf8 = ToUtf8(DecodeCp932(ReadBytes(path)));
+std::string ReadCrLfLines(const std::filesystem::path& path) { return CrLfLines(ReadBytes(path)); }
+
+std::string CrLfLines(std::string_view cp932) {
+  const std::string utf8 = ToUtf8(DecodeCp932(cp932));
   std::string lines;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const bool crLf = utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n';

@@ -2,6 +2,7 @@
 // Temporary folders and files for tests: removed when the test ends.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace velni::testing {
 
@@ -21,7 +22,9 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// Writes UTF-8 `content` as code page 932, each "\n" becoming CR LF.
+// UTF-8 `content` as code page 932, each "\n" becoming CR LF.
+std::string Cp932Bytes(const std::string& utf8WithLf);
+// Writes it to a file.
 void WriteCp932File(const std::filesystem::path& path, const std::string& utf8WithLf);
 // Writes bytes exactly.
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
@@ -31,6 +34,8 @@ std::string ReadCp932File(const std::filesystem::path& path);
 // The same for an output file, whose every line must end in CR LF: a lone LF or CR
 // shows as "<LF>" or "<CR>", so that a lost CR fails the comparison.
 std::string ReadCrLfLines(const std::filesystem::path& path);
+// The same for bytes in memory.
+std::string CrLfLines(std::string_view cp932);
 // Copies a folder tree (for a private copy of a bundled data folder).
 void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to);
 

@@ -53,7 +53,7 @@ class SoilNamesTest : public ::testing::Test {
   std::string X1(const std::vector<std::string>& names, std::int16_t firstLine = 1,
                  const std::string& firstField = "1.00") {
     SoilNameStore store(folders_);
-    return testing::WrittenLines(root_ / "X1.TXT", [&](OutputFile& x1) {
+    return testing::WrittenLines(u"X1.TXT", [&](OutputFile& x1) {
       std::int16_t lineNo = firstLine;
       for (const auto& name : names) {
         const std::u16string code = name.empty() ? kNoSoilCode : store.CodeOf(U(name), {}).code;
@@ -262,16 +262,16 @@ TEST_F(SoilNamesTest, EnsureSoilTableCreatesOnlyAMissingTable) {
 }
 
 TEST_F(SoilNamesTest, LineAfter32767StopsTheRunWithOverflow) {
-  const auto path = root_ / "X1.TXT";
+  std::string bytes;
   try {
-    OutputFile x1(U(path.string()));
+    OutputFile x1(u"X1.TXT", bytes);
     std::int16_t lineNo = 32767;
     WriteSoilNameLine(x1, lineNo, u"1", kNoSoilCode, u"");
     FAIL() << "no failure";
   } catch (const RunError& error) {
     EXPECT_EQ(error.What(), failure::kOverflow);
   }
-  EXPECT_EQ(ReadCp932File(path), "767,      1,0000,\n");
+  EXPECT_EQ(bytes, "767,      1,0000,\r\n");
 }
 
 // An edit by hand between two layers is seen at the next lookup.

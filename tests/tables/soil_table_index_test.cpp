@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/open_files.hpp"
 #include "platform/file_system.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/cp932.hpp"
@@ -22,7 +23,7 @@ using testing::U;
 // The plain reading: every entry of the table in file order, the first in the band
 // whose match name or whole name equals the wanted one.
 std::optional<SoilEntry> ScanTable(const std::u16string& path, std::size_t band, const std::u16string& wanted) {
-  InputFile table(path);
+  InputFile table = ReadInputFile(path);
   std::optional<SoilEntry> taken;
   for (std::int64_t record = 1; !table.AtEndOfRecords(); ++record) {
     table.BeginRecord(u"土質名表", record);

@@ -1,3 +1,4 @@
+#include "platform/host_path.hpp"
 #include "text/path_split.hpp"
 
 #include <gtest/gtest.h>

@@ -30,13 +30,12 @@ TEST(ListLinesTest, CodedLinesTranslateFieldThreeThroughL10) {
       {"negative code", "D", "  7,   1.50, -5,D,                    "},
       {"code not a number is 0 but the key is written", "E", "  7,   1.50,  0,E,                    "},
   };
-  testing::TempFolder folder;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     TextArray fields{40};
     fields[2] = u"1.50";
     fields[3] = U(c.key);
-    const std::string written = testing::WrittenLines(folder / "X11.TXT", [&](OutputFile& x11) {
+    const std::string written = testing::WrittenLines(u"X11.TXT", [&](OutputFile& x11) {
       std::int16_t lineNo = 7;
       WriteCodedListLine(x11, lineNo, fields, l10);
       EXPECT_EQ(lineNo, 8);
@@ -67,13 +66,12 @@ TEST(ListLinesTest, DatedLinesBuildTheDate) {
       {"empty year", 3, "", "3.2", "7/15", "  3,/ 7/15,    3.2"},
       {"counter 1000 and a long first field", 1000, "1998", "12345.678", "7/15", "000,1998/ 7/15,345.678"},
   };
-  testing::TempFolder folder;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     TextArray fields{40};
     fields[1] = U(c.first);
     fields[2] = U(c.monthDay);
-    const std::string written = testing::WrittenLines(folder / "N9.TXT", [&](OutputFile& n9) {
+    const std::string written = testing::WrittenLines(u"N9.TXT", [&](OutputFile& n9) {
       std::int16_t lineNo = c.lineNo;
       WriteDatedListLine(n9, lineNo, fields, U(c.year));
       EXPECT_EQ(lineNo, c.lineNo + 1);

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "tests/support/temp_folder.hpp"
+#include "tests/writers/written_lines.hpp"
 #include "text/output_file.hpp"
 
 namespace velni {
 namespace {
 
 using testing::ReadCp932File;
-using testing::TempFolder;
 using testing::U;
 
 struct PenetrationCase {
@@ -32,14 +32,10 @@ TEST_P(WritePenetrationRecordTest, WritesTheLineOfOneTest) {
   TextArray record(40);
   record[1] = U(c.depth);
   for (int i = 0; i < 4; ++i) record[i + 2] = U(c.entries[i]);
-  TempFolder folder;
   std::int16_t counter = c.counter;
-  {
-    OutputFile x5(folder.Text() + u"X5.TXT");
-    WritePenetrationRecord(x5, counter, record);
-    x5.Close();
-  }
-  EXPECT_EQ(testing::ReadCrLfLines(folder / "X5.TXT"), c.expected + "\n");
+  const std::string written =
+      testing::WrittenLines(u"X5.TXT", [&](OutputFile& x5) { WritePenetrationRecord(x5, counter, record); });
+  EXPECT_EQ(written, c.expected + "\n");
   EXPECT_EQ(counter, c.counter + 1);
 }
 

@@ -41,10 +41,9 @@ TEST(RangeLineTest, LinesForRangeTexts) {
       {"blanks around the tilde are characters", "A ～ B", "  1,   2.35,01    ,A ,02    , B,～"},
       {"tilde last: part 2 empty, no separator", "A～", "  1,   2.35,01    ,A,      ,,"},
   };
-  testing::TempFolder folder;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
-    const std::string written = testing::WrittenLines(folder / "X3.TXT", [&](OutputFile& x3) {
+    const std::string written = testing::WrittenLines(u"X3.TXT", [&](OutputFile& x3) {
       std::int16_t lineNo = 1;
       WriteRangeLine(x3, lineNo, u"2.35", U(c.range), l4);
       EXPECT_EQ(lineNo, 2);
@@ -56,8 +55,7 @@ TEST(RangeLineTest, LinesForRangeTexts) {
 // Blank ranges are skipped by the layer section (its test keeps the numbering).
 TEST(RangeLineTest, LongFirstFieldKeepsItsLastSevenCharacters) {
   const CodeTable l4 = L4({{"1", "A"}});
-  testing::TempFolder folder;
-  const std::string written = testing::WrittenLines(folder / "X3.TXT", [&](OutputFile& x3) {
+  const std::string written = testing::WrittenLines(u"X3.TXT", [&](OutputFile& x3) {
     std::int16_t lineNo = 1;
     for (const char16_t* range : {u"A", u"A"}) WriteRangeLine(x3, lineNo, u"12345.678", range, l4);
     EXPECT_EQ(lineNo, 3);

@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "run/normalise_n12.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/output_file.hpp"
 
 namespace velni {
 namespace {
 
-using testing::ReadCp932File;
-using testing::TempFolder;
 using testing::U;
-using testing::WriteCp932File;
 
 // n full-width blanks (two bytes each on disk).
 std::string Fw(int n) {
@@ -33,11 +28,11 @@ std::string Repeat(const std::string& text, int n) {
 
 // N12.TXT as WrapRemarks writes it for one remark.
 std::string WrapOne(std::int16_t& counter, const std::string& depth, const std::string& remark) {
-  TempFolder folder;
-  OutputFile n12(folder.Text() + u"N12.TXT");
+  std::string bytes;
+  OutputFile n12(u"N12.TXT", bytes);
   WrapRemarks(n12, counter, U(depth), U(remark));
   n12.Close();
-  return testing::ReadCrLfLines(folder / "N12.TXT");
+  return testing::CrLfLines(bytes);
 }
 
 const std::string kFifteen = "あいうえおかきくけこさしすせそ";
@@ -121,80 +116,6 @@ TEST(WrapRemarksOverflow, KeepsTheFirstTwentyRows) {
     EXPECT_EQ(WrapOne(counter, "9", c.remark), expected) << c.name;
     EXPECT_EQ(counter, 21) << c.name;
   }
-}
-
-struct NormaliseCase {
-  const char* name;
-  std::string n12;       // N12.TXT
-  std::string expected;  // N12.TMP
-};
-
-void PrintTo(const NormaliseCase& c, std::ostream* out) { *out << c.name; }
-
-class NormaliseN12Test : public ::testing::TestWithParam<NormaliseCase> {};
-
-// NormaliseN12 over the bytes of folder/N12.TXT into folder/N12.tmp (created only
-// when it writes).
-void NormaliseN12InFolder(const TempFolder& folder) {
-  const std::string rows = testing::ReadBytes(folder / "N12.TXT");
-  std::string tmp;
-  OutputFile memory(u"N12.TMP", tmp);
-  NormaliseN12(memory, u"N12.TXT", rows);
-  if (!tmp.empty()) testing::WriteBytes(folder / "N12.tmp", tmp);
-}
-
-TEST_P(NormaliseN12Test, JoinsTheRowsOfEachRemark) {
-  const NormaliseCase& c = GetParam();
-  TempFolder folder;
-  WriteCp932File(folder / "N12.TXT", c.n12);
-  NormaliseN12InFolder(folder);
-  EXPECT_EQ(testing::ReadCrLfLines(folder / "N12.tmp"), c.expected);
-}
-
-const std::string kRowA = "ABC" + Fw(12) + "   ";
-const std::string kRowB = "い" + Fw(14);
-const std::string kRowC = "ｱ" + Fw(14) + " ";
-
-INSTANTIATE_TEST_SUITE_P(
-    Records, NormaliseN12Test,
-    ::testing::Values(
-        NormaliseCase{"TwoRowsOfOneRemark",
-                      "  1,  12.50,\"" + kRowA + "\"\n  2,       ,\"" + kRowB + "\"\n",
-                      "  1,  12.50,\"" + kRowA + kRowB + "\"\n"},
-        NormaliseCase{"RenumberedAcrossRemarks",
-                      " 41,   1.00,\"" + kRowA + "\"\n 42,    3.5,\"" + kRowB + "\"\n 43,       ,\"" + kRowC +
-                          "\"\n",
-                      "  1,   1.00,\"" + kRowA + "\"\n  2,   3.50,\"" + kRowB + kRowC + "\"\n"},
-        // Depths get two decimals, cut (not rounded); a later depth counts by its
-        // leading number.
-        NormaliseCase{"DepthsWithTwoDecimals",
-                      "  1,      3,\"" + kRowA + "\"\n  2,12.3456,\"" + kRowB + "\"\n  3,   -.5m,\"" + kRowC +
-                          "\"\n  4,    abc,\"" + kRowA + "\"\n",
-                      "  1,   3.00,\"" + kRowA + "\"\n  2,  12.34,\"" + kRowB + "\"\n  3,  -0.50,\"" + kRowC +
-                          "\"\n  4,   0.00,\"" + kRowA + "\"\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(NormaliseN12Empty, NoRowsWriteNoTmpFile) {
-  TempFolder folder;
-  WriteCp932File(folder / "N12.TXT", "");
-  NormaliseN12InFolder(folder);
-  EXPECT_FALSE(std::filesystem::exists(folder / "N12.tmp"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "N12.TMP"));
-}
-
-// Mended: the quotation mark of a remark no longer cuts its row short on the way back.
-TEST(NormaliseN12RoundTrip, RemarkWithQuotationMarkReadsBackWhole) {
-  TempFolder folder;
-  std::int16_t counter = 1;
-  {
-    OutputFile n12(folder.Text() + u"N12.TXT");
-    WrapRemarks(n12, counter, u"1.5", U("\"X\",Y"));
-    WrapRemarks(n12, counter, u"2", u"Z");
-    n12.Close();
-  }
-  NormaliseN12InFolder(folder);
-  EXPECT_EQ(testing::ReadCrLfLines(folder / "N12.tmp"), "  1,   1.50,\"＂X＂,Y" + Fw(10) + "   \"\n  2,   2.00,\"Z" +
-                                                    Fw(14) + " \"\n");
 }
 
 }  // namespace

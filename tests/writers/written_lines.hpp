@@ -1,6 +1,5 @@
 #pragma once
-// Runs a writer against a fresh output file and gives back what it wrote.
-#include <filesystem>
+// Runs a writer against a fresh output file in memory and gives back what it wrote.
 #include <functional>
 #include <string>
 
@@ -9,14 +8,15 @@
 
 namespace velni::testing {
 
-// The file as UTF-8 with each CR LF shown as "\n" (a lone LF or CR shows).
-inline std::string WrittenLines(const std::filesystem::path& path, const std::function<void(OutputFile&)>& write) {
+// The lines as UTF-8 with each CR LF shown as "\n" (a lone LF or CR shows).
+inline std::string WrittenLines(const std::u16string& name, const std::function<void(OutputFile&)>& write) {
+  std::string bytes;
   {
-    OutputFile out(U(path.string()));
+    OutputFile out(name, bytes);
     write(out);
     out.Close();
   }
-  return ReadCrLfLines(path);
+  return CrLfLines(bytes);
 }
 
 }  // namespace velni::testing

@@ -1,0 +1,18 @@
+#pragma once
+// How the host writes paths: its separator and the style its folder paths are
+// checked in.
+#include "text/check_folder_path.hpp"
+
+namespace velni {
+
+// A backslash on Windows, "/" on POSIX.
+#ifdef _WIN32
+inline constexpr char16_t kPathSeparator = u'\\';
+inline constexpr PathStyle kNativePathStyle = PathStyle::Windows;
+#else
+inline constexpr char16_t kPathSeparator = u'/';
+inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
+#endif
+inline constexpr char16_t kPathSeparatorText[] = {kPathSeparator, 0};
+
+}  // namespace velni
