@@ -1,0 +1,37 @@
+#!/bin/sh
+# Each room of the core includes only the rooms below it, so that the layers stay
+# as the README draws them: text is pure, writers only format, and no room of the
+# core includes Qt. Prints every include that breaks this and fails.
+set -u
+root=${1:?usage: rooms_include_only_below.sh SOURCE_ROOT}
+status=0
+
+check() {
+  room=$1
+  allowed=$2
+  for file in "$root/$room"/*.cpp "$root/$room"/*.hpp; do
+    [ -e "$file" ] || continue
+    grep -q '^#include <Q' "$file" && echo "$room/$(basename "$file") includes Qt"
+    grep -oE '^#include "[a-z_]+/' "$file" | sed 's/^#include "//; s|/$||' | sort -u | while read -r used; do
+      [ "$used" = "$room" ] && continue
+      case " $allowed " in *" $used "*) continue ;; esac
+      echo "$room/$(basename "$file") includes $used/"
+    done
+  done
+}
+
+out=$(
+  check text ""
+  check platform "text"
+  check files "platform text"
+  check model "text"
+  check readers "model files platform text"
+  check tables "files platform text"
+  check writers "tables text"
+  check run "files model platform readers tables text writers"
+)
+if [ -n "$out" ]; then
+  echo "$out"
+  status=1
+fi
+exit $status
