@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "platform/data_folder.hpp"
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {

@@ -5,11 +5,6 @@
 
 namespace velni {
 
-std::u16string WithFinalSeparator(const std::u16string& folder) {
-  if (!folder.empty() && folder.back() == kPathSeparator) return folder;
-  return folder + kPathSeparator;
-}
-
 bool IsDataFolder(const std::u16string& folder) {
   return fs::FileSize(WithFinalSeparator(folder) + kDataFolderMarker) > 0;
 }

@@ -17,7 +17,4 @@ bool IsDataFolder(const std::u16string& folder);
 // data folder.
 std::optional<std::u16string> DataFolderBesideProgram(const std::u16string& programFolder);
 
-// `folder` with its final separator.
-std::u16string WithFinalSeparator(const std::u16string& folder);
-
 }  // namespace velni

@@ -8,6 +8,7 @@
 
 #include "platform/data_folder.hpp"
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "text/utf.hpp"
 
 namespace velni {

@@ -1,6 +1,8 @@
 #pragma once
 // How the host writes paths: its separator and the style its folder paths are
 // checked in.
+#include <string>
+
 #include "text/check_folder_path.hpp"
 
 namespace velni {
@@ -14,5 +16,11 @@ inline constexpr char16_t kPathSeparator = u'/';
 inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
 #endif
 inline constexpr char16_t kPathSeparatorText[] = {kPathSeparator, 0};
+
+// `folder` with its final separator.
+inline std::u16string WithFinalSeparator(const std::u16string& folder) {
+  if (!folder.empty() && folder.back() == kPathSeparator) return folder;
+  return folder + kPathSeparator;
+}
 
 }  // namespace velni

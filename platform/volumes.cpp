@@ -9,7 +9,7 @@
 #include <map>
 #include <sstream>
 
-#include "platform/data_folder.hpp"
+#include "platform/host_path.hpp"
 #include "platform/posix_handles.hpp"
 #include "text/utf.hpp"
 

@@ -1,7 +1,7 @@
 #include "run/title_sheet_files.hpp"
 
 #include "files/open_files.hpp"
-#include "platform/data_folder.hpp"
+#include "platform/host_path.hpp"
 #include "tables/title_code_names.hpp"
 #include "text/output_file.hpp"
 #include "writers/title_sheets.hpp"

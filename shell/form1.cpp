@@ -10,6 +10,7 @@
 #include "platform/current_folder.hpp"
 #include "platform/data_folder.hpp"
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "run/main_data_files.hpp"
 #include "shell/drive_list.hpp"
 #include "shell/file_list.hpp"

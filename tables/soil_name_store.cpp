@@ -28,8 +28,7 @@ std::u16string MarkerNotMade(const std::u16string& path) {
 }
 
 std::u16string MarkerPath(const std::u16string& programFolder) {
-  const bool hasSeparator = !programFolder.empty() && programFolder.back() == kPathSeparator;
-  return programFolder + (hasSeparator ? u"" : kPathSeparatorText) + kMarkerFileName;
+  return WithFinalSeparator(programFolder) + kMarkerFileName;
 }
 
 }  // namespace
