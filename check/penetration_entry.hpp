@@ -15,8 +15,7 @@ struct DriveEntry {
 // entry without "/" is over 30 cm for the main drive, 10 cm for a partial one.
 std::optional<DriveEntry> ParseDriveEntry(const std::u16string& entry, bool isMain);
 
-// 30 divided by the penetration, times the blows, truncated (11 over 11 gives 29);
-// the blows as they stand over no penetration.
+// N of the entry, by the rule X5.TXT is written with.
 double BlowCountN(const DriveEntry& entry);
 
 }  // namespace velni

@@ -7,6 +7,7 @@
 #include "text/cp932.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
+#include "writers/remarks.hpp"
 
 namespace velni {
 namespace {
@@ -14,9 +15,6 @@ namespace {
 constexpr std::size_t kDepthWidth = 7;
 constexpr double kLargestThreeDigits = 999;
 constexpr std::int64_t kLargestLineNumber = 999;
-constexpr int kRemarkRows = 20;
-constexpr int kRemarkColumns = 15;
-constexpr char16_t kRowBreakMark = u'＠';
 constexpr int kFirstEntryField = 2;
 constexpr int kLastEntryField = 5;
 
@@ -57,27 +55,6 @@ void CheckLineCount(const std::u16string& path, const std::u16string& outputName
   if (lines <= kLargestLineNumber) return;
   problems.push_back({Severity::Warning, path, u"",
                       outputName + u" が " + DecimalText(lines) + u" 行になり、999 行を超えた行番号は上の桁が切れます。"});
-}
-
-// The last row of a remark's grid that holds a character: 15 characters a row,
-// "＠" starting a new one.
-int RemarkRowsNeeded(const std::u16string& text) {
-  int row = 1;
-  int column = 0;
-  int lastFilled = 1;
-  for (char16_t c : text) {
-    if (c == kRowBreakMark) {
-      ++row;
-      column = 0;
-      continue;
-    }
-    if (++column > kRemarkColumns) {
-      ++row;
-      column = 1;
-    }
-    lastFilled = row;
-  }
-  return lastFilled;
 }
 
 std::int64_t NonEmpty(const std::vector<SourceRecord>& records, int field) {

@@ -55,6 +55,7 @@ void RunLayerSection(RunContext& run) {
   if (!main.hasLayerSection) return;
   RefuseUnstorableNames(run);
 
+  const SoilNameStore::Pass layers(*run.SoilNames);
   // X1.TXT and X3.TXT stay open together: every layer gives a line to each.
   OutputFile x1 = CreateOutputFile(run.OutputFolder + u"X1.TXT");
   OutputFile x3 = CreateOutputFile(run.OutputFolder + u"X3.TXT");

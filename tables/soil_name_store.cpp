@@ -91,8 +91,12 @@ std::optional<fs::FileIdentity> SoilNameStore::IdentityNow(Table& table) {
 }
 
 bool SoilNameStore::IsCurrent(Table& table) {
+  if (!table.index) return false;
+  if (pass_ == PassState::Checked) return true;
   const auto identity = IdentityNow(table);
-  return table.index && identity && identity == table.identity;
+  const bool current = identity && identity == table.identity;
+  if (current && pass_ == PassState::Unchecked) pass_ = PassState::Checked;
+  return current;
 }
 
 // The table's index as the file stands now, read again when anyone changed it.
@@ -104,6 +108,7 @@ SoilTableIndex& SoilNameStore::Current(Table& table) {
     table.identity = identity;
     table.index = SoilTableIndex::Read(table.path);
   }
+  if (&table == &soilTable_ && pass_ == PassState::Unchecked) pass_ = PassState::Checked;
   return *table.index;
 }
 

@@ -59,6 +59,21 @@ class SoilNameStore {
   // The code a lookup finds, changing nothing; none for a name new to the tables.
   std::optional<std::u16string> FindCode(const std::u16string& soilName);
 
+  // The layers of one boring: while a Pass lives, the soil-name table's identity is
+  // compared once, not before every layer. The tables are only ever appended to,
+  // so a name found stays right for the moment a boring takes, and a name not
+  // found is still looked for afresh under the lock.
+  class Pass {
+   public:
+    explicit Pass(SoilNameStore& store) : store_(store) { store_.pass_ = PassState::Unchecked; }
+    ~Pass() { store_.pass_ = PassState::None; }
+    Pass(const Pass&) = delete;
+    Pass& operator=(const Pass&) = delete;
+
+   private:
+    SoilNameStore& store_;
+  };
+
  private:
   struct Table {
     std::u16string path;
@@ -83,6 +98,8 @@ class SoilNameStore {
   Table soilTable_;
   Table extendedTable_;
   std::optional<fs::FileLock> lock_;
+  enum class PassState { None, Unchecked, Checked };
+  PassState pass_ = PassState::None;
 };
 
 }  // namespace velni

@@ -16,8 +16,7 @@ namespace {
 constexpr int kEntryWidth = 3;
 constexpr int kDepthWidth = 7;
 constexpr int kEntries = 4;
-// The penetration of an entry written without one: the main blow count is over
-// 30 cm, a partial one over 10 cm.
+// kMainDrivePenetration and kPartialDrivePenetration as written.
 constexpr char16_t kMainPenetration[] = u" 30";
 constexpr char16_t kPartialPenetration[] = u" 10";
 // The penetration that the blow count N is scaled to.
@@ -43,15 +42,6 @@ Entry SplitEntry(const std::u16string& field, bool isMain) {
   return entry;
 }
 
-// N, the blows scaled to 30 cm, in the order that fixes its rounding: 30 divided by
-// the penetration, then times the blows, truncated (11 over 11 gives 29). With no
-// penetration the blows are N as they stand.
-double BlowCountN(double blows, double penetration) {
-  if (penetration == 0) return blows;
-  const double n = std::trunc(kStandardPenetration / penetration * blows);
-  return n == 0 ? 0 : n;  // N is written as digits: zero has no sign
-}
-
 std::u16string NumberField(double value) { return RightAlign(DoubleText(value), kEntryWidth); }
 
 // Fields 3 to 5: blows, N and penetration of the main entry. An entry that gives
@@ -65,6 +55,12 @@ std::array<std::u16string, 3> MainFields(const Entry& main) {
 }
 
 }  // namespace
+
+double BlowCountN(double blows, double penetration) {
+  if (penetration == 0) return blows;
+  const double n = std::trunc(kStandardPenetration / penetration * blows);
+  return n == 0 ? 0 : n;
+}
 
 void WritePenetrationRecord(OutputFile& x5, std::int16_t& lineNo, const TextArray& record) {
   std::array<Entry, kEntries + 1> entries;  // from index 1, as the record's fields

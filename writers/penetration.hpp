@@ -12,4 +12,14 @@ namespace velni {
 // `lineNo` numbers the lines of X5.TXT.
 void WritePenetrationRecord(OutputFile& x5, std::int16_t& lineNo, const TextArray& record);
 
+// The penetration (cm) of an entry written without one: the main blow count is
+// over 30 cm, a partial one over 10 cm.
+inline constexpr double kMainDrivePenetration = 30;
+inline constexpr double kPartialDrivePenetration = 10;
+
+// N, the blows scaled to 30 cm, in the order that fixes its rounding: 30 divided by
+// the penetration, then times the blows, truncated (11 over 11 gives 29). With no
+// penetration the blows are N as they stand. Zero has no sign.
+double BlowCountN(double blows, double penetration);
+
 }  // namespace velni

@@ -24,26 +24,37 @@ using RemarkGrid = std::array<std::u16string, kRemarkRows>;
 // row of N12.TXT early when it is read back, so it takes its full-width form.
 char16_t CellCharacter(char16_t c) { return c == kQuote ? kFullWidthQuote : c; }
 
-// Fills the grid row by row and returns the number of rows to write. A row that is
-// filled exactly, or a closing "＠", opens one more (blank) row.
-int LayOutRemark(const std::u16string& remarkText, RemarkGrid& grid) {
-  grid.fill(std::u16string(kRemarkColumns, kFullWidthBlank));
+// Walks a remark through the grid, 15 characters a row, "＠" starting a new one:
+// `place(row, column, c)` for each character that takes a cell (rows from 1, those
+// past the grid too). Returns the row the walk ends in: a row that is filled
+// exactly, or a closing "＠", opens one more (blank) row.
+template <typename Place>
+int WalkRemark(const std::u16string& remarkText, Place place) {
   int row = 1;
   int column = 1;
   for (char16_t c : remarkText) {
-    if (row > kRemarkRows) break;  // no place in the grid: the rest is dropped
     if (c == kRowBreakMark) {
       ++row;
       column = 1;
       continue;
     }
-    grid[row - 1][column - 1] = CellCharacter(c);
+    place(row, column, c);
     if (++column > kRemarkColumns) {
       column = 1;
       ++row;
     }
   }
-  return std::min(row, kRemarkRows);
+  return row;
+}
+
+// Fills the grid row by row and returns the number of rows to write; what finds
+// no place in the grid is dropped.
+int LayOutRemark(const std::u16string& remarkText, RemarkGrid& grid) {
+  grid.fill(std::u16string(kRemarkColumns, kFullWidthBlank));
+  const int rows = WalkRemark(remarkText, [&grid](int row, int column, char16_t c) {
+    if (row <= kRemarkRows) grid[row - 1][column - 1] = CellCharacter(c);
+  });
+  return std::min(rows, kRemarkRows);
 }
 
 // A row is 30 bytes: a half-width character in it leaves a half-width blank at the
@@ -62,6 +73,12 @@ void WriteRemarkLine(OutputFile& n12, std::int16_t& lineNo, const std::u16string
 }
 
 }  // namespace
+
+int RemarkRowsNeeded(const std::u16string& remarkText) {
+  int lastFilled = 1;
+  WalkRemark(remarkText, [&lastFilled](int row, int, char16_t) { lastFilled = row; });
+  return lastFilled;
+}
 
 void WrapRemarks(OutputFile& n12, std::int16_t& lineNo, const std::u16string& depthText,
                  const std::u16string& remarkText) {

@@ -20,6 +20,10 @@ inline constexpr int kRemarkRowBytes = 30;
 void WrapRemarks(OutputFile& n12, std::int16_t& lineNo, const std::u16string& depthText,
                  const std::u16string& remarkText);
 
+// The last row of the grid that a remark's characters reach, counting rows past
+// the grid too (1 for an empty remark): beyond kRemarkRows the remark loses its end.
+int RemarkRowsNeeded(const std::u16string& remarkText);
+
 // One record of N12.TMP: the rows of one remark joined, its depth with two decimals.
 void WriteJoinedRemark(OutputFile& tmp, std::int16_t& lineNo, float depth, const std::u16string& rows);
 

@@ -286,6 +286,22 @@ TEST_F(SoilNamesTest, ATableChangedByAnyoneElseIsReadAgain) {
   EXPECT_EQ(store.CodeOf(u"礫", {}).code, u"1003");
 }
 
+// Within one boring the table is compared once; a name the index lacks is still
+// looked for afresh, and the next boring sees every change.
+TEST_F(SoilNamesTest, APassComparesTheTableOnceAndStillFindsNamesAddedMeanwhile) {
+  Tables(E("1001", "粘土"), "");
+  SoilNameStore store(folders_);
+  {
+    const SoilNameStore::Pass pass(store);
+    EXPECT_EQ(store.CodeOf(u"粘土", {}).code, u"1001");
+    WriteCp932File(data_ / "KISHITU.TXT", E("1005", "粘土") + E("1002", "砂"));
+    EXPECT_EQ(store.CodeOf(u"粘土", {}).code, u"1001");  // not compared again within the pass
+    EXPECT_EQ(store.CodeOf(u"砂", {}).code, u"1002");
+  }
+  WriteCp932File(data_ / "KISHITU.TXT", E("1007", "粘土"));
+  EXPECT_EQ(store.CodeOf(u"粘土", {}).code, u"1007");
+}
+
 // A table shared between data folders through a link stays shared and grows.
 TEST_F(SoilNamesTest, LinkedTablesAreWrittenThroughTheLink) {
   const auto shared = root_ / "shared";
