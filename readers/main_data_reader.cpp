@@ -32,6 +32,7 @@ SourceRecord ReadOneRecord(InputFile& file, RecordFieldsSnapshot& buffer, std::i
 std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot& buffer, const char16_t* label,
                                           std::int64_t records, std::int64_t fieldCount) {
   std::vector<SourceRecord> block;
+  ReserveRecords(block, records);
   for (std::int64_t record = 1; record <= records; ++record) {
     file.BeginRecord(label, record, records);
     block.push_back(ReadOneRecord(file, buffer, record, fieldCount));

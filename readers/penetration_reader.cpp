@@ -28,6 +28,7 @@ PenetrationFile ReadPenetrationFile(const std::u16string& path, RecordFieldsSnap
   if (!penetration.isStandardPenetration) return penetration;
   const std::int64_t records = LoopCount(header.recordCount, file, kRecordCountField);
   penetration.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
+  ReserveRecords(penetration.tests, records);
   for (std::int64_t record = 1; record <= records; ++record) {
     file.BeginRecord(record_label::kPenetrationTest, record, records);
     ReadRecordFields(file, buffer, penetration.fieldCount);

@@ -1,5 +1,6 @@
 #include "readers/record_reader.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "text/number_text.hpp"
@@ -42,6 +43,11 @@ void ReadRecordFields(InputFile& file, RecordFieldsSnapshot& fields, std::int64_
     if (i > kRecordFieldLimit) file.FailAtField(failure::kSubscriptOutOfRange, i);
     file.ReadField(fields[static_cast<std::size_t>(i)]);
   }
+}
+
+void ReserveRecords(std::vector<SourceRecord>& records, std::int64_t announced) {
+  constexpr std::int64_t kMostReserved = 4096;
+  records.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(announced, 0, kMostReserved)));
 }
 
 }  // namespace velni

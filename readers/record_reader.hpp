@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "model/boring.hpp"
 #include "text/input_file.hpp"
 #include "text/num_or_text.hpp"
-#include "model/boring.hpp"
 
 namespace velni {
 
@@ -35,5 +36,10 @@ void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initial
 // buffer's bound is the subscript failure naming the file, record and field. The
 // fields after the record's own keep what they held.
 void ReadRecordFields(InputFile& file, RecordFieldsSnapshot& fields, std::int64_t fieldCount);
+
+// Room for the records a count announces, up to a few thousand: a count that is
+// junk (millions with a few records behind it) fails at its first missing record,
+// not while asking for memory.
+void ReserveRecords(std::vector<SourceRecord>& records, std::int64_t announced);
 
 }  // namespace velni

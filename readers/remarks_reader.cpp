@@ -34,6 +34,7 @@ RemarksFile ReadRemarksFile(const std::u16string& path, RecordFieldsSnapshot& bu
   if (!remarks.hasRecords) return remarks;
   const std::int64_t records = LoopCount(header.recordCount, file, kRecordCountField);
   remarks.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
+  ReserveRecords(remarks.records, records);
   for (std::int64_t record = 1; record <= records; ++record) {
     file.BeginRecord(record_label::kRemark, record, records);
     ReadRecordFields(file, buffer, remarks.fieldCount);
