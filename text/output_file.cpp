@@ -18,7 +18,7 @@ OutputFile::~OutputFile() {
   if (sink_ == nullptr) return;
   try {
     sink_->Close();
-  } catch (const RunError&) {
+  } catch (...) {  // a destructor must not throw
   }
 }
 
