@@ -56,6 +56,8 @@ std::u16string WrittenPath(const std::u16string& path) {
   return FromUtf8(target);
 }
 
+std::u16string WrittenFolder(const std::u16string& path) { return FolderOf(WrittenPath(path)); }
+
 void ReplaceDurably(const std::u16string& path, const std::u16string& workName, std::string_view bytes) {
   const std::u16string target = WrittenPath(path);
   const std::u16string folder = FolderOf(target);

@@ -24,6 +24,8 @@ std::optional<FileIdentity> IdentityOf(const std::string& nativePath);
 // The file a path names: a symbolic link followed to its target, so that a table
 // shared between data folders through a link is written where it lives.
 std::u16string WrittenPath(const std::u16string& path);
+// The folder of that file, with its final separator.
+std::u16string WrittenFolder(const std::u16string& path);
 
 // Replaces the file at `path` with `bytes`: they go into the work file `workName`
 // beside the file (beside a link's target), which is flushed to disk, renamed over

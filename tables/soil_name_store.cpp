@@ -136,7 +136,9 @@ SoilEntry SoilNameStore::Register(const std::u16string& soilName) {
 }
 
 void SoilNameStore::HoldLock(const Notice& notice) {
-  if (!lock_) lock_.emplace(folders_.dataFolderPath + kTableLockFileName);
+  // Beside the table where it is written: data folders that share their tables
+  // through links take turns through one lock.
+  if (!lock_) lock_.emplace(fs::WrittenFolder(folders_.dataFolderPath + kSoilTableName) + kTableLockFileName);
   // Without a lock file the folder is read-only: lookups still work, and a change
   // is refused by CheckWritable before anything is written.
   if (!lock_->Usable()) return;

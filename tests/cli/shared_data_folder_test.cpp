@@ -1,5 +1,6 @@
 // Conversions started together against one data folder (two operators, the window
-// and a batch): each meets the same new soil names. Afterwards both tables must be
+// and a batch), or against data folders of their own that share the soil-name
+// tables through links: each meets the same new soil names. Afterwards both tables must be
 // whole, every name registered exactly once, and every code an output carries must
 // stand in the tables under that name.
 #include <gtest/gtest.h>
@@ -62,19 +63,37 @@ void ExpectOutputCodesInTable(const stdfs::path& x1, const std::map<std::u16stri
   }
 }
 
+// Each process's data folder: the shared one, or (linked) one of its own whose two
+// soil-name tables are links to the shared folder's.
+stdfs::path DataFolderOf(const stdfs::path& temp, int process, bool linked) {
+  if (!linked) return temp / "PATDAT";
+  const auto own = temp / ("PATDAT" + std::to_string(process));
+  testing::MakeMinimalDataFolder(own);
+  for (const char* table : {"KISHITU.TXT", "XKISHITU.TXT"}) {
+    stdfs::remove(own / table);
+    stdfs::create_symlink(temp / "PATDAT" / table, own / table);
+  }
+  return own;
+}
+
 TEST(SharedDataFolderTest, ConversionsAtOnceRegisterEveryNameOnceAndAgree) {
-  for (const int processes : {2, 3, 10}) {
-    SCOPED_TRACE(std::to_string(processes) + " processes");
+  const struct {
+    int processes;
+    bool linked;  // each with a data folder of its own, the tables shared through links
+  } cases[] = {{2, false}, {3, false}, {10, false}, {6, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.processes) + (c.linked ? " processes, linked tables" : " processes"));
     testing::TempFolder temp;
     const auto data = temp / "PATDAT";
     testing::MakeMinimalDataFolder(data);
     std::vector<std::future<testing::ProcessResult>> runs;
-    for (int boring = 0; boring < processes; ++boring) {
+    for (int boring = 0; boring < c.processes; ++boring) {
       const auto source = BoringWithNewNames(temp / ("src" + std::to_string(boring)), boring);
       const auto destination = temp / ("out" + std::to_string(boring));
       runs.push_back(std::async(std::launch::async, testing::RunCli,
-                                std::vector<std::string>{"--yes", "--data-folder", data.string(), source.string(),
-                                                         destination.string()}));
+                                std::vector<std::string>{"--yes", "--data-folder",
+                                                         DataFolderOf(temp.Path(), boring, c.linked).string(),
+                                                         source.string(), destination.string()}));
     }
     for (auto& run : runs) {
       const auto result = run.get();
@@ -84,7 +103,7 @@ TEST(SharedDataFolderTest, ConversionsAtOnceRegisterEveryNameOnceAndAgree) {
     const auto extendedCodes = CodesOnce(data / "XKISHITU.TXT");
     EXPECT_EQ(soilCodes.size(), kNewNames.size() + 1);  // and the name that marks the folder
     for (const auto& name : kNewNames) EXPECT_EQ(soilCodes.at(FromUtf8(name)), extendedCodes.at(FromUtf8(name)));
-    for (int boring = 0; boring < processes; ++boring) {
+    for (int boring = 0; boring < c.processes; ++boring) {
       ExpectOutputCodesInTable(temp / ("out" + std::to_string(boring)) / "X1.TXT", soilCodes);
     }
   }
