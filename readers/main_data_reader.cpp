@@ -23,23 +23,6 @@ constexpr char16_t kNegativeCount[] = u"件数が負の数です。";
 constexpr const char16_t* kListBlockLabels[] = {record_label::kListBlock1, record_label::kListBlock2,
                                                 record_label::kListBlock3};
 
-SourceRecord ReadOneRecord(InputFile& file, RecordFieldsSnapshot& buffer, std::int64_t number,
-                           std::int64_t fieldCount) {
-  ReadRecordFields(file, buffer, fieldCount);
-  return SourceRecord{number, buffer};
-}
-
-std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot& buffer, const char16_t* label,
-                                          std::int64_t records, std::int64_t fieldCount) {
-  std::vector<SourceRecord> block;
-  ReserveRecords(block, records);
-  for (std::int64_t record = 1; record <= records; ++record) {
-    file.BeginRecord(label, record, records);
-    block.push_back(ReadOneRecord(file, buffer, record, fieldCount));
-  }
-  return block;
-}
-
 // The layer counts that read no record though they are not 0: the records they
 // stand before are then read as the list header, which fails there.
 std::optional<std::int64_t> NegativeLayerCountField(const MainDataHeaderRecord& header) {

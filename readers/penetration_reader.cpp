@@ -28,12 +28,8 @@ PenetrationFile ReadPenetrationFile(const std::u16string& path, RecordFieldsSnap
   if (!penetration.isStandardPenetration) return penetration;
   const std::int64_t records = LoopCount(header.recordCount, file, kRecordCountField);
   penetration.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
-  ReserveRecords(penetration.tests, records);
-  for (std::int64_t record = 1; record <= records; ++record) {
-    file.BeginRecord(record_label::kPenetrationTest, record, records);
-    ReadRecordFields(file, buffer, penetration.fieldCount);
-    penetration.tests.push_back(SourceRecord{record, buffer});
-  }
+  penetration.tests =
+      ReadRecordBlock(file, buffer, record_label::kPenetrationTest, records, penetration.fieldCount);
   return penetration;
 }
 

@@ -45,9 +45,22 @@ void ReadRecordFields(InputFile& file, RecordFieldsSnapshot& fields, std::int64_
   }
 }
 
-void ReserveRecords(std::vector<SourceRecord>& records, std::int64_t announced) {
+std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot& buffer, const char16_t* label,
+                                          std::int64_t records, std::int64_t fieldCount,
+                                          const std::function<void(RecordFieldsSnapshot&)>& adjust) {
+  // Room for the records the count announces, up to a few thousand: a count that
+  // is junk (millions with a few records behind it) fails at its first missing
+  // record, not while asking for memory.
   constexpr std::int64_t kMostReserved = 4096;
-  records.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(announced, 0, kMostReserved)));
+  std::vector<SourceRecord> block;
+  block.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(records, 0, kMostReserved)));
+  for (std::int64_t record = 1; record <= records; ++record) {
+    file.BeginRecord(label, record, records);
+    ReadRecordFields(file, buffer, fieldCount);
+    if (adjust) adjust(buffer);
+    block.push_back(SourceRecord{record, buffer});
+  }
+  return block;
 }
 
 }  // namespace velni

@@ -2,6 +2,7 @@
 // Reading one record of a source file into the record buffer that every record of a
 // boring passes through.
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -37,9 +38,11 @@ void ReadHeaderFields(InputFile& file, const std::u16string& label, std::initial
 // fields after the record's own keep what they held.
 void ReadRecordFields(InputFile& file, RecordFieldsSnapshot& fields, std::int64_t fieldCount);
 
-// Room for the records a count announces, up to a few thousand: a count that is
-// junk (millions with a few records behind it) fails at its first missing record,
-// not while asking for memory.
-void ReserveRecords(std::vector<SourceRecord>& records, std::int64_t announced);
+// Reads `records` records of `fieldCount` fields each into the buffer, each named
+// `label` and numbered from 1 of `records` for failure reports, and keeps each as
+// the buffer stood after it was read and `adjust` (when given) changed it.
+std::vector<SourceRecord> ReadRecordBlock(InputFile& file, RecordFieldsSnapshot& buffer, const char16_t* label,
+                                          std::int64_t records, std::int64_t fieldCount,
+                                          const std::function<void(RecordFieldsSnapshot&)>& adjust = {});
 
 }  // namespace velni

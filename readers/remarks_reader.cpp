@@ -34,13 +34,8 @@ RemarksFile ReadRemarksFile(const std::u16string& path, RecordFieldsSnapshot& bu
   if (!remarks.hasRecords) return remarks;
   const std::int64_t records = LoopCount(header.recordCount, file, kRecordCountField);
   remarks.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
-  ReserveRecords(remarks.records, records);
-  for (std::int64_t record = 1; record <= records; ++record) {
-    file.BeginRecord(record_label::kRemark, record, records);
-    ReadRecordFields(file, buffer, remarks.fieldCount);
-    CutAtParenthesis(buffer[1]);
-    remarks.records.push_back(SourceRecord{record, buffer});
-  }
+  remarks.records = ReadRecordBlock(file, buffer, record_label::kRemark, records, remarks.fieldCount,
+                                    [](RecordFieldsSnapshot& fields) { CutAtParenthesis(fields[1]); });
   return remarks;
 }
 
