@@ -5,6 +5,8 @@
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
 #include "text/fixed_width.hpp"
+#include "text/number_text.hpp"
+#include "writers/penetration.hpp"
 
 namespace velni {
 namespace {
@@ -18,9 +20,9 @@ constexpr std::int64_t kMainEntry = 2;
 constexpr std::int64_t kFirstPartialEntry = 3;
 
 constexpr char16_t kRemarkTitle[] = u"記事";
-// The penetration of an entry written without one, in centimetres.
-constexpr char16_t kMainCentimetres[] = u"30";
-constexpr char16_t kPartialCentimetres[] = u"10";
+// The penetration of an entry written without one, in centimetres, as X5.TXT
+// takes it.
+std::u16string CentimetresText(double centimetres) { return DecimalText(static_cast<std::int64_t>(centimetres)); }
 
 // A field of the record itself: beyond the record's own field count the buffer
 // still shows an earlier record's field (a survey name is no colour), so it counts
@@ -90,11 +92,12 @@ void AddTest(const PenetrationFile& file, const SourceRecord& record, const Exch
   test.AddText(u"標準貫入試験_開始深度", OwnField(record, file.fieldCount, kDepth));
   for (std::int64_t i = 0; i < 3; ++i) {
     const std::u16string field = OwnField(record, file.fieldCount, kFirstPartialEntry + i);
-    if (const auto entry = SplitTestEntry(field, kPartialCentimetres, mm)) {
+    if (const auto entry = SplitTestEntry(field, CentimetresText(kPartialDrivePenetration), mm)) {
       AddEntry(std::u16string(names.increments[i]), *entry, test);
     }
   }
-  const auto total = SplitTestEntry(OwnField(record, file.fieldCount, kMainEntry), kMainCentimetres, mm);
+  const auto total = SplitTestEntry(OwnField(record, file.fieldCount, kMainEntry),
+                                    CentimetresText(kMainDrivePenetration), mm);
   AddEntry(u"標準貫入試験_合計", total.value_or(TestEntry{}), test);
 }
 
