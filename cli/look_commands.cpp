@@ -2,10 +2,10 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/check_command.hpp"
@@ -73,11 +73,12 @@ int Check(const LookLine& line) {
 
 }  // namespace
 
+// The option alone, or in its "--option=VALUE" form.
 bool IsLookCommand(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
-    for (const char* option : {"--check", "--picture", "--pictures"}) {
-      if (std::strcmp(argv[i], option) == 0) return true;
-    }
+    const std::string_view argument = argv[i];
+    const std::string_view name = argument.substr(0, argument.find('='));
+    if (name == "--check" || name == "--picture" || name == "--pictures") return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #include "render/picture_files.hpp"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -8,10 +9,13 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
-#include <cstdlib>
+#include <string_view>
 
+#include "platform/durable_file.hpp"
+#include "platform/host_path.hpp"
 #include "render/drawing_painter.hpp"
 #include "render/paged_drawing.hpp"
+#include "text/run_error.hpp"
 
 namespace velni::render {
 namespace {
@@ -21,23 +25,22 @@ constexpr double kSvgPixelsPerMillimetre = 4;
 constexpr double kPngPixelsPerMillimetre = 8;
 constexpr int kPdfResolution = 600;
 
-// Fonts and painters need a GUI application; without a display the offscreen
-// platform serves.
+// Fonts and painters need a GUI application. Without the window's own, nothing is
+// shown: the offscreen platform serves, so that a display that is set but gone
+// (a closed remote session) cannot stop the command line.
 void EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) return;
-  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "velni2qx";
   static char* argv[] = {name, nullptr};
   static QGuiApplication application(argc, argv);
 }
 
-bool SaveSvg(const Drawing& drawing, const QString& path) {
+bool PaintSvg(const Drawing& drawing, QBuffer& out) {
   const double k = kSvgPixelsPerMillimetre;
   QSvgGenerator svg;
-  svg.setFileName(path);
+  svg.setOutputDevice(&out);
   svg.setSize(QSize(static_cast<int>(std::ceil(drawing.width * k)), static_cast<int>(std::ceil(drawing.height * k))));
   svg.setViewBox(QRectF(0, 0, drawing.width * k, drawing.height * k));
   svg.setResolution(static_cast<int>(std::lround(k * kMillimetresPerInch)));
@@ -48,7 +51,7 @@ bool SaveSvg(const Drawing& drawing, const QString& path) {
   return painter.end();
 }
 
-bool SavePng(const Drawing& drawing, const QString& path) {
+bool PaintPng(const Drawing& drawing, QBuffer& out) {
   const double k = kPngPixelsPerMillimetre;
   QImage image(static_cast<int>(std::ceil(drawing.width * k)), static_cast<int>(std::ceil(drawing.height * k)),
                QImage::Format_RGB32);
@@ -58,16 +61,22 @@ bool SavePng(const Drawing& drawing, const QString& path) {
   QPainter painter(&image);
   PaintDrawing(painter, drawing, k);
   painter.end();
-  return image.save(path, "PNG");
+  return image.save(&out, "PNG");
 }
 
-bool SavePdf(const Drawing& drawing, const QString& path) {
-  QPdfWriter pdf(path);
+bool PaintPdf(const Drawing& drawing, QBuffer& out) {
+  QPdfWriter pdf(&out);
   pdf.setResolution(kPdfResolution);
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   pdf.setTitle(QStringLiteral("柱状図"));
   return PaintOnPages(drawing, pdf, kPdfResolution / kMillimetresPerInch);
+}
+
+// The work file beside the picture, named after it so that two pictures written
+// at once into one folder never share one.
+std::u16string WorkNameFor(const std::u16string& path) {
+  return path.substr(path.rfind(kPathSeparator) + 1) + u".tmp";
 }
 
 }  // namespace
@@ -82,13 +91,24 @@ std::optional<PictureFormat> FormatOfPath(const std::u16string& path) {
 
 bool SavePicture(const Drawing& drawing, const std::u16string& path, PictureFormat format) {
   EnsureGuiApplication();
-  const QString file = QString::fromStdU16String(path);
-  switch (format) {
-    case PictureFormat::Svg: return SaveSvg(drawing, file) && QFile::exists(file);
-    case PictureFormat::Png: return SavePng(drawing, file);
-    case PictureFormat::Pdf: return SavePdf(drawing, file) && QFile::exists(file);
+  QByteArray bytes;
+  {
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    const bool painted = format == PictureFormat::Svg   ? PaintSvg(drawing, out)
+                         : format == PictureFormat::Png ? PaintPng(drawing, out)
+                                                        : PaintPdf(drawing, out);
+    if (!painted) return false;
+  }  // the PDF writer finishes its file when it goes
+  // Painted whole in memory first, then put in place in one step: a picture that
+  // fails leaves no half-written file, and an older one is never taken for it.
+  try {
+    const std::string_view painted(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    fs::ReplaceDurably(path, WorkNameFor(path), painted);
+  } catch (const RunError&) {
+    return false;
   }
-  return false;
+  return true;
 }
 
 }  // namespace velni::render

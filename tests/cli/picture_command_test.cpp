@@ -2,6 +2,7 @@
 // file starts as its format does), the mirrored batch, and refusals.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "tests/support/planted_boring.hpp"
@@ -52,6 +53,25 @@ TEST_F(PictureCommandTest, UnreadableBoringOrUnknownFormatIsRefused) {
   EXPECT_NE(failed.err.find("層データ 3 件目"), std::string::npos) << failed.err;
   EXPECT_FALSE(stdfs::exists(temp_ / "log.svg"));
   EXPECT_EQ(RunCli({"--picture", (temp_ / "log.gif").string(), source_}).exitStatus, 64);
+}
+
+// Mended: a folder standing at the picture's path passed for the saved file; a
+// display that is set but gone stopped the command line. The "=" form of the
+// options is the same command.
+TEST_F(PictureCommandTest, APictureIsReportedSavedOnlyWhenWritten) {
+  stdfs::create_directories(temp_ / "taken.svg");
+  EXPECT_EQ(RunCli({"--picture", (temp_ / "taken.svg").string(), source_}).exitStatus, 2);
+  EXPECT_TRUE(stdfs::is_directory(temp_ / "taken.svg"));
+
+  const std::string display = std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "";
+  const std::string platform = std::getenv("QT_QPA_PLATFORM") != nullptr ? std::getenv("QT_QPA_PLATFORM") : "";
+  ::setenv("DISPLAY", ":97", 1);  // no server answers there
+  ::unsetenv("QT_QPA_PLATFORM");
+  const auto result = RunCli({"--picture=" + (temp_ / "log.svg").string(), source_});
+  display.empty() ? ::unsetenv("DISPLAY") : ::setenv("DISPLAY", display.c_str(), 1);
+  if (!platform.empty()) ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_TRUE(testing::ReadBytes(temp_ / "log.svg").starts_with("<?xml"));
 }
 
 }  // namespace
