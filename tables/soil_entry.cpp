@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "text/cp932.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
@@ -25,6 +26,9 @@ std::u16string CodePoint(char16_t c) {
   std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
   return std::u16string(text, text + 6);
 }
+
+// What decoding puts in place of a byte pair that is no character.
+constexpr char16_t kUnreadable = u'\uFFFD';
 
 }  // namespace
 
@@ -70,6 +74,12 @@ std::optional<std::u16string> WhyNotStorable(const std::u16string& soilName) {
   for (const char16_t c : soilName) {
     if (c < u' ' && c != u'\r' && c != u'\n') {
       return u"土質名に制御文字（" + CodePoint(c) + u"）が含まれているため、土質名表に登録できません。";
+    }
+    // Stored as "?", the name would never be found again and would take a new
+    // code at every run.
+    if (c == kUnreadable) return u"土質名に読めないバイトがあるため、土質名表に登録できません。";
+    if (!HasCp932Form(c)) {
+      return u"土質名にコードページ 932 で表せない文字（" + CodePoint(c) + u"）があるため、土質名表に登録できません。";
     }
   }
   return std::nullopt;

@@ -55,7 +55,7 @@ std::u16string SoilEntryLine(const SoilEntry& entry);
 
 // Why a soil name may not go into a table (a broken source can carry a name of
 // megabytes or with control characters, which would slow or break every later
-// lookup), or none when it may.
+// lookup, or a character the table's code page cannot hold), or none when it may.
 std::optional<std::u16string> WhyNotStorable(const std::u16string& soilName);
 
 }  // namespace velni
