@@ -64,6 +64,10 @@ void ReplaceDurably(const std::u16string& path, const std::u16string& workName, 
   const std::u16string work = Resolve(folder + workName);
   const int fd = ::open(NativePath(work).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) throw RunError(failure::kCannotCreate, work);
+  // The new file keeps the mode of the one it replaces (a table that the group
+  // may write stays so), not the umask of whoever wrote it last.
+  struct stat old {};
+  if (::stat(NativePath(target).c_str(), &old) == 0) (void)::fchmod(fd, old.st_mode & 07777);
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (::close(fd) != 0 || !written) {
     ::unlink(NativePath(work).c_str());

@@ -1,6 +1,7 @@
 #include "platform/file_lock.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,7 +25,12 @@ constexpr std::chrono::milliseconds kRetryEvery{10};
 }  // namespace
 
 FileLock::FileLock(const std::u16string& path)
-    : fd_(::open(NativePath(Resolve(path)).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {}
+    : fd_(::open(NativePath(Resolve(path)).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+  // Every operator who shares the data folder must be able to open it for the
+  // lock, whatever the umask of whoever made it; it holds nothing. Only its owner
+  // can change the mode, so a failure here is someone else's file.
+  if (fd_ >= 0) (void)::fchmod(fd_, 0666);
+}
 
 FileLock::~FileLock() {
   Release();

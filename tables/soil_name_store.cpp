@@ -153,6 +153,9 @@ void SoilNameStore::CheckWritable() {
   for (const char16_t* name : {kSoilTableName, kExtendedTableName}) {
     if (!lock_->Usable() || !fs::CanWrite(folder + name)) throw RunError(TablesNotWritable(folder), folder + name);
   }
+  // The extended table is replaced by a rename, which its folder must allow.
+  const std::u16string extendedFolder = fs::WrittenFolder(folder + kExtendedTableName);
+  if (!fs::CanWrite(extendedFolder)) throw RunError(TablesNotWritable(folder), extendedFolder);
 }
 
 // Nothing reads the marker: a program folder that cannot take it (an installed,

@@ -1,6 +1,7 @@
 #include "tables/soil_name_store.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -355,6 +356,20 @@ TEST_F(SoilNamesTest, NamesTheTablesCannotHoldAreNeverStored) {
     EXPECT_EQ(Kishitu(), "");
     EXPECT_EQ(Xkishitu(), "");
   }
+}
+
+// Mended: a second operator could not register names once the first had made the
+// lock file (0644 by the umask) or rewritten the extended table (its mode lost).
+TEST_F(SoilNamesTest, SharedFilesStayOpenToTheOtherOperators) {
+  namespace stdfs = std::filesystem;
+  Tables("", "");
+  stdfs::permissions(data_ / "XKISHITU.TXT", stdfs::perms(0664));
+  const mode_t umaskBefore = ::umask(022);
+  EXPECT_EQ(SoilNameStore(folders_).CodeOf(u"泥岩", {}).code, u"2000");
+  ::umask(umaskBefore);
+  const auto mode = [&](const char* name) { return stdfs::status(data_ / name).permissions() & stdfs::perms::all; };
+  EXPECT_EQ(mode("KISHITU.LCK"), stdfs::perms(0666));
+  EXPECT_EQ(mode("XKISHITU.TXT"), stdfs::perms(0664));
 }
 
 TEST_F(SoilNamesTest, ALockHeldByAnotherConversionIsWaitedForThenNamed) {
