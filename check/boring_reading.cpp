@@ -17,11 +17,6 @@ namespace {
 
 constexpr char16_t kMissingCompanion[] = u"対になるファイルがありません（主データファイルと同じフォルダに必要です）。";
 
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t separator = path.rfind(kPathSeparator);
-  return separator == std::u16string::npos ? path : path.substr(separator + 1);
-}
-
 // Runs one reader; a failure becomes the file's fault and the file counts as unread.
 bool ReadOne(const std::function<void()>& read, const std::u16string& path, CheckProblems& problems) {
   try {

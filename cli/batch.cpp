@@ -13,6 +13,7 @@
 #include "cli/run_details.hpp"
 #include "cli/run_report.hpp"
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
 #include "platform/terminal.hpp"
 #include "run/main_data_files.hpp"
 #include "text/utf.hpp"
@@ -53,7 +54,7 @@ BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options
 BoringResult Unreadable(const UnreadableFolder& folder, const std::u16string& sourceFolder) {
   const std::u16string shown = folder.relativeFolder.empty() ? u"." : folder.relativeFolder;
   BoringResult boring{ToUtf8(shown) + "/", RunOutcome::Failed,
-                      ToUtf8(kUnreadableFolderPrefix + folder.reason), {}, sourceFolder + u"/" + folder.relativeFolder, {}};
+                      ToUtf8(kUnreadableFolderPrefix + folder.reason), {}, sourceFolder + kPathSeparator + folder.relativeFolder, {}};
   boring.run.message = kUnreadableFolderPrefix + folder.reason;
   return boring;
 }

@@ -19,11 +19,6 @@ namespace {
 
 constexpr char16_t kCannotWritePicture[] = u"図のファイルを書き込めません: ";
 
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t separator = path.rfind(kPathSeparator);
-  return separator == std::u16string::npos ? path : path.substr(separator + 1);
-}
-
 // Reads and draws one boring; the failure's message (file, record and field) when it
 // cannot be read or the file cannot be written, empty when drawn.
 std::u16string DrawOne(const std::u16string& source, const std::u16string& output, render::PictureFormat format) {

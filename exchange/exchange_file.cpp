@@ -9,11 +9,6 @@
 namespace velni {
 namespace {
 
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t separator = path.rfind(kPathSeparator);
-  return separator == std::u16string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 std::vector<std::u16string> ExportExchangeFile(const std::u16string& sourcePath, const std::u16string& outputPath,

@@ -23,4 +23,7 @@ inline std::u16string WithFinalSeparator(const std::u16string& folder) {
   return folder + kPathSeparator;
 }
 
+// The last level of a path: the file's name.
+inline std::u16string FileNameOf(const std::u16string& path) { return path.substr(path.rfind(kPathSeparator) + 1); }
+
 }  // namespace velni

@@ -73,12 +73,6 @@ bool PaintPdf(const Drawing& drawing, QBuffer& out) {
   return PaintOnPages(drawing, pdf, kPdfResolution / kMillimetresPerInch);
 }
 
-// The work file beside the picture, named after it so that two pictures written
-// at once into one folder never share one.
-std::u16string WorkNameFor(const std::u16string& path) {
-  return path.substr(path.rfind(kPathSeparator) + 1) + u".tmp";
-}
-
 }  // namespace
 
 std::optional<PictureFormat> FormatOfPath(const std::u16string& path) {
@@ -104,7 +98,9 @@ bool SavePicture(const Drawing& drawing, const std::u16string& path, PictureForm
   // fails leaves no half-written file, and an older one is never taken for it.
   try {
     const std::string_view painted(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    fs::ReplaceDurably(path, WorkNameFor(path), painted);
+    // The work file is named after the picture: two pictures written at once
+    // into one folder never share one.
+    fs::ReplaceDurably(path, FileNameOf(path) + u".tmp", painted);
   } catch (const RunError&) {
     return false;
   }

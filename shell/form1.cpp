@@ -52,7 +52,7 @@ const QString kDestinationFolderKey = QStringLiteral("folders/destination");
 std::u16string DroppedMainDataFile(const QMimeData* data) {
   if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
   const std::u16string path = FromQString(data->urls().front().toLocalFile());
-  return IsMainDataFileName(path.substr(path.rfind(u'/') + 1)) ? path : std::u16string();
+  return IsMainDataFileName(FileNameOf(path)) ? path : std::u16string();
 }
 
 std::vector<std::u16string> RootsOf(const std::vector<Volume>& volumes) {
@@ -222,7 +222,7 @@ void Form1::Remember(const QString& key, const std::u16string& folder) {
 }
 
 bool Form1::TakeDroppedFile(const std::u16string& path) {
-  const std::u16string folder = path.substr(0, std::max<std::size_t>(path.rfind(u'/'), 1));
+  const std::u16string folder = path.substr(0, std::max<std::size_t>(path.rfind(kPathSeparator), 1));
   const std::optional<std::u16string> root = RootHolding(folder);
   if (!root || !fs::IsFile(path)) return false;
   currentFolderOfVolume_[*root] = folder;
@@ -231,7 +231,7 @@ bool Form1::TakeDroppedFile(const std::u16string& path) {
   } else {
     Dir1->SetPath(folder);
   }
-  if (!File1->Select(path.substr(path.rfind(u'/') + 1))) return false;
+  if (!File1->Select(FileNameOf(path))) return false;
   File1_Click();
   return true;
 }

@@ -11,6 +11,7 @@
 #include "check/boring_check.hpp"
 #include "exchange/exchange_file.hpp"
 #include "picture/boring_picture.hpp"
+#include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
 #include "render/paged_drawing.hpp"
 #include "render/picture_files.hpp"
@@ -25,8 +26,6 @@ namespace {
 constexpr int kStyleExclamation = 48;
 constexpr double kMillimetresPerInch = 25.4;
 const QString kFormatFilters = QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)");
-
-std::u16string FileNameOf(const std::u16string& path) { return path.substr(path.rfind(u'/') + 1); }
 
 std::u16string StemOf(const std::u16string& path) {
   const std::u16string name = FileNameOf(path);
@@ -115,7 +114,7 @@ bool PictureWindow::SaveTo(const std::u16string& path) {
 }
 
 void PictureWindow::AskAndSave() {
-  const std::u16string folder = source_.sourcePath.substr(0, source_.sourcePath.rfind(u'/') + 1);
+  const std::u16string folder = source_.sourcePath.substr(0, source_.sourcePath.rfind(kPathSeparator) + 1);
   QString filter;
   const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("柱状図の保存"),
                                                     ToQString(folder + StemOf(source_.sourcePath) + u".pdf"),
@@ -135,7 +134,7 @@ bool PictureWindow::SaveExchangeTo(const std::u16string& path, ExchangeVersion v
 }
 
 void PictureWindow::AskAndSaveExchange() {
-  const std::u16string folder = source_.sourcePath.substr(0, source_.sourcePath.rfind(u'/') + 1);
+  const std::u16string folder = source_.sourcePath.substr(0, source_.sourcePath.rfind(kPathSeparator) + 1);
   const QString v400 = QStringLiteral("交換用データ DTD 4.00 (*.XML)");
   const QString v300 = QStringLiteral("交換用データ DTD 3.00 (*.XML)");
   QString filter;
