@@ -32,15 +32,6 @@ std::u16string DrawOne(const std::u16string& source, const std::u16string& outpu
 }
 
 // The folders of `path` below an existing one, made; false when one cannot be.
-bool MakeParentFolders(const std::u16string& path) {
-  std::size_t at = 1;
-  while ((at = path.find(kPathSeparator, at)) != std::u16string::npos) {
-    const std::u16string folder = path.substr(0, at++);
-    if (!fs::IsFolder(folder) && !fs::CreateFolder(folder)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int RunPicture(const std::string& output, const std::string& source, std::ostream& errors) {
@@ -74,7 +65,7 @@ int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFo
   for (const MainDataFile& boring : listing.borings) {
     const std::u16string relative = boring.relativeFolder.empty() ? u"" : boring.relativeFolder + kPathSeparator;
     const std::u16string output = to + kPathSeparator + relative + boring.Stem() + u".pdf";
-    std::u16string failure = MakeParentFolders(output) ? u"" : kCannotWritePicture + output;
+    std::u16string failure = fs::CreateFoldersAbove(output) ? kCannotWritePicture + output : u"";
     if (failure.empty()) failure = DrawOne(from + kPathSeparator + boring.RelativePath(), output, render::PictureFormat::Pdf);
     if (!failure.empty()) {
       ++failed;

@@ -1,9 +1,10 @@
 #include "cli/run_report.hpp"
 
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "platform/durable_file.hpp"
+#include "platform/host_path.hpp"
+#include "text/run_error.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
@@ -55,19 +56,13 @@ std::string ReportJson(const std::vector<ReportedBoring>& borings) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {
-  const std::string work = path + ".tmp";
-  {
-    std::ofstream out(work, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-      std::remove(work.c_str());
-      return false;
-    }
+  const std::u16string file = FromUtf8(path);
+  try {
+    fs::ReplaceDurably(file, FileNameOf(file) + u".tmp", text);
+    return true;
+  } catch (const RunError&) {
+    return false;
   }
-  if (std::rename(work.c_str(), path.c_str()) == 0) return true;
-  std::remove(work.c_str());
-  return false;
 }
 
 bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& borings) {

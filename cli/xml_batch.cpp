@@ -25,19 +25,11 @@ struct Exported {
 };
 
 // Every missing level of the folder that will hold `file`.
-void CreateFoldersFor(const std::u16string& file) {
-  for (std::size_t at = file.find(kPathSeparator, 1); at != std::u16string::npos;
-       at = file.find(kPathSeparator, at + 1)) {
-    const std::u16string folder = file.substr(0, at);
-    if (!fs::IsFolder(folder) && !fs::CreateFolder(folder)) throw RunError(u"フォルダを作成できません。", folder);
-  }
-}
-
 std::string Export(const PlannedBoring& planned, ExchangeVersion version) {
   if (!planned.refusal.empty()) return ToUtf8(planned.refusal);
   const std::u16string output = planned.destinationPath + u".XML";
   try {
-    CreateFoldersFor(output);
+    if (const auto folder = fs::CreateFoldersAbove(output)) throw RunError(u"フォルダを作成できません。", *folder);
     ExportExchangeFile(planned.sourcePath, output, version);
     return {};
   } catch (const RunError& error) {

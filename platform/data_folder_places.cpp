@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "platform/data_folder.hpp"
+#include "platform/durable_file.hpp"
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
+#include "text/run_error.hpp"
 #include "text/utf.hpp"
 
 namespace velni {
@@ -97,17 +99,14 @@ bool SaveDataFolderSetting(const std::u16string& settingsFile, const std::u16str
     if (!line.starts_with(kSettingKey)) text << line << '\n';
   }
   text << kSettingKey << ToUtf8(folder) << '\n';
-  const stdfs::path path = fs::NativePath(settingsFile);
-  const stdfs::path work = path.string() + ".tmp";
   std::error_code error;
-  stdfs::create_directories(path.parent_path(), error);
-  {
-    std::ofstream out(work, std::ios::binary | std::ios::trunc);
-    out << text.str();
-    if (!out.flush()) return false;
+  stdfs::create_directories(stdfs::path(fs::NativePath(settingsFile)).parent_path(), error);
+  try {
+    fs::ReplaceDurably(settingsFile, FileNameOf(settingsFile) + u".tmp", text.str());
+    return true;
+  } catch (const RunError&) {
+    return false;
   }
-  stdfs::rename(work, path, error);
-  return !error;
 }
 
 DataFolderPlaces MachineDataFolderPlaces(std::optional<std::u16string> given) {

@@ -182,6 +182,14 @@ std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16st
   return FromUtf8(pattern) + u"/";
 }
 
+std::optional<std::u16string> CreateFoldersAbove(const std::u16string& path) {
+  for (std::size_t at = path.find(u'/', 1); at != std::u16string::npos; at = path.find(u'/', at + 1)) {
+    const std::u16string folder = path.substr(0, at);
+    if (!IsFolder(folder) && !CreateFolder(folder)) return folder;
+  }
+  return std::nullopt;
+}
+
 bool RemoveFolder(const std::u16string& path) { return ::rmdir(NativePath(Resolve(path)).c_str()) == 0; }
 
 void CopyFile(const std::u16string& from, const std::u16string& to) {

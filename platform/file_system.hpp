@@ -42,6 +42,9 @@ void AppendLine(const std::u16string& path, std::string_view line);
 
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::u16string& path);
+// Creates every missing folder level above the file `path`; the first folder that
+// cannot be created, or none when all stand.
+std::optional<std::u16string> CreateFoldersAbove(const std::u16string& path);
 // Creates a new folder of a name no one else uses, `prefix` followed by a few
 // characters, inside `parent` (with its final separator); returns its path with
 // its final separator. A run-time failure naming the folder when it cannot be made.
