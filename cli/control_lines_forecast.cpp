@@ -1,7 +1,7 @@
 #include "cli/control_lines_forecast.hpp"
 
 #include "platform/host_path.hpp"
-#include "text/byte_cut.hpp"
+#include "run/control_lines.hpp"
 #include "text/check_folder_path.hpp"
 #include "text/path_split.hpp"
 #include "text/run_error.hpp"
@@ -21,7 +21,7 @@ ControlLines ForecastControlLines(const std::u16string& destination, const std::
   } catch (const RunError&) {
     return {};  // a path of more than 256 pieces: the run itself will say so
   }
-  return {MidBytes(pieces[3], 1, 4), pieces[4], pieces[5]};
+  return ControlLinesOf(pieces);
 }
 
 }  // namespace velni::cli

@@ -3,12 +3,13 @@
 // beyond a shallow destination, from the source path), so a batch whose
 // destinations are deep may give every boring the same three lines. The batch
 // works them out before converting to warn about that.
-#include <array>
 #include <string>
+
+#include "run/control_lines.hpp"
 
 namespace velni::cli {
 
-using ControlLines = std::array<std::u16string, 3>;
+using velni::ControlLines;
 
 // The lines the run will write for this destination and source (both absolute).
 ControlLines ForecastControlLines(const std::u16string& destination, const std::u16string& source);

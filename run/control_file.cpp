@@ -1,7 +1,7 @@
-#include "platform/host_path.hpp"
-#include "run/passes.hpp"
-#include "text/byte_cut.hpp"
 #include "files/open_files.hpp"
+#include "platform/host_path.hpp"
+#include "run/control_lines.hpp"
+#include "run/passes.hpp"
 #include "text/output_file.hpp"
 #include "text/path_split.hpp"
 
@@ -12,7 +12,7 @@ void WriteControlFile(RunContext& run) {
   // Pieces beyond the destination's last one keep what the source path's split
   // left in them.
   SplitByDelimiters(run.CheckedDestination, kPathSeparatorText, run.PathPieces);
-  run.ControlLines = {MidBytes(run.PathPieces[3], 1, 4), run.PathPieces[4], run.PathPieces[5]};
+  run.ControlLines = ControlLinesOf(run.PathPieces);
   for (const std::u16string& line : run.ControlLines) file.WriteLine(line);
   file.WriteLine(u"4   ");
   file.WriteLine(u"1");

@@ -8,6 +8,7 @@
 
 #include "model/boring.hpp"
 #include "platform/run_ui.hpp"
+#include "run/control_lines.hpp"
 #include "run/run_result.hpp"
 #include "tables/code_table.hpp"
 #include "tables/soil_name_store.hpp"
@@ -38,7 +39,7 @@ struct RunContext {
   std::u16string OutputFolder;        // destination + separator
   std::u16string SourceFileName;
   // CNT.TXT lines 1 to 3, as written.
-  std::array<std::u16string, 3> ControlLines;
+  velni::ControlLines ControlLines;
 
   TextArray PathPieces{256};
   TextArray Title1Fields{30};
