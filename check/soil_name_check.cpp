@@ -10,12 +10,6 @@ namespace {
 
 constexpr int kSoilNameField = 2;
 
-// A quoted name may span lines; the run looks it up with its line ends as blanks.
-std::u16string OnOneLine(std::u16string name) {
-  std::replace_if(name.begin(), name.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
-  return name;
-}
-
 struct NewName {
   std::u16string name;
   const SourceRecord* firstLayer;
@@ -33,7 +27,7 @@ void CheckSoilNames(const MainData& main, SoilNameStore& store, CheckProblems& p
       problems.push_back({Severity::Fault, main.path, where, *why});
       continue;
     }
-    const std::u16string name = OnOneLine(raw);
+    const std::u16string name = SoilNameOnOneLine(raw);
     const bool seen = std::any_of(newNames.begin(), newNames.end(), [&](const NewName& n) { return n.name == name; });
     if (!seen) newNames.push_back({name, &layer});
   }

@@ -3,6 +3,7 @@
 
 #include "files/open_files.hpp"
 #include "run/passes.hpp"
+#include "tables/soil_entry.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 #include "text/output_file.hpp"
@@ -16,16 +17,6 @@ namespace {
 
 // Where the soil name stands in a layer record.
 constexpr std::int64_t kSoilNameField = 2;
-
-// A quoted soil name may span lines; its X1.TXT line must stay one line, so its line
-// ends are blanks there, as the soil-name tables store them (the lookup sees the
-// same name either way).
-std::u16string SoilNameOnOneLine(std::u16string name) {
-  for (char16_t& c : name) {
-    if (c == u'\r' || c == u'\n') c = u' ';
-  }
-  return name;
-}
 
 // A name the tables must not take and do not hold stops the run before the first
 // layer registers anything, named at its layer.

@@ -46,11 +46,17 @@ std::size_t MatchNameLength(const std::u16string& tableName) {
   return std::min(tableName.find(kCutMark), tableName.size());
 }
 
-std::u16string TableFormOfName(const std::u16string& soilName) {
-  std::u16string stored = soilName;
-  for (auto& c : stored) {
-    if (c == u'"') c = u'＂';
+std::u16string SoilNameOnOneLine(std::u16string soilName) {
+  for (char16_t& c : soilName) {
     if (c == u'\r' || c == u'\n') c = u' ';
+  }
+  return soilName;
+}
+
+std::u16string TableFormOfName(const std::u16string& soilName) {
+  std::u16string stored = SoilNameOnOneLine(soilName);
+  for (char16_t& c : stored) {
+    if (c == u'"') c = u'＂';
   }
   return stored;
 }

@@ -44,6 +44,10 @@ std::optional<std::size_t> BandOf(const SoilEntry& entry);
 std::u16string MatchName(const std::u16string& tableName);
 std::size_t MatchNameLength(const std::u16string& tableName);
 
+// A quoted soil name may span lines; its line ends are blanks wherever it is written
+// (an X1.TXT line, a table entry), so that it stays one line.
+std::u16string SoilNameOnOneLine(std::u16string soilName);
+
 // A soil name as the tables hold it: a double quotation mark cannot stand inside a
 // quoted field, so it is stored as "＂"; an entry is one line, so a line end (a
 // quoted source field may span lines) is stored as a blank.
