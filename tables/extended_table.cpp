@@ -31,11 +31,16 @@ std::int16_t LastCodeOf(float lineCode, const InputFile& table) {
   }
 }
 
-SoilEntry NewSoilEntry(std::int16_t last, const std::u16string& soilName) {
+// The code after `last`, the last code below 4000 ahead of the insertion point,
+// in four digits; at least 2000.
+std::u16string NewSoilCode(std::int16_t last) {
   if (last < kFirstNewCode) last = kFirstNewCode - 1;
   const std::u16string digits = u"0000" + DecimalText(last + 1);
-  const std::u16string code = digits.substr(digits.size() - 4);
-  return SoilEntry{{code, soilName, kBlankAttribute, kBlankAttribute, kBlankAttribute, kLastAttribute}};
+  return digits.substr(digits.size() - 4);
+}
+
+SoilEntry NewSoilEntry(std::int16_t last, const std::u16string& soilName) {
+  return SoilEntry{{NewSoilCode(last), soilName, kBlankAttribute, kBlankAttribute, kBlankAttribute, kLastAttribute}};
 }
 
 void AddLine(std::string& bytes, const std::u16string& line) { bytes += EncodeCp932(line + u"\r\n"); }
@@ -62,6 +67,11 @@ ExtendedTableInsertion InsertIntoExtendedTable(const std::u16string& path, const
     AddLine(bytes, SoilEntryLine(*entry));
   }
   return {*entry, std::move(bytes)};
+}
+
+std::u16string SoilCodeAfter(const std::u16string& code) {
+  const float number = NumOrZero(code);
+  return number < kInsertBeforeCode ? NewSoilCode(WholeCode(number)) : code;
 }
 
 }  // namespace velni

@@ -18,4 +18,8 @@ struct ExtendedTableInsertion {
 // overflow failure naming the table.
 ExtendedTableInsertion InsertIntoExtendedTable(const std::u16string& path, const std::u16string& soilName);
 
+// The code the next new name gets after one was registered with `code`: one more
+// while below 4000, then 4000 again and again.
+std::u16string SoilCodeAfter(const std::u16string& code);
+
 }  // namespace velni
