@@ -9,10 +9,12 @@
 
 namespace velni::cli {
 
-int UsageError(const std::string& detail) {
-  std::cerr << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
+int UsageError(const std::string& detail, std::ostream& errors) {
+  errors << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
   return kExitUsage;
 }
+
+int UsageError(const std::string& detail) { return UsageError(detail, std::cerr); }
 
 int ParseOrExit(CLI::App& app, int argc, char** argv, const bool& help) {
   try {

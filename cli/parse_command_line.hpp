@@ -1,6 +1,7 @@
 #pragma once
 // What both command-line parsers (conversions, and the check and picture commands)
 // do alike: a usage error said the same way, and the help.
+#include <iosfwd>
 #include <string>
 
 namespace CLI {
@@ -9,7 +10,9 @@ class App;
 
 namespace velni::cli {
 
-// Says what is wrong with the command line and where the help is; the usage status.
+// Says what is wrong with the command line and where the help is (on `errors`);
+// the usage status.
+int UsageError(const std::string& detail, std::ostream& errors);
 int UsageError(const std::string& detail);
 
 // Parses the command line into what `app` describes. The exit status when that

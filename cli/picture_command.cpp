@@ -5,6 +5,7 @@
 #include "cli/absolute_path.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
+#include "cli/parse_command_line.hpp"
 #include "picture/boring_picture.hpp"
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
@@ -38,9 +39,7 @@ int RunPicture(const std::string& output, const std::string& source, std::ostrea
   const std::u16string outputPath = AbsolutePath(output);
   const auto format = render::FormatOfPath(outputPath);
   if (!format) {
-    errors << kUsageError << ": 図のファイルの拡張子は .svg、.png、.pdf のどれかです: " << output << "\n"
-           << kSeeHelp << std::endl;
-    return kExitUsage;
+    return UsageError("図のファイルの拡張子は .svg、.png、.pdf のどれかです: " + output, errors);
   }
   const std::u16string failure = DrawOne(AbsolutePath(source), outputPath, *format);
   if (failure.empty()) return kExitCompleted;

@@ -6,6 +6,7 @@
 #include "cli/cli_run_ui.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
+#include "cli/parse_command_line.hpp"
 #include "cli/xml_batch.hpp"
 #include "exchange/exchange_file.hpp"
 #include "platform/file_system.hpp"
@@ -14,11 +15,6 @@
 
 namespace velni::cli {
 namespace {
-
-int Usage(const std::string& detail, std::ostream& errors) {
-  errors << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
-  return kExitUsage;
-}
 
 int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
   const std::u16string source = AbsolutePath(request.source);
@@ -50,7 +46,7 @@ void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml) {
 
 int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
   if (request.source.empty() || request.destinationGiven) {
-    return Usage(request.batch ? "--batch --xml には変換元フォルダを 1 つだけ指定してください。"
+    return UsageError(request.batch ? "--batch --xml には変換元フォルダを 1 つだけ指定してください。"
                                : "--xml には変換元ファイルを 1 つだけ指定してください。",
                  errors);
   }

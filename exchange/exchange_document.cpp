@@ -2,20 +2,15 @@
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/xml_writer.hpp"
+#include "text/number_text.hpp"
 
 namespace velni {
 namespace {
 
-std::u16string OrdinalText(int ordinal) {
-  std::u16string digits;
-  for (; ordinal > 0; ordinal /= 10) digits.insert(digits.begin(), static_cast<char16_t>(u'0' + ordinal % 10));
-  return digits;
-}
-
 void CollectEmpty(const XmlElement& element, const std::u16string& path, std::vector<std::u16string>& empty) {
   for (const XmlElement& child : element.children) {
     std::u16string step = child.name;
-    if (child.ordinal > 0) step += u'[' + OrdinalText(child.ordinal) + u']';
+    if (child.ordinal > 0) step += u'[' + DecimalText(child.ordinal) + u']';
     const std::u16string childPath = path.empty() ? step : path + u'/' + step;
     if (child.IsLeaf()) {
       if (child.text.empty() && !child.emptyAllowed) empty.push_back(childPath);

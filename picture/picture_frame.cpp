@@ -44,7 +44,7 @@ void DrawScale(double depth, Drawing& drawing) {
     const double tick = i % 10 == 0 ? kMajorTick : (i % 5 == 0 ? kHalfTick : kMinorTick);
     drawing.strokes.push_back({{right - tick, y}, {right, y}, 0.1});
     if (i % 10 == 0) {
-      drawing.labels.push_back({{right - kMajorTick - 0.5, y}, DecimalOf(i / 10), kTextSize, TextAnchor::Right});
+      drawing.labels.push_back({{right - kMajorTick - 0.5, y}, DecimalText(i / 10), kTextSize, TextAnchor::Right});
     }
   }
 }
@@ -56,7 +56,7 @@ void DrawNGrid(double bottom, Drawing& drawing) {
     if (n > 0 && n < kLargestN) drawing.strokes.push_back({{x, kBodyTop}, {x, bottom}, kThinLine});
     const TextAnchor anchor = n == 0 ? TextAnchor::Left : (n == kLargestN ? TextAnchor::Right : TextAnchor::Center);
     drawing.labels.push_back({{x + (n == 0 ? 0.5 : (n == kLargestN ? -0.5 : 0)), labelY},
-                              DecimalOf(static_cast<int>(n)), 2.0, anchor});
+                              DecimalText(static_cast<std::int64_t>(n)), 2.0, anchor});
   }
   for (double y = DepthY(1); y < bottom; y += kMillimetresPerMetre) {
     drawing.strokes.push_back({{kNGraph.x, y}, {kNGraph.x + kNGraph.width, y}, kThinLine});
@@ -64,11 +64,6 @@ void DrawNGrid(double bottom, Drawing& drawing) {
 }
 
 }  // namespace
-
-std::u16string DecimalOf(int value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 double DepthY(double depth) { return kBodyTop + depth * kMillimetresPerMetre; }
 

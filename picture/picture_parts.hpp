@@ -10,7 +10,6 @@ namespace velni::picture {
 
 // The y of a depth in metres.
 double DepthY(double depth);
-std::u16string DecimalOf(int value);
 // A number with two decimals ("12.35").
 std::u16string TwoDecimals(double value);
 // A depth or number field read as a number; none when it is not one.

@@ -4,6 +4,7 @@
 #include "check/penetration_entry.hpp"
 #include "picture/picture_columns.hpp"
 #include "picture/picture_parts.hpp"
+#include "text/number_text.hpp"
 
 namespace velni::picture {
 namespace {
@@ -12,7 +13,7 @@ constexpr double kPointRadius = 0.6;
 constexpr double kCentimetresPerMetre = 100;
 
 std::u16string WholeOrTwoDecimals(double value) {
-  if (value == std::trunc(value) && std::abs(value) < 1e6) return DecimalOf(static_cast<int>(value));
+  if (value == std::trunc(value) && std::abs(value) < 1e6) return DecimalText(static_cast<std::int64_t>(value));
   return TwoDecimals(value);
 }
 
