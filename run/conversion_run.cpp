@@ -91,7 +91,7 @@ RunResult WriteAndFinish(RunContext& run, RunUi& ui) {
     WriteOutputs(run);
     return Finish(run, outputs, ui);
   } catch (const RunError& error) {
-    throw RunError(error.What(), outputs.AsInDestination(error.Path()), error.Where());
+    throw error.WithPath(outputs.AsInDestination(error.Path()));  // errno kept
   }
 }
 

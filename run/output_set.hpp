@@ -31,8 +31,10 @@ class OutputSet {
   // Moves every file of the set into the destination, replacing a file of its name
   // in any letter case, and removes from the destination the files of the ten names
   // that this run did not write. Returns the names moved, in order. Before anything
-  // moves, each name is checked to be free or a file, so a failure leaves the
-  // destination as it was.
+  // moves, each name is checked to be free or a file, so the usual failure (a
+  // folder in a file's place) leaves the destination as it was; a rename that the
+  // system refuses half-way (a disk gone) leaves the files moved so far in place and
+  // is reported.
   std::vector<std::u16string> Commit();
 
  private:
