@@ -24,6 +24,7 @@ namespace velni {
 namespace {
 
 constexpr int kStyleExclamation = 48;
+constexpr char16_t kCannotPrintPicture[] = u"柱状図を印刷できませんでした（プリンターの状態を確かめてください）。";
 constexpr double kMillimetresPerInch = 25.4;
 const QString kFormatFilters = QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)");
 
@@ -152,7 +153,8 @@ void PictureWindow::Print() {
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral("柱状図の印刷"));
   if (dialog.exec() != QDialog::Accepted) return;
-  render::PaintOnPages(Picture(), printer, printer.resolution() / kMillimetresPerInch);
+  if (render::PaintOnPages(Picture(), printer, printer.resolution() / kMillimetresPerInch)) return;
+  if (showMessage_) showMessage_(kCannotPrintPicture, kStyleExclamation, std::nullopt);
 }
 
 CheckDialog* PictureWindow::ShowCheck() {
