@@ -6,6 +6,7 @@
 #include "check/header_facts.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
+#include "writers/range_line.hpp"
 
 namespace velni {
 namespace {
@@ -14,15 +15,6 @@ constexpr int kDepthField = 1;
 constexpr int kRangeTextField = 4;
 constexpr int kListDepthField = 2;
 constexpr int kListKeyField = 3;
-constexpr char16_t kRangeTilde = u'～';
-constexpr std::size_t kCodedCharacters = 3;
-
-bool HasKey(const std::u16string& key, const CodeTable& table) {
-  for (int i = 1; i <= table.Count(); ++i) {
-    if (table.Key(i) == key) return true;
-  }
-  return false;
-}
 
 void Warn(CheckProblems& problems, const MainData& main, const SourceRecord& layer, int field,
           const std::u16string& message) {
@@ -31,9 +23,9 @@ void Warn(CheckProblems& problems, const MainData& main, const SourceRecord& lay
 
 void CheckRangePart(const std::u16string& part, const CodeTable& l4, const MainData& main,
                     const SourceRecord& layer, CheckProblems& problems) {
-  for (std::size_t i = 0; i < std::min(part.size(), kCodedCharacters); ++i) {
+  for (std::size_t i = 0; i < std::min(part.size(), kCodedRangeCharacters); ++i) {
     const std::u16string key(1, part[i]);
-    if (!HasKey(key, l4)) Warn(problems, main, layer, kRangeTextField, u"範囲の「" + key + u"」は L4.TXT にありません。");
+    if (!l4.Has(key)) Warn(problems, main, layer, kRangeTextField, u"範囲の「" + key + u"」は L4.TXT にありません。");
   }
 }
 
@@ -65,16 +57,16 @@ void CheckRangeKeys(const MainData& main, const CodeTable& l4, CheckProblems& pr
   for (const SourceRecord& layer : main.layers) {
     const std::u16string& text = layer.fields[kRangeTextField];
     if (TrimBlanks(text).empty()) continue;
-    const std::size_t tilde = text.find(kRangeTilde);
-    CheckRangePart(text.substr(0, tilde), l4, main, layer, problems);
-    if (tilde != std::u16string::npos) CheckRangePart(text.substr(tilde + 1), l4, main, layer, problems);
+    const RangeParts parts = SplitRange(text);
+    CheckRangePart(parts.before, l4, main, layer, problems);
+    CheckRangePart(parts.after, l4, main, layer, problems);
   }
 }
 
 void CheckListKeys(const MainData& main, const CodeTable& l10, CheckProblems& problems) {
   for (const SourceRecord& record : main.listBlocks[0]) {
     const std::u16string& key = record.fields[kListKeyField];
-    if (key.empty() || HasKey(key, l10)) continue;
+    if (key.empty() || l10.Has(key)) continue;
     problems.push_back({Severity::Warning, main.path,
                         RecordPlace(record_label::kListBlock1, record.number, kListKeyField),
                         u"「" + key + u"」は L10.TXT にありません（深度 " + record.fields[kListDepthField] + u"）。"});

@@ -1,5 +1,6 @@
 #include "tables/code_table.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "files/open_files.hpp"
@@ -40,6 +41,10 @@ std::optional<std::int16_t> CodeTable::CodeOf(std::u16string_view key) const {
     if (keys_[i] == key) return WholeCode(NumOrZero(codes_[i]));
   }
   return std::nullopt;
+}
+
+bool CodeTable::Has(std::u16string_view key) const {
+  return std::find(keys_.begin(), keys_.end(), key) != keys_.end();
 }
 
 void CodeTables::Load(const std::u16string& dataFolderPath) {

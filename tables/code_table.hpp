@@ -27,6 +27,8 @@ class CodeTable {
   // The code of the first record whose key is exactly `key`, as a whole number in
   // 16 bits (beyond that, the overflow failure); nullopt when no key matches.
   std::optional<std::int16_t> CodeOf(std::u16string_view key) const;
+  // Whether a record has exactly `key` (its code not looked at).
+  bool Has(std::u16string_view key) const;
 
   int Count() const { return static_cast<int>(codes_.size()); }
   int Upper() const { return upper_; }

@@ -13,7 +13,6 @@ namespace velni {
 namespace {
 
 constexpr char16_t kRangeTilde = u'～';
-constexpr std::size_t kCodedCharacters = 3;
 constexpr int kFirstFieldWidth = 7;
 
 // A code in two characters ("03", 105 as "05"); a code of 0 as two blanks.
@@ -26,9 +25,9 @@ std::u16string TwoDigitSlot(std::int16_t code) {
 // Six characters: the codes of the first three characters of `part`, a character
 // without a key taking no slot.
 std::u16string SlotText(const std::u16string& part, const CodeTable& l4) {
-  std::array<std::int16_t, kCodedCharacters> codes{};
+  std::array<std::int16_t, kCodedRangeCharacters> codes{};
   std::size_t filled = 0;
-  for (std::size_t d = 0; d < std::min(part.size(), kCodedCharacters); ++d) {
+  for (std::size_t d = 0; d < std::min(part.size(), kCodedRangeCharacters); ++d) {
     if (auto code = l4.CodeOf(std::u16string(1, part[d]))) codes[filled++] = *code;
   }
   std::u16string text;
@@ -38,11 +37,14 @@ std::u16string SlotText(const std::u16string& part, const CodeTable& l4) {
 
 }  // namespace
 
+RangeParts SplitRange(const std::u16string& rangeText) {
+  const std::size_t tilde = rangeText.find(kRangeTilde);
+  return {rangeText.substr(0, tilde), tilde == std::u16string::npos ? u"" : rangeText.substr(tilde + 1)};
+}
+
 void WriteRangeLine(OutputFile& x3, std::int16_t& lineNo, const std::u16string& firstField,
                     const std::u16string& rangeText, const CodeTable& l4) {
-  const std::size_t tilde = rangeText.find(kRangeTilde);
-  const std::u16string part1 = rangeText.substr(0, tilde);
-  const std::u16string part2 = tilde == std::u16string::npos ? u"" : rangeText.substr(tilde + 1);
+  const auto [part1, part2] = SplitRange(rangeText);
   const std::u16string slots1 = SlotText(part1, l4);
   const std::u16string slots2 = SlotText(part2, l4);
 
