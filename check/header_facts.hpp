@@ -5,12 +5,13 @@
 #include <string>
 
 #include "model/boring.hpp"
+#include "model/header_fields.hpp"
 
 namespace velni {
 
-inline constexpr int kBoringNameField = 1;
-inline constexpr int kElevationField = 16;
-inline constexpr int kTotalDepthField = 17;
+inline constexpr int kBoringNameField = static_cast<int>(header_field::kBoringName);
+inline constexpr int kElevationField = static_cast<int>(header_field::kElevation);
+inline constexpr int kTotalDepthField = static_cast<int>(header_field::kTotalDepth);
 
 // The total depth in metres; none when the field is empty or not a number.
 std::optional<double> TotalDepth(const MainData& main);

@@ -5,25 +5,13 @@
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
+#include "model/header_fields.hpp"
 #include "text/fixed_width.hpp"
 
 namespace velni {
 namespace {
 
-// Header fields of the main data file, by what the title sheets show them as.
-namespace header {
-constexpr std::size_t kBoringName = 1;   // Titl01.txt line 1
-constexpr std::size_t kSurveyName = 3;   // Titl01.txt line 10
-constexpr std::size_t kSite = 4;         // Titl01.txt line 17
-constexpr std::size_t kClient = 5;       // Titl02.txt line 1
-constexpr std::size_t kStartYear = 6;    // era year, then month and day
-constexpr std::size_t kEndYear = 9;
-constexpr std::size_t kLatitude = 14;
-constexpr std::size_t kLongitude = 15;
-constexpr std::size_t kElevation = 16;   // Titl01.txt line 21
-constexpr std::size_t kTotalDepth = 17;  // Titl01.txt line 22
-constexpr std::size_t kMachine = 19;     // Titl02.txt line 15
-}  // namespace header
+namespace header = header_field;
 
 using Fields = RecordFieldsSnapshot;
 
