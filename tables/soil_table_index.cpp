@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/open_files.hpp"
+#include "text/cp932.hpp"
 #include "text/input_file.hpp"
 
 namespace velni {
@@ -24,36 +25,11 @@ std::optional<std::size_t> Lookup(const Names& names, std::u16string_view name) 
   return found->second;
 }
 
-bool IsBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
-
-std::u16string WithoutBlankEnds(const std::u16string& text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlankOrTab(text[begin])) ++begin;
-  while (end > begin && IsBlankOrTab(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
-// The entry as the field rules read its line back: quoted fields as they stand,
-// the others without blanks at their ends (so the attributes "    " come back empty).
+// The entry as a fresh reading of the table will see its line: through the code
+// page and the one field reader.
 SoilEntry AsReadBack(const SoilEntry& written) {
-  const std::u16string line = SoilEntryLine(written);
-  SoilEntry entry;
-  std::size_t pos = 0;
-  for (auto& field : entry.fields) {
-    while (pos < line.size() && IsBlankOrTab(line[pos])) ++pos;
-    if (pos < line.size() && line[pos] == u'"') {
-      const std::size_t close = line.find(u'"', pos + 1);
-      field = line.substr(pos + 1, close - pos - 1);
-      pos = close + 1;
-    } else {
-      const std::size_t comma = std::min(line.find(u',', pos), line.size());
-      field = WithoutBlankEnds(line.substr(pos, comma - pos));
-      pos = comma;
-    }
-    pos = std::min(line.find(u',', pos), line.size()) + 1;
-  }
-  return entry;
+  InputFile line = InputFile::FromBytes(u"", EncodeCp932(SoilEntryLine(written) + u"\r\n"));
+  return ReadSoilEntry(line, 1);
 }
 
 }  // namespace
