@@ -1,17 +1,17 @@
 #include "cli/absolute_path.hpp"
 
-#include <filesystem>
-
+#include "platform/current_folder.hpp"
+#include "platform/host_path.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
 
 std::u16string AbsolutePath(const std::string& given) {
-  if (given.empty() || given.front() == '/') return FromUtf8(given);
-  std::error_code error;
-  std::string path = (std::filesystem::current_path(error) / given).lexically_normal().string();
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return FromUtf8(path);
+  const std::u16string path = FromUtf8(given);
+  if (path.empty() || IsAbsolutePath(path)) return path;
+  std::u16string absolute = FullPathOf(path);
+  while (absolute.size() > 1 && absolute.back() == kPathSeparator && !absolute.ends_with(u":\\")) absolute.pop_back();
+  return absolute;
 }
 
 }  // namespace velni::cli

@@ -16,7 +16,7 @@ constexpr std::size_t kBufferSize = 1 << 16;
 }  // namespace
 
 FileSink::FileSink(const std::u16string& path, std::u16string name, Mode mode) : name_(std::move(name)) {
-  file_ = std::fopen(fs::NativePath(path).c_str(), mode == Mode::Create ? "wb" : "ab");
+  file_ = fs::OpenStdioFile(path, mode == Mode::Append);
   if (file_ == nullptr) throw SystemFailure(errno, failure::kCannotCreate, name_);
   std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
 }

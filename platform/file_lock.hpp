@@ -1,7 +1,8 @@
 #pragma once
 // An exclusive advisory lock on a lock file, so that conversions sharing one data
 // folder (two operators, the window and a batch) change its tables one at a time.
-// It is an fcntl record lock, which network file systems honour too.
+// It is an fcntl record lock on POSIX and LockFileEx on Windows, which network
+// file systems honour too.
 #include <chrono>
 #include <functional>
 #include <string>
@@ -24,7 +25,7 @@ class FileLock {
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
-  bool Usable() const { return fd_ >= 0; }
+  bool Usable() const;
 
   // Takes the lock, waiting for another holder; `waiting` is called once when the
   // wait passes `noticeAfter`. False when it was not free within `giveUpAfter`.
@@ -32,9 +33,14 @@ class FileLock {
   void Release();
 
  private:
-  bool TryLock(short type);
+  // Takes (true) or gives back (false) the lock without waiting.
+  bool TryLock(bool take);
 
+#ifdef _WIN32
+  void* handle_ = nullptr;  // the lock file's HANDLE
+#else
   int fd_ = -1;
+#endif
   bool held_ = false;
 };
 

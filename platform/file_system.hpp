@@ -5,6 +5,7 @@
 // the folder holds an entry of exactly that name, or else exactly one entry whose
 // name equals it ignoring case, that entry is used.
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,8 +17,13 @@ namespace velni::fs {
 // nothing or more than one entry matches).
 std::u16string Resolve(const std::u16string& path);
 
-// The host path for a text path (UTF-8 on POSIX).
+// The host path for a text path (UTF-8 on POSIX; on Windows the UTF-8 text, which
+// the platform layer turns into its wide form).
 std::string NativePath(const std::u16string& path);
+
+// The file at `path` (already resolved) opened for buffered writing: created or
+// emptied, or opened for appending. Null when it cannot be, with errno saying why.
+std::FILE* OpenStdioFile(const std::u16string& path, bool append);
 
 bool IsFile(const std::u16string& path);           // a normal file
 bool IsFolder(const std::u16string& path);

@@ -16,7 +16,9 @@ RunError SystemFailure(int systemError, const char16_t* fallback, const std::u16
       what = failure::kReadOnly;
       break;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
       what = failure::kDiskFull;
       break;
     case ENAMETOOLONG:

@@ -1,16 +1,11 @@
 #include "platform/volumes.hpp"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
 
 #include "platform/host_path.hpp"
-#include "platform/posix_handles.hpp"
 #include "text/utf.hpp"
 
 namespace velni {
@@ -43,16 +38,6 @@ std::optional<MountEntry> ParseMountLine(const std::string& line) {
   std::string source, mountPath, fileSystem;
   if (!(fields >> source >> mountPath >> fileSystem)) return std::nullopt;
   return MountEntry{DecodeMountField(source), DecodeMountField(mountPath), DecodeMountField(fileSystem)};
-}
-
-bool IsFolderPath(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string ReadWholeFile(const char* path) {
-  std::ifstream in(path);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace
@@ -98,20 +83,6 @@ std::vector<Volume> RealVolumes(const std::vector<MountEntry>& mounts) {
     volumes.push_back({FromUtf8(path), FromUtf8(mount.source), IsNetworkFileSystem(mount.fileSystem)});
   }
   return volumes;
-}
-
-std::vector<Volume> MountedVolumes() {
-  std::vector<Volume> volumes;
-  for (Volume& volume : RealVolumes(ParseMountTable(ReadWholeFile("/proc/self/mounts")))) {
-    // Single files bound into containers appear in the table too. A network volume
-    // is never a single file, and examining it could hold start-up indefinitely.
-    if (volume.network || IsFolderPath(ToUtf8(volume.root))) volumes.push_back(std::move(volume));
-  }
-  return volumes;
-}
-
-bool IsVolumeReadable(const std::u16string& root) {
-  return FolderHandle(ToUtf8(root).c_str()).get() != nullptr;
 }
 
 std::optional<std::size_t> VolumeHolding(const std::vector<std::u16string>& roots, const std::u16string& path) {

@@ -1,12 +1,11 @@
 #include "text/cp932.hpp"
 
-#include <iconv.h>
+#include "text/cp932_host.hpp"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <utility>
-#include <stdexcept>
 #include <vector>
 
 namespace velni {
@@ -20,34 +19,6 @@ constexpr char16_t kReplacement = 0xFFFD;
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
-// One iconv conversion descriptor; the tables below are built through it once.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
-  }
-  ~Converter() { iconv_close(cd_); }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  // The whole input converted, or nothing when any part of it is not convertible.
-  std::optional<std::string> Convert(std::string_view input) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string in(input);
-    char out[16];
-    char* inPtr = in.data();
-    char* outPtr = out;
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = sizeof out;
-    if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return {};
-    if (iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return {};
-    return std::string(out, outPtr);
-  }
-
- private:
-  iconv_t cd_;
-};
-
 struct Tables {
   std::array<char16_t, 256> single{};
   std::vector<char16_t> pair = std::vector<char16_t>(0x10000, kNoChar);
@@ -55,20 +26,14 @@ struct Tables {
 };
 
 // The one UTF-16 unit that `bytes` decode to, if they decode to exactly one.
-char16_t DecodeCode(Converter& decoder, std::string_view bytes) {
-  const auto utf16 = decoder.Convert(bytes);
-  if (!utf16 || utf16->size() != 2) return kNoChar;
-  return static_cast<char16_t>(static_cast<unsigned char>((*utf16)[0]) |
-                               static_cast<unsigned char>((*utf16)[1]) << 8);
-}
+char16_t DecodeCode(HostCp932& host, std::string_view bytes) { return host.Decode(bytes).value_or(kNoChar); }
 
 // Single bytes that are no character but that Windows' code page 932 maps one to
 // one, so that they come through a conversion unchanged.
 constexpr std::pair<unsigned char, char16_t> kCarriedBytes[] = {
     {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
 
-void FillDecoding(Tables& t) {
-  Converter decoder("UTF-16LE", "CP932");
+void FillDecoding(HostCp932& decoder, Tables& t) {
   for (int b = 0; b < 0x100; ++b) {
     const char byte = static_cast<char>(b);
     t.single[b] = IsLeadByte(b) ? kNoChar : DecodeCode(decoder, std::string_view(&byte, 1));
@@ -88,16 +53,11 @@ void FillDecoding(Tables& t) {
 
 // Characters that code page 932 defines twice are written as the code that the
 // converter prefers (ED 40 reads as the character that is written FA 5C).
-std::uint16_t PreferredCode(Converter& encoder, char16_t c, std::uint16_t firstCode) {
-  const char utf16[] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-  const auto bytes = encoder.Convert(std::string_view(utf16, 2));
-  if (!bytes || bytes->empty() || bytes->size() > 2) return firstCode;
-  const auto b0 = static_cast<unsigned char>((*bytes)[0]);
-  return bytes->size() == 1 ? b0 : static_cast<std::uint16_t>(b0 << 8 | static_cast<unsigned char>((*bytes)[1]));
+std::uint16_t PreferredCode(HostCp932& encoder, char16_t c, std::uint16_t firstCode) {
+  return encoder.Encode(c).value_or(firstCode);
 }
 
-void FillEncoding(Tables& t) {
-  Converter encoder("CP932", "UTF-16LE");
+void FillEncoding(HostCp932& encoder, Tables& t) {
   auto add = [&](char16_t c, std::uint16_t code) {
     if (c == kNoChar || t.encode[c] != kNoCode) return;
     const std::uint16_t preferred = PreferredCode(encoder, c, code);
@@ -111,8 +71,9 @@ void FillEncoding(Tables& t) {
 const Tables& GetTables() {
   static const Tables tables = [] {
     Tables t;
-    FillDecoding(t);
-    FillEncoding(t);
+    HostCp932 host;
+    FillDecoding(host, t);
+    FillEncoding(host, t);
     return t;
   }();
   return tables;

@@ -24,6 +24,8 @@ check() {
 out=$(
   check text ""
   check platform "text"
+  check platform/posix "platform text"
+  check platform/windows "platform text"
   check files "platform text"
   check model "text"
   check readers "model files platform text"

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "text/utf.hpp"
 
@@ -15,5 +16,13 @@ std::u16string CurrentFolder() {
 }
 
 bool ChangeCurrentFolder(const std::u16string& folder) { return ::chdir(ToUtf8(folder).c_str()) == 0; }
+
+bool IsAbsolutePath(const std::u16string& path) { return path.starts_with(u'/'); }
+
+std::u16string FullPathOf(const std::u16string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(ToUtf8(path), error);
+  return error ? path : FromUtf8(absolute.lexically_normal().string());
+}
 
 }  // namespace velni

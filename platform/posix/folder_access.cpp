@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "platform/file_system.hpp"
-#include "platform/posix_handles.hpp"
+#include "platform/posix/posix_handles.hpp"
 #include "text/number_text.hpp"
 #include "text/utf.hpp"
 

@@ -1,0 +1,111 @@
+#include "platform/durable_file.hpp"
+
+#include <windows.h>
+
+#include "platform/file_system.hpp"
+#include "platform/windows/win32.hpp"
+#include "text/run_error.hpp"
+#include "text/utf.hpp"
+
+namespace velni::fs {
+namespace {
+
+using win32::Handle;
+using win32::WidePath;
+
+std::u16string FolderOf(const std::u16string& path) {
+  const auto slash = path.find_last_of(u"\\/");
+  return slash == std::u16string::npos ? u"" : path.substr(0, slash + 1);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+// The final path of an open file in its ordinary form ("C:\...", "\\server\...").
+std::u16string FinalPathOf(HANDLE file) {
+  std::wstring buffer(1024, L'\0');
+  DWORD length = ::GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+  if (length >= buffer.size()) {
+    buffer.resize(length + 1);
+    length = ::GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+  }
+  if (length == 0 || length >= buffer.size()) return {};
+  buffer.resize(length);
+  std::u16string path = win32::FromWide(buffer);
+  if (path.starts_with(u"\\\\?\\UNC\\")) return u"\\\\" + path.substr(8);
+  if (path.starts_with(u"\\\\?\\")) return path.substr(4);
+  return path;
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentityOf(const std::string& nativePath) {
+  const Handle file(::CreateFileW(WidePath(FromUtf8(nativePath)).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!file.Valid() || !::GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+  const auto join = [](DWORD high, DWORD low) { return static_cast<std::uint64_t>(high) << 32 | low; };
+  return FileIdentity{info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
+                      static_cast<std::int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow)),
+                      static_cast<std::int64_t>(join(info.ftLastWriteTime.dwHighDateTime,
+                                                     info.ftLastWriteTime.dwLowDateTime))};
+}
+
+std::u16string WrittenPath(const std::u16string& path) {
+  const std::u16string resolved = Resolve(path);
+  const DWORD attributes = ::GetFileAttributesW(WidePath(resolved).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return resolved;
+  const Handle file(::CreateFileW(WidePath(resolved).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const std::u16string target = file.Valid() ? FinalPathOf(file.get()) : std::u16string();
+  return target.empty() ? resolved : target;
+}
+
+std::u16string WrittenFolder(const std::u16string& path) { return FolderOf(WrittenPath(path)); }
+
+void ReplaceDurably(const std::u16string& path, const std::u16string& workName, std::string_view bytes) {
+  const std::u16string target = WrittenPath(path);
+  const std::u16string work = Resolve(FolderOf(target) + workName);
+  bool written = false;
+  {
+    const Handle file(::CreateFileW(WidePath(work).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) throw RunError(failure::kCannotCreate, work);
+    written = WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
+  }
+  if (!written) {
+    ::DeleteFileW(WidePath(work).c_str());
+    throw RunError(failure::kCannotWrite, work);
+  }
+  // Write-through: the move is on disk when it returns, as the folder's flush
+  // makes it on POSIX.
+  if (!::MoveFileExW(WidePath(work).c_str(), WidePath(target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ::DeleteFileW(WidePath(work).c_str());
+    throw RunError(failure::kCannotRename, work);
+  }
+}
+
+bool CanWrite(const std::u16string& path) {
+  const std::u16string resolved = Resolve(path);
+  const DWORD attributes = ::GetFileAttributesW(WidePath(resolved).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+  // A folder's read-only mark means nothing on Windows: only a file made in it
+  // tells whether it takes new files.
+  const std::u16string probe =
+      win32::WithoutFinalSeparator(resolved) + u"\\velni-probe-" + FromUtf8(std::to_string(::GetCurrentProcessId()));
+  const Handle file(::CreateFileW(WidePath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return file.Valid();
+}
+
+}  // namespace velni::fs

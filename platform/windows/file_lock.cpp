@@ -1,0 +1,41 @@
+#include "platform/file_lock.hpp"
+
+#include <windows.h>
+
+
+#include "platform/file_system.hpp"
+#include "platform/windows/win32.hpp"
+
+namespace velni::fs {
+namespace {
+
+HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
+
+}  // namespace
+
+FileLock::FileLock(const std::u16string& path) {
+  // Every operator who shares the data folder opens it for the lock; it holds
+  // nothing, so it is shared for reading, writing and deleting.
+  const HANDLE file = ::CreateFileW(win32::WidePath(Resolve(path)).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) handle_ = file;
+}
+
+FileLock::~FileLock() {
+  Release();
+  if (handle_ != nullptr) ::CloseHandle(AsHandle(handle_));
+}
+
+bool FileLock::Usable() const { return handle_ != nullptr; }
+
+// A lock of the file's first byte: LockFileEx keeps apart two handles of one
+// process too, as the open-file-description lock does on POSIX, and file servers
+// honour it for every client.
+bool FileLock::TryLock(bool take) {
+  OVERLAPPED at{};
+  if (!take) return ::UnlockFileEx(AsHandle(handle_), 0, 1, 0, &at) != 0;
+  return ::LockFileEx(AsHandle(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) != 0;
+}
+
+}  // namespace velni::fs
