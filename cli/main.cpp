@@ -8,6 +8,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/batch.hpp"
 #include "cli/data_folder_option.hpp"
@@ -17,6 +18,7 @@
 #include "cli/parse_command_line.hpp"
 #include "cli/single_conversion.hpp"
 #include "cli/xml_command.hpp"
+#include "platform/console.hpp"
 #include "platform/data_folder.hpp"
 #include "text/utf.hpp"
 
@@ -89,9 +91,7 @@ int Convert(const CommandLine& line) {
   return velni::cli::RunSingleConversion(options, std::cout, std::cerr);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   if (velni::cli::IsLookCommand(argc, argv)) return velni::cli::RunLookCommand(argc, argv);
   CLI::App app{"velni2qx-cli"};
   CommandLine line;
@@ -107,4 +107,17 @@ int main(int argc, char** argv) {
   }
   if (!BothPathsGiven(app)) return velni::cli::UsageError("変換元と変換先の 2 つを指定してください。");
   return Convert(line);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  velni::PrepareStandardStreams();
+  // The parser reads UTF-8 texts, whatever code page the host hands argv in.
+  std::vector<std::string> arguments = velni::CommandLineArguments(argc, argv);
+  arguments.insert(arguments.begin(), "velni2qx-cli");
+  std::vector<char*> utf8Argv;
+  for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
+  utf8Argv.push_back(nullptr);
+  return Run(static_cast<int>(arguments.size()), utf8Argv.data());
 }

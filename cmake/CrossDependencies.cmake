@@ -1,0 +1,18 @@
+# The libraries of the Windows cross build, from Debian's packages of the build
+# machine: the header-only CLI11 and nlohmann-json are copied into the build tree
+# (the host's /usr/include must never be on a mingw include path, or glibc's
+# headers would be taken for the C library's), and GoogleTest is built from its
+# sources (Debian's googletest package).
+set(VELNI_CROSS_INCLUDE ${PROJECT_BINARY_DIR}/cross-include)
+file(COPY /usr/include/CLI /usr/include/nlohmann DESTINATION ${VELNI_CROSS_INCLUDE})
+
+add_library(CLI11::CLI11 INTERFACE IMPORTED GLOBAL)
+target_include_directories(CLI11::CLI11 INTERFACE ${VELNI_CROSS_INCLUDE})
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED GLOBAL)
+target_include_directories(nlohmann_json::nlohmann_json INTERFACE ${VELNI_CROSS_INCLUDE})
+
+if(VELNI_BUILD_TESTS)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endif()
