@@ -35,7 +35,12 @@ TEST_F(PictureCommandTest, EachFormatIsWritten) {
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_TRUE(testing::ReadBytes(temp_ / format.name).starts_with(format.start)) << format.name;
   }
-  EXPECT_NE(testing::ReadBytes(temp_ / "log.svg").find("font-family=\"IPAGothic\""), std::string::npos);
+  EXPECT_NE(testing::ReadBytes(temp_ / "log.svg").find("font-family=\"IPAGothic, "), std::string::npos);
+  // Mended: the PNG ended at the frame. 188 mm of frame and 5 mm of margin at each
+  // side, 8 pixels to the millimetre: the width in the PNG's header.
+  const std::string png = testing::ReadBytes(temp_ / "log.png");
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ((static_cast<unsigned char>(png[18]) << 8) | static_cast<unsigned char>(png[19]), (188 + 2 * 5) * 8);
 }
 
 TEST_F(PictureCommandTest, BatchMirrorsTheSurveyWithOnePdfPerBoring) {

@@ -108,6 +108,19 @@ TEST(BoringPicture, EmptyBoringStillHasTitleHeadsAndScale) {
   EXPECT_GE(drawing.height, Y(1));
 }
 
+// Mended: the number of the last metre was centred on the frame's bottom line.
+TEST(BoringPicture, EveryScaleNumberStaysInsideTheFrame) {
+  Boring boring;
+  boring.main.layers = {Record(1, {"3.00", "砂"})};
+  const Drawing drawing = LayOutBoringPicture(boring);
+  for (const char* metre : {"1", "2", "3"}) {
+    const Label* label = FindLabel(drawing, metre);
+    ASSERT_NE(label, nullptr) << metre;
+    EXPECT_LE(label->at.y + label->size / 2, Y(3)) << metre;
+  }
+  EXPECT_DOUBLE_EQ(drawing.height, Y(3));  // the frame's bottom
+}
+
 TEST(SoilPattern, ComesFromTheLastSoilWord) {
   const struct {
     const char* name;
