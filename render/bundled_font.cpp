@@ -10,8 +10,11 @@
 namespace velni::render {
 
 std::vector<std::u16string> BundledFontPlaces() {
-  return {fs::ProgramFolder() + kPathSeparator + kBundledFontFolder + kPathSeparator + kBundledFontFile,
-          std::u16string(u"/usr/share/fonts/opentype/ipafont-gothic/") + kBundledFontFile};
+  std::vector<std::u16string> places{fs::ProgramFolder() + kPathSeparator + kBundledFontFolder + kPathSeparator +
+                                     kBundledFontFile};
+  // A POSIX host: the installed program finds the font its package depends on.
+  if (kPathSeparator == u'/') places.push_back(std::u16string(u"/usr/share/fonts/opentype/ipafont-gothic/") + kBundledFontFile);
+  return places;
 }
 
 std::u16string BundledFontPath() {

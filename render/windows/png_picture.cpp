@@ -61,12 +61,15 @@ std::unique_ptr<gp::FontFamily> PictureFamily(gp::PrivateFontCollection& bundled
 
 class Painter {
  public:
-  Painter(gp::Graphics& graphics, const gp::FontFamily& family) : graphics_(graphics), family_(family) {}
+  // Painted in pixels, `k` to the millimetre, the drawing's origin `k` times the
+  // sheet's margin in: the pens' widths then need no world transform.
+  Painter(gp::Graphics& graphics, const gp::FontFamily& family, double k)
+      : graphics_(graphics), family_(family), k_(k), origin_(kSheetMargin * k) {}
 
   void Paint(const Drawing& drawing) {
     for (const Box& box : drawing.boxes) {
       Width(box.lineWidth);
-      graphics_.DrawRectangle(&pen_, gp::RectF(F(box.x), F(box.y), F(box.width), F(box.height)));
+      graphics_.DrawRectangle(&pen_, gp::RectF(X(box.x), X(box.y), L(box.width), L(box.height)));
     }
     for (const Stroke& stroke : drawing.strokes) {
       Width(stroke.width);
@@ -74,8 +77,8 @@ class Painter {
     }
     Width(kCircleLine);
     for (const Circle& circle : drawing.circles) {
-      const gp::RectF bounds(F(circle.center.x - circle.radius), F(circle.center.y - circle.radius),
-                             F(2 * circle.radius), F(2 * circle.radius));
+      const gp::RectF bounds(X(circle.center.x - circle.radius), X(circle.center.y - circle.radius),
+                             L(2 * circle.radius), L(2 * circle.radius));
       if (circle.filled) graphics_.FillEllipse(&black_, bounds);
       graphics_.DrawEllipse(&pen_, bounds);
     }
@@ -89,33 +92,36 @@ class Painter {
   }
 
  private:
-  static gp::REAL F(double millimetres) { return static_cast<gp::REAL>(millimetres); }
-  static gp::PointF At(Point p) { return gp::PointF(F(p.x), F(p.y)); }
+  gp::REAL L(double millimetres) const { return static_cast<gp::REAL>(millimetres * k_); }  // a length
+  gp::REAL X(double millimetres) const { return static_cast<gp::REAL>(origin_ + millimetres * k_); }  // a place
+  gp::PointF At(Point p) const { return gp::PointF(X(p.x), X(p.y)); }
 
   void Width(double width) {
-    if (pen_.GetWidth() != F(width)) pen_.SetWidth(F(width));
+    if (pen_.GetWidth() != L(width)) pen_.SetWidth(L(width));
   }
 
   // GDI+ places a text by the top of its line: the baseline, where every renderer
   // puts it, less the family's ascent.
   void Text(const Label& label) {
-    const gp::Font font(&family_, F(label.size), gp::FontStyleRegular, gp::UnitWorld);
+    const gp::Font font(&family_, L(label.size), gp::FontStyleRegular, gp::UnitPixel);
     const std::u16string text = label.text;
     gp::RectF measured;
     graphics_.MeasureString(Wide(text), static_cast<INT>(text.size()), &font, gp::PointF(0, 0), format_, &measured);
     const double ascent = static_cast<double>(family_.GetCellAscent(gp::FontStyleRegular)) /
                           family_.GetEmHeight(gp::FontStyleRegular);
-    const double width = measured.Width;
+    const double width = measured.Width / k_;
     const double left = label.anchor == TextAnchor::Left     ? label.at.x
                         : label.anchor == TextAnchor::Center ? label.at.x - width / 2
                                                              : label.at.x - width;
     const double top = label.at.y + label.size * (kBaselineBelowMiddle - ascent);
-    graphics_.DrawString(Wide(text), static_cast<INT>(text.size()), &font, gp::PointF(F(left), F(top)), format_,
+    graphics_.DrawString(Wide(text), static_cast<INT>(text.size()), &font, gp::PointF(X(left), X(top)), format_,
                          &black_);
   }
 
   gp::Graphics& graphics_;
   const gp::FontFamily& family_;
+  const double k_;
+  const double origin_;
   gp::Pen pen_{gp::Color(255, 0, 0, 0), 0.1f};
   gp::SolidBrush black_{gp::Color(255, 0, 0, 0)};
   const gp::StringFormat* format_ = gp::StringFormat::GenericTypographic();
@@ -157,9 +163,7 @@ std::optional<std::string> PngPicture(const Drawing& drawing) {
     graphics.SetSmoothingMode(gp::SmoothingModeAntiAlias);
     graphics.SetTextRenderingHint(gp::TextRenderingHintAntiAlias);
     graphics.SetPageUnit(gp::UnitPixel);
-    graphics.ScaleTransform(static_cast<gp::REAL>(k), static_cast<gp::REAL>(k));
-    graphics.TranslateTransform(static_cast<gp::REAL>(kSheetMargin), static_cast<gp::REAL>(kSheetMargin));
-    Painter(graphics, *family).Paint(drawing);
+    Painter(graphics, *family, k).Paint(drawing);
   }
   return Encoded(bitmap);
 }
