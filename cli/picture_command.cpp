@@ -25,8 +25,8 @@ constexpr char16_t kCannotWritePicture[] = u"図のファイルを書き込め�
 std::u16string DrawOne(const std::u16string& source, const std::u16string& output, render::PictureFormat format) {
   try {
     const Boring boring = ReadBoring(source, FileNameOf(source));
-    if (!render::SavePicture(LayOutBoringPicture(boring), output, format)) return kCannotWritePicture + output;
-    return u"";
+    const std::u16string failure = render::WritePicture(LayOutBoringPicture(boring), output, format);
+    return failure.empty() ? u"" : kCannotWritePicture + output + u"\n" + failure;
   } catch (const RunError& error) {
     return error.Message();
   }

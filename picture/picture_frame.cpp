@@ -4,6 +4,7 @@
 #include "check/header_facts.hpp"
 #include "picture/picture_columns.hpp"
 #include "picture/picture_parts.hpp"
+#include "picture/text_wrap.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 
@@ -16,12 +17,24 @@ constexpr double kMajorTick = 4;
 constexpr double kHalfTick = 2.5;
 constexpr double kMinorTick = 1.5;
 constexpr double kNGridStep = 10;
+constexpr double kTitleSize = 3.5;
+
+// The start of a text that fits `fullWidthColumns`: a name of any length from a
+// broken file stays one line inside the frame.
+std::u16string CutToWidth(const std::u16string& text, double fullWidthColumns) {
+  std::u16string cut;
+  for (char16_t c : text) {
+    if (TextColumns(cut + c) > fullWidthColumns) break;
+    cut += c;
+  }
+  return cut;
+}
 
 void DrawTitle(const MainData& main, Drawing& drawing) {
   const auto field = [&main](int n) { return TrimBlanks(main.headerFields[static_cast<std::size_t>(n)]); };
   const std::u16string title = u"ボーリング名 " + field(kBoringNameField) + u"　　孔口標高 " +
                                field(kElevationField) + u" m　　総掘進長 " + field(kTotalDepthField) + u" m";
-  drawing.labels.push_back({{0, kTitleHeight / 2}, title, 3.5, TextAnchor::Left});
+  drawing.labels.push_back({{0, kTitleHeight / 2}, CutToWidth(title, kWidth / kTitleSize), kTitleSize, TextAnchor::Left});
 }
 
 void DrawHeads(double bottom, Drawing& drawing) {
@@ -43,8 +56,11 @@ void DrawScale(double depth, Drawing& drawing) {
     const double y = DepthY(i / 10.0);
     const double tick = i % 10 == 0 ? kMajorTick : (i % 5 == 0 ? kHalfTick : kMinorTick);
     drawing.strokes.push_back({{right - tick, y}, {right, y}, 0.1});
+    // Each metre's number stands just above its tick, so that the last one stays
+    // inside the frame.
     if (i % 10 == 0) {
-      drawing.labels.push_back({{right - kMajorTick - 0.5, y}, DecimalText(i / 10), kTextSize, TextAnchor::Right});
+      drawing.labels.push_back(
+          {{right - kMajorTick - 0.5, y - kTextSize * 0.6}, DecimalText(i / 10), kTextSize, TextAnchor::Right});
     }
   }
 }
@@ -82,7 +98,7 @@ std::optional<double> NumberOf(const std::u16string& field) {
 void DrawFrame(const MainData& main, double depth, Drawing& drawing) {
   const double bottom = DepthY(depth);
   drawing.width = kWidth;
-  drawing.height = bottom + 4;  // room for the last scale number
+  drawing.height = bottom;
   drawing.bodyTop = kBodyTop;
   drawing.depthScale = kMillimetresPerMetre;
   DrawTitle(main, drawing);

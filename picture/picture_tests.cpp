@@ -29,15 +29,20 @@ void OverflowMark(Point at, double n, Drawing& drawing) {
 void DrawTests(const PenetrationFile& penetration, Drawing& drawing) {
   Polyline graph;
   graph.width = 0.25;
+  double lastLabelY = -kTextSize;
   for (const SourceRecord& test : penetration.tests) {
     const auto depth = NumberOf(test.fields[1]);
     const auto entry = ParseDriveEntry(test.fields[2], true);
     if (!depth || !entry) continue;
     // The point stands at the middle of the main drive.
     const double y = DepthY(*depth + entry->penetration / 2 / kCentimetresPerMetre);
-    drawing.labels.push_back({{kBlows.x + kBlows.width / 2, y},
-                              WholeOrTwoDecimals(entry->blows) + u"/" + WholeOrTwoDecimals(entry->penetration),
-                              kTextSize, TextAnchor::Center});
+    // A count too close to the one above is left out rather than overlapping it.
+    if (y - lastLabelY >= kTextSize) {
+      drawing.labels.push_back({{kBlows.x + kBlows.width / 2, y},
+                                WholeOrTwoDecimals(entry->blows) + u"/" + WholeOrTwoDecimals(entry->penetration),
+                                kTextSize, TextAnchor::Center});
+      lastLabelY = y;
+    }
     const double n = BlowCountN(*entry);
     const double shown = std::clamp(n, 0.0, kLargestN);
     const Point point{kNGraph.x + shown / kLargestN * kNGraph.width, y};

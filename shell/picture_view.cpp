@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-#include "render/drawing_painter.hpp"
+#include "render/qt/drawing_painter.hpp"
 
 namespace velni {
 namespace {

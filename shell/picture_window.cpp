@@ -13,7 +13,7 @@
 #include "picture/boring_picture.hpp"
 #include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
-#include "render/paged_drawing.hpp"
+#include "render/qt/paged_drawing.hpp"
 #include "render/picture_files.hpp"
 #include "shell/check_dialog.hpp"
 #include "shell/picture_view.hpp"

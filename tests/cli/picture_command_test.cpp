@@ -2,6 +2,7 @@
 // file starts as its format does), the mirrored batch, and refusals.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -35,7 +36,39 @@ TEST_F(PictureCommandTest, EachFormatIsWritten) {
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_TRUE(testing::ReadBytes(temp_ / format.name).starts_with(format.start)) << format.name;
   }
-  EXPECT_NE(testing::ReadBytes(temp_ / "log.svg").find("font-family=\"IPAGothic\""), std::string::npos);
+  EXPECT_NE(testing::ReadBytes(temp_ / "log.svg").find("font-family=\"IPAGothic, "), std::string::npos);
+  // Mended: the PNG ended at the frame. 188 mm of frame and 5 mm of margin at each
+  // side, 8 pixels to the millimetre: the width in the PNG's header.
+  const std::string png = testing::ReadBytes(temp_ / "log.png");
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ((static_cast<unsigned char>(png[18]) << 8) | static_cast<unsigned char>(png[19]), (188 + 2 * 5) * 8);
+}
+
+// The PDF is read back by another program (poppler's pdftotext): A4 pages of 25 m
+// each, the column heads on every page, a soil name found whole through the
+// embedded font's map back to Unicode.
+TEST_F(PictureCommandTest, PdfPagesRepeatTheHeadsAndItsTextCanBeFound) {
+  testing::PlantedBoring deep;
+  deep.headerFields = "BH1,,,,,,,,,,,,,,,12.00,60.00";
+  deep.layers = "1.00,シルト混じり砂,灰,A\n60.00,粘土,灰,A\n";
+  const std::string source = testing::WritePlantedBoring(temp_ / "deep", deep).string();
+  const stdfs::path pdf = temp_ / "deep.pdf";
+  ASSERT_EQ(RunCli({"--picture", pdf.string(), source}).exitStatus, 0);
+  const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string text;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+  ASSERT_EQ(::pclose(pipe), 0) << "pdftotext (poppler-utils) is needed";
+  const auto count = [&text](const std::string& what) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++found;
+    return found;
+  };
+  EXPECT_EQ(count("\f"), 3u);  // 60 m: three pages
+  EXPECT_EQ(count("土質名"), 3u);
+  EXPECT_EQ(count("シルト混じり砂"), 1u);
 }
 
 TEST_F(PictureCommandTest, BatchMirrorsTheSurveyWithOnePdfPerBoring) {

@@ -8,9 +8,12 @@
 #include <algorithm>
 
 #include "picture/picture_columns.hpp"
+#include "picture/picture_pages.hpp"
 #include "picture/soil_pattern.hpp"
 #include "picture/text_wrap.hpp"
 #include "tests/support/temp_folder.hpp"
+#include "text/run_error.hpp"
+#include "text/utf.hpp"
 
 namespace velni {
 namespace {
@@ -106,6 +109,54 @@ TEST(BoringPicture, EmptyBoringStillHasTitleHeadsAndScale) {
   EXPECT_NE(FindLabel(drawing, "柱状図"), nullptr);
   EXPECT_NE(FindLabel(drawing, "1"), nullptr);  // the 1 m mark of the scale
   EXPECT_GE(drawing.height, Y(1));
+}
+
+// Mended: the number of the last metre was centred on the frame's bottom line.
+TEST(BoringPicture, EveryScaleNumberStaysInsideTheFrame) {
+  Boring boring;
+  boring.main.layers = {Record(1, {"3.00", "砂"})};
+  const Drawing drawing = LayOutBoringPicture(boring);
+  for (const char* metre : {"1", "2", "3"}) {
+    const Label* label = FindLabel(drawing, metre);
+    ASSERT_NE(label, nullptr) << metre;
+    EXPECT_LE(label->at.y + label->size / 2, Y(3)) << metre;
+  }
+  EXPECT_DOUBLE_EQ(drawing.height, Y(3));  // the frame's bottom
+}
+
+// A picture is drawn to at most 40 A4 pages (1,000 m at 1:100); a boring that
+// names a deeper depth anywhere is refused, naming the boring, the depth and where.
+TEST(BoringPicture, DrawsAtMostTheStatedPagesAndRefusesDeeperBorings) {
+  EXPECT_EQ(col::kMetresPerPage, 25);
+  EXPECT_EQ(col::PagesFor(col::kDeepestDrawn), col::kMostPages);
+  EXPECT_EQ(col::PagesFor(25.01), 2);
+  const struct {
+    const char* total;
+    const char* layerDepth;
+    const char* where;  // empty when it is drawn
+  } cases[] = {
+      {"", "1000.00", ""},
+      {"", "1000.01", "層データ 1 件目、1 番目の項目"},
+      {"", "99999999", "層データ 1 件目、1 番目の項目"},
+      {"1e30", "5.00", "ヘッダ項目 1 件目、17 番目の項目"},
+  };
+  for (const auto& c : cases) {
+    Boring boring;
+    boring.main.path = u"MDT0001.JDF";
+    boring.main.headerFields[1] = u"BH7";
+    boring.main.headerFields[17] = U(c.total);
+    boring.main.layers = {Record(1, {c.layerDepth, "砂"})};
+    try {
+      const Drawing drawing = LayOutBoringPicture(boring);
+      EXPECT_STREQ(c.where, "") << c.layerDepth;
+      EXPECT_LE(drawing.height, Y(col::kDeepestDrawn));
+    } catch (const RunError& error) {
+      EXPECT_EQ(ToUtf8(error.Where()), c.where) << c.layerDepth;
+      EXPECT_EQ(error.Path(), u"MDT0001.JDF");
+      EXPECT_NE(error.What().find(u"「BH7」"), std::u16string::npos);
+      EXPECT_NE(error.What().find(u"1000 m（1:100 の A4 縦 40 ページ）"), std::u16string::npos) << ToUtf8(error.What());
+    }
+  }
 }
 
 TEST(SoilPattern, ComesFromTheLastSoilWord) {

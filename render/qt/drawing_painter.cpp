@@ -1,6 +1,9 @@
-#include "render/drawing_painter.hpp"
+#include "render/qt/drawing_painter.hpp"
 
 #include <QPainterPath>
+#include <QStringList>
+
+#include "render/picture_sheet.hpp"
 
 namespace velni::render {
 namespace {
@@ -49,9 +52,11 @@ void PaintLabel(QPainter& painter, QFont& font, const Label& label, const Scaled
 }  // namespace
 
 QFont PictureFont() {
+  QStringList families;
+  for (const char* family : kFontFamilies) families << QString::fromUtf8(family);
+  families << QString::fromUtf8(kGenericFamily);
   QFont font;
-  font.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"),
-                    QStringLiteral("sans-serif")});
+  font.setFamilies(families);
   return font;
 }
 

@@ -1,17 +1,17 @@
-#include "render/paged_drawing.hpp"
+#include "render/qt/paged_drawing.hpp"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "render/drawing_painter.hpp"
+#include "render/drawing_pages.hpp"
+#include "render/qt/drawing_painter.hpp"
 
 namespace velni::render {
 namespace {
 
-constexpr double kPageMarginLeft = 11;
-constexpr double kPageMarginTop = 10;
-constexpr double kA4Height = 297;
+using picture::kPageMarginLeft;
+using picture::kPageMarginTop;
 
 // One page: the band above the body as it is, then this page's slice of the body.
 void PaintPage(QPainter& painter, const Drawing& drawing, double k, int page, double bodyPerPage) {
@@ -32,10 +32,8 @@ void PaintPage(QPainter& painter, const Drawing& drawing, double k, int page, do
 
 bool PaintOnPages(const Drawing& drawing, QPagedPaintDevice& device, double pixelsPerMillimetre) {
   // Whole metres of depth per page, so that each page starts at a metre.
-  const double room = kA4Height - 2 * kPageMarginTop - drawing.bodyTop;
-  const double bodyPerPage = std::floor(room / drawing.depthScale) * drawing.depthScale;
-  const double body = drawing.height - drawing.bodyTop;
-  const int pages = std::max(1, static_cast<int>(std::ceil((body - 2.5) / bodyPerPage)));
+  const double bodyPerPage = BodyPerPage(drawing);
+  const int pages = PageCount(drawing);
   QPainter painter;
   if (!painter.begin(&device)) return false;
   for (int page = 0; page < pages; ++page) {

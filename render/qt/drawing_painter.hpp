@@ -10,8 +10,7 @@ namespace velni::render {
 // millimetre, in the painter's current coordinates.
 void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre);
 
-// The font the pictures use: a Japanese family named first, so that viewers of an
-// SVG pick one too.
+// The font the pictures use: the families every renderer asks for, best first.
 QFont PictureFont();
 
 }  // namespace velni::render

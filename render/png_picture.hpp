@@ -1,0 +1,25 @@
+#pragma once
+// A drawing as PNG bytes, painted by the host's own painter (Qt's on Linux, GDI+
+// on Windows) on white with the sheet's margin, at most kPngPixelsPerMillimetre
+// and never larger than kPngMostPixels.
+#include <optional>
+#include <string>
+
+#include "picture/drawing.hpp"
+
+namespace velni::render {
+
+inline constexpr double kPngPixelsPerMillimetre = 8;
+// About 100 MB of pixels (four bytes each) while painting: a deep boring's PNG
+// has fewer pixels per millimetre rather than more memory; its PDF keeps the scale.
+inline constexpr double kPngMostPixels = 24e6;
+// Many viewers and GDI+ itself refuse images taller than this.
+inline constexpr double kPngMostSide = 32000;
+
+// The pixels per millimetre of the PNG of `drawing` (its margin included).
+double PngPixelsPerMillimetre(const Drawing& drawing);
+
+// None when it cannot be painted.
+std::optional<std::string> PngPicture(const Drawing& drawing);
+
+}  // namespace velni::render
