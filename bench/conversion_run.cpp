@@ -65,8 +65,7 @@ int main(int argc, char** argv) {
   SilentUi ui;
   const velni::RunRequest request{velni::FromUtf8((root / "src" / "MDT0001.JDF").string()),
                                   velni::FromUtf8((root / "out").string()),
-                                  velni::FromUtf8((root / "PATDAT").string() + "/"),
-                                  velni::FromUtf8(root.string())};
+                                  velni::FromUtf8((root / "PATDAT").string() + "/")};
   const auto start = std::chrono::steady_clock::now();
   const auto outcome = velni::ConversionRun(request, ui).outcome;
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -149,7 +149,7 @@ double OneRun(const stdfs::path& root, const std::string& out, velni::SoilNameSt
   SilentUi ui;
   velni::RunRequest request{velni::FromUtf8((root / "big" / "MDT0001.JDF").string()),
                             velni::FromUtf8((root / out).string()), velni::FromUtf8((root / "BIG" / "").string()),
-                            velni::FromUtf8(root.string()), &store};
+                            &store};
   const auto start = Clock::now();
   const auto outcome = velni::ConversionRun(request, ui).outcome;
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();

@@ -58,7 +58,7 @@ CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string
   const bool tablesLoaded = LoadTables(tables, dataFolderPath, problems);
   const CheckedBoring checked = ReadBoringForCheck(sourcePath, problems);
   std::optional<SoilNameStore> ownStore;
-  if (store == nullptr) store = &ownStore.emplace(SoilTableFolders{dataFolderPath, u""});
+  if (store == nullptr) store = &ownStore.emplace(SoilTableFolders{dataFolderPath});
 
   const Boring& boring = checked.boring;
   if (checked.mainRead) CheckMainData(boring.main, tables, tablesLoaded, *store, problems);

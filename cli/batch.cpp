@@ -10,6 +10,7 @@
 #include "cli/cli_run_ui.hpp"
 #include "cli/batch_summary.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/output_guard.hpp"
 #include "cli/run_details.hpp"
 #include "cli/run_report.hpp"
 #include "platform/file_system.hpp"
@@ -34,7 +35,6 @@ BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options
   request.sourceText = planned.sourcePath;
   request.destinationText = planned.destinationPath;
   request.dataFolderPath = options.dataFolderPath;
-  request.programFolder = fs::ProgramFolder();
   request.soilNames = &soilNames;
   BatchRunUi ui;
   boring.run = ConversionRun(request, ui);
@@ -73,6 +73,17 @@ bool Report(const BatchOptions& options, const std::vector<BoringResult>& result
   return false;
 }
 
+// The report must not replace a file that any boring of the batch reads or writes.
+std::u16string RefusedReport(const BatchOptions& options, const std::vector<PlannedBoring>& plan) {
+  if (!options.reportPath) return {};
+  std::vector<ProtectedFile> files = DataFolderFiles(options.dataFolderPath);
+  for (const PlannedBoring& planned : plan) {
+    files = Joined(std::move(files), SourceFilesOf(planned.sourcePath),
+                   OutputSetFiles(WithFinalSeparator(planned.destinationPath)));
+  }
+  return RefusedOutput(u"--report", AbsolutePath(*options.reportPath), files);
+}
+
 void Summarise(const BatchOptions& options, const std::vector<BoringResult>& results, std::ostream& out,
                std::ostream& errors) {
   if (options.verbosity == Verbosity::Verbose) {
@@ -95,11 +106,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& error
 
   if (options.verbosity == Verbosity::Verbose) errors << "データフォルダ: " << ToUtf8(options.dataFolderPath) << "\n";
   const std::vector<PlannedBoring> plan = PlanBatch(sourceFolder, destinationFolder, survey.borings);
+  if (const std::u16string refusal = RefusedReport(options, plan); !refusal.empty()) {
+    errors << ToUtf8(refusal) << std::endl;
+    return kExitRefused;
+  }
   if (options.verbosity != Verbosity::Quiet) {
     for (const std::u16string& warning : SharedControlLineWarnings(plan)) errors << ToUtf8(warning) << "\n";
   }
   // One store for the whole batch: each table is read once, not once per boring.
-  SoilNameStore soilNames({options.dataFolderPath, fs::ProgramFolder()});
+  SoilNameStore soilNames({options.dataFolderPath});
   std::vector<BoringResult> results;
   for (const UnreadableFolder& folder : survey.unreadable) results.push_back(Unreadable(folder, sourceFolder));
   const std::size_t total = results.size() + plan.size();
@@ -114,9 +129,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& error
     progress.Finished(results.size() - 1, results.back());
   }
   progress.Done();
+  // A report that cannot be written is said before the summary, not after it.
+  const bool reported = Report(options, results, errors);
   Summarise(options, results, out, errors);
-  if (!Report(options, results, errors)) return kExitFailed;
-  return AllConverted(results) ? kExitCompleted : kExitFailed;
+  return reported && AllConverted(results) ? kExitCompleted : kExitFailed;
 }
 
 }  // namespace velni::cli

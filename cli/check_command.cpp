@@ -5,6 +5,7 @@
 #include "check/boring_check.hpp"
 #include "cli/absolute_path.hpp"
 #include "cli/check_report.hpp"
+#include "cli/output_guard.hpp"
 #include "cli/run_report.hpp"
 #include "platform/host_path.hpp"
 #include "run/main_data_files.hpp"
@@ -47,19 +48,31 @@ std::vector<std::u16string> SourcesOf(const CheckOptions& options, CheckProblems
   return sources;
 }
 
+// The report must not replace a file that the check reads.
+std::u16string RefusedReport(const CheckOptions& options, const std::vector<std::u16string>& sources) {
+  if (!options.report) return {};
+  std::vector<ProtectedFile> files = DataFolderFiles(options.dataFolderPath);
+  for (const std::u16string& source : sources) files = Joined(std::move(files), SourceFilesOf(source));
+  return RefusedOutput(u"--report", AbsolutePath(*options.report), files);
+}
+
 }  // namespace
 
 int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& errors) {
   std::vector<CheckedSource> checked;
   CheckedSource survey;
   const std::vector<std::u16string> sources = SourcesOf(options, survey.problems);
+  if (const std::u16string refusal = RefusedReport(options, sources); !refusal.empty()) {
+    errors << ToUtf8(refusal) << std::endl;
+    return kExitCheckFaults;
+  }
   if (!survey.problems.empty()) {
     survey.source = AbsolutePath(options.sources.front());
     Print(survey, options.quiet, out);
     checked.push_back(survey);
   }
   // One store for all borings: each table is indexed once.
-  SoilNameStore store({options.dataFolderPath, u""});
+  SoilNameStore store({options.dataFolderPath});
   int status = StatusOf(survey.problems);
   for (const std::u16string& source : sources) {
     checked.push_back({source, CheckBoring(source, options.dataFolderPath, &store, options.exchange)});

@@ -5,6 +5,7 @@
 #include "cli/absolute_path.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
+#include "cli/output_guard.hpp"
 #include "cli/parse_command_line.hpp"
 #include "picture/boring_picture.hpp"
 #include "platform/file_system.hpp"
@@ -32,7 +33,11 @@ std::u16string DrawOne(const std::u16string& source, const std::u16string& outpu
   }
 }
 
-// The folders of `path` below an existing one, made; false when one cannot be.
+int Refuse(const std::u16string& refusal, std::ostream& errors) {
+  errors << ToUtf8(refusal) << std::endl;
+  return kExitRefused;
+}
+
 }  // namespace
 
 int RunPicture(const std::string& output, const std::string& source, std::ostream& errors) {
@@ -41,7 +46,10 @@ int RunPicture(const std::string& output, const std::string& source, std::ostrea
   if (!format) {
     return UsageError("図のファイルの拡張子は .svg、.png、.pdf のどれかです: " + output, errors);
   }
-  const std::u16string failure = DrawOne(AbsolutePath(source), outputPath, *format);
+  const std::u16string sourcePath = AbsolutePath(source);
+  const auto refusal = RefusedOutput(u"--picture", outputPath, Joined(SourceFilesOf(sourcePath), KnownDataFolderFiles()));
+  if (!refusal.empty()) return Refuse(refusal, errors);
+  const std::u16string failure = DrawOne(sourcePath, outputPath, *format);
   if (failure.empty()) return kExitCompleted;
   errors << ToUtf8(failure) << std::endl;
   return kExitFailed;
@@ -56,6 +64,12 @@ int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFo
     errors << "MDT*.JDF がありません: " << ToUtf8(from) << std::endl;
     return kExitRefused;
   }
+  std::vector<std::u16string> sources;
+  for (const MainDataFile& boring : listing.borings) sources.push_back(from + kPathSeparator + boring.RelativePath());
+  const std::vector<ProtectedFile> tables = KnownDataFolderFiles();
+  if (const auto refusal = RefusedBatchFolder(u"--pictures", to, sources, tables); !refusal.empty()) {
+    return Refuse(refusal, errors);
+  }
   int failed = static_cast<int>(listing.unreadable.size());
   for (const UnreadableFolder& folder : listing.unreadable) {
     errors << "フォルダの中を読めません: " << ToUtf8(from + kPathSeparator + folder.relativeFolder) << ": "
@@ -64,8 +78,10 @@ int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFo
   for (const MainDataFile& boring : listing.borings) {
     const std::u16string relative = boring.relativeFolder.empty() ? u"" : boring.relativeFolder + kPathSeparator;
     const std::u16string output = to + kPathSeparator + relative + boring.Stem() + u".pdf";
-    std::u16string failure = fs::CreateFoldersAbove(output) ? kCannotWritePicture + output : u"";
-    if (failure.empty()) failure = DrawOne(from + kPathSeparator + boring.RelativePath(), output, render::PictureFormat::Pdf);
+    const std::u16string source = from + kPathSeparator + boring.RelativePath();
+    std::u16string failure = RefusedOutput(u"--pictures", output, Joined(SourceFilesOf(source), tables));
+    if (failure.empty() && fs::CreateFoldersAbove(output)) failure = kCannotWritePicture + output;
+    if (failure.empty()) failure = DrawOne(source, output, render::PictureFormat::Pdf);
     if (!failure.empty()) {
       ++failed;
       errors << ToUtf8(boring.RelativePath()) << ": " << ToUtf8(failure) << std::endl;

@@ -8,6 +8,7 @@
 #include "cli/batch_plan.hpp"
 #include "cli/cli_run_ui.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/output_guard.hpp"
 #include "cli/xml_command.hpp"
 #include "exchange/exchange_file.hpp"
 #include "platform/file_system.hpp"
@@ -24,10 +25,11 @@ struct Exported {
   std::string failure;  // empty when written
 };
 
-// Every missing level of the folder that will hold `file`.
-std::string Export(const PlannedBoring& planned, ExchangeVersion version) {
+std::string Export(const PlannedBoring& planned, ExchangeVersion version, const std::vector<ProtectedFile>& tables) {
   if (!planned.refusal.empty()) return ToUtf8(planned.refusal);
   const std::u16string output = planned.destinationPath + u".XML";
+  const auto refusal = RefusedOutput(u"--xml", output, Joined(SourceFilesOf(planned.sourcePath), tables));
+  if (!refusal.empty()) return ToUtf8(refusal);
   try {
     if (const auto folder = fs::CreateFoldersAbove(output)) throw RunError(u"フォルダを作成できません。", *folder);
     ExportExchangeFile(planned.sourcePath, output, version);
@@ -81,10 +83,18 @@ int RunXmlBatch(const XmlBatchOptions& options, std::ostream& out, std::ostream&
     results.push_back({ToUtf8(folder.relativeFolder) + "/", ToUtf8(kUnreadableFolderPrefix + folder.reason)});
   }
   const auto plan = PlanBatch(sourceFolder, AbsolutePath(options.outputFolder), survey.borings);
+  const std::vector<ProtectedFile> tables = KnownDataFolderFiles();
+  std::vector<std::u16string> sources;
+  for (const PlannedBoring& planned : plan) sources.push_back(planned.sourcePath);
+  if (const auto refusal = RefusedBatchFolder(u"--xml", AbsolutePath(options.outputFolder), sources, tables);
+      !refusal.empty()) {
+    errors << ToUtf8(refusal) << std::endl;
+    return kExitRefused;
+  }
   const std::size_t total = results.size() + plan.size();
   for (std::size_t i = 0; i < results.size(); ++i) Announce(i, total, results[i], options.verbosity, errors);
   for (const PlannedBoring& planned : plan) {
-    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version)});
+    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version, tables)});
     Announce(results.size() - 1, total, results.back(), options.verbosity, errors);
   }
   Summarise(results, options.verbosity, out);

@@ -6,6 +6,7 @@
 #include "cli/cli_run_ui.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
+#include "cli/output_guard.hpp"
 #include "cli/parse_command_line.hpp"
 #include "cli/xml_batch.hpp"
 #include "exchange/exchange_file.hpp"
@@ -21,6 +22,11 @@ int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream
   const std::u16string output = AbsolutePath(*xml.output);
   if (!fs::IsFile(source)) {
     errors << ToUtf8(kXmlNoSource + source) << std::endl;
+    return kExitRefused;
+  }
+  const auto refusal = RefusedOutput(u"--xml", output, Joined(SourceFilesOf(source), KnownDataFolderFiles()));
+  if (!refusal.empty()) {
+    errors << ToUtf8(refusal) << std::endl;
     return kExitRefused;
   }
   try {

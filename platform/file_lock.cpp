@@ -26,6 +26,11 @@ bool FileLock::Acquire(const LockWait& wait, const std::function<void()>& waitin
   return true;
 }
 
+bool FileLock::TryAcquire() {
+  held_ = Usable() && TryLock(true);
+  return held_;
+}
+
 void FileLock::Release() {
   if (!held_) return;
   TryLock(false);

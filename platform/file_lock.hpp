@@ -16,11 +16,19 @@ struct LockWait {
   std::chrono::milliseconds giveUpAfter{60000};
 };
 
+// How the lock file is opened; never through a symbolic link, and only a lock file
+// that this object created has its mode changed.
+enum class LockFileOpen {
+  OpenOrCreate,  // the shared lock of a data folder
+  CreateNew,     // fails when the name is taken
+  OpenExisting,  // fails when it is missing
+};
+
 class FileLock {
  public:
-  // Opens (creating when absent) the lock file; it stays open while the object
-  // lives. Whether it could be opened tells whether the folder can be written.
-  explicit FileLock(const std::u16string& path);
+  // Opens the lock file; it stays open while the object lives. Whether it could be
+  // opened tells whether the folder can be written.
+  explicit FileLock(const std::u16string& path, LockFileOpen how = LockFileOpen::OpenOrCreate);
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
@@ -30,6 +38,8 @@ class FileLock {
   // Takes the lock, waiting for another holder; `waiting` is called once when the
   // wait passes `noticeAfter`. False when it was not free within `giveUpAfter`.
   bool Acquire(const LockWait& wait, const std::function<void()>& waiting);
+  // Takes the lock only when it is free now.
+  bool TryAcquire();
   void Release();
 
  private:

@@ -46,10 +46,15 @@ std::int64_t TouchAndLength(const std::u16string& path);
 // A run-time failure naming the file when it cannot be written.
 void AppendLine(const std::u16string& path, std::string_view line);
 
+// Writes a new file that must not exist yet (not through a link either), without
+// flushing it to disk. Run-time failure naming the file.
+void WriteNewFile(const std::u16string& path, std::string_view bytes);
+
 // Creates one folder level; false when it cannot be created.
 bool CreateFolder(const std::u16string& path);
-// Creates every missing folder level above the file `path`; the first folder that
-// cannot be created, or none when all stand.
+// Creates every missing folder level above the file `path`, exactly as named (the
+// folders of an output the user names); the first folder that cannot be created,
+// or none when all stand.
 std::optional<std::u16string> CreateFoldersAbove(const std::u16string& path);
 // Creates a new folder of a name no one else uses, `prefix` followed by a few
 // characters, inside `parent` (with its final separator); returns its path with

@@ -23,6 +23,15 @@ inline std::u16string WithFinalSeparator(const std::u16string& folder) {
   return folder + kPathSeparator;
 }
 
+// The folder that holds `folder` (with or without its final separator), with its
+// final separator; a root holds itself, and a relative name the current folder ("").
+inline std::u16string FolderHolding(const std::u16string& folder) {
+  std::u16string path = folder;
+  while (path.size() > 1 && path.back() == kPathSeparator) path.pop_back();
+  const std::size_t last = path.rfind(kPathSeparator);
+  return last == std::u16string::npos ? u"" : path.substr(0, last + 1);
+}
+
 // The last level of a path: the file's name.
 inline std::u16string FileNameOf(const std::u16string& path) { return path.substr(path.rfind(kPathSeparator) + 1); }
 

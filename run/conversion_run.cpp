@@ -108,22 +108,7 @@ RunResult CarryOut(RunContext& run, RunUi& ui) {
   return WriteAndFinish(run, ui);
 }
 
-}  // namespace
-
-RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
-  RunContext run;
-  run.DataFolderPath = request.dataFolderPath;
-  run.ProgramFolder = request.programFolder;
-  std::optional<SoilNameStore> ownStore;
-  run.SoilNames = request.soilNames != nullptr
-                      ? request.soilNames
-                      : &ownStore.emplace(SoilTableFolders{request.dataFolderPath, request.programFolder});
-  run.Ui = &ui;
-  run.SourcePath = request.sourceText;
-  run.DestinationText = request.destinationText;
-
-  ui.SetMessageLine(kBusyMessage);
-  ui.YieldToWindowSystem();
+RunResult CarryOutOrReport(RunContext& run, RunUi& ui) {
   try {
     return CarryOut(run, ui);
   } catch (const RunError& error) {
@@ -131,6 +116,25 @@ RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
   } catch (const std::exception&) {
     return ReportFailure(ui, kUnexpectedFailure);
   }
+}
+
+}  // namespace
+
+RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
+  RunContext run;
+  run.DataFolderPath = request.dataFolderPath;
+  std::optional<SoilNameStore> ownStore;
+  run.SoilNames = request.soilNames != nullptr ? request.soilNames
+                                               : &ownStore.emplace(SoilTableFolders{request.dataFolderPath});
+  run.Ui = &ui;
+  run.SourcePath = request.sourceText;
+  run.DestinationText = request.destinationText;
+
+  ui.SetMessageLine(kBusyMessage);
+  ui.YieldToWindowSystem();
+  RunResult result = CarryOutOrReport(run, ui);
+  if (result.outcome == RunOutcome::Failed) RemoveCreatedFolders(run);
+  return result;
 }
 
 }  // namespace velni

@@ -16,7 +16,6 @@ struct RunRequest {
   std::u16string sourceText;       // Text1
   std::u16string destinationText;  // Text2
   std::u16string dataFolderPath;   // with its final separator
-  std::u16string programFolder;    // where the marker file goes
   // The soil-name tables of the data folder, kept by the caller across runs (a
   // batch, a window session); without one the run reads them for itself.
   SoilNameStore* soilNames = nullptr;

@@ -3,8 +3,19 @@
 // destination and moved into place only when every pass has completed, so that a
 // failed run leaves the destination as it was and a completed one never leaves the
 // file of another boring beside its own.
+//
+// The move is recorded before it starts: a journal in the work folder names the
+// files of the set, and a run stopped half-way through the moves (killed) has them
+// finished by the next run into that destination, so the destination holds the old
+// set or the new one, never a mix. A run stopped before the journal leaves a work
+// folder that the next run throws away. The files are not flushed to disk: the
+// outputs can be made again from the sources, and the promise is made against a
+// stopped program, not a power cut.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/file_lock.hpp"
 
 namespace velni {
 
@@ -15,7 +26,8 @@ inline constexpr const char16_t* kOutputFileNames[] = {u"CNT.TXT", u"Titl01.txt"
 
 class OutputSet {
  public:
-  // Creates the work folder inside `destinationFolder` (with its final separator).
+  // Finishes or clears the work folders that stopped runs left in
+  // `destinationFolder` (with its final separator), then creates this run's own.
   explicit OutputSet(std::u16string destinationFolder);
   // A set never committed is thrown away with its work folder.
   ~OutputSet();
@@ -33,14 +45,22 @@ class OutputSet {
   // that this run did not write. Returns the names moved, in order. Before anything
   // moves, each name is checked to be free or a file, so the usual failure (a
   // folder in a file's place) leaves the destination as it was; a rename that the
-  // system refuses half-way (a disk gone) leaves the files moved so far in place and
-  // is reported.
+  // system refuses half-way (a disk gone) is reported, and the next run into the
+  // destination finishes the moves.
   std::vector<std::u16string> Commit();
 
+  // The work folders that stopped runs left in `destinationFolder`: a set whose
+  // journal stands is moved into place as its run would have; any other is thrown
+  // away. The work folder of a run still going on is left alone. A move that fails
+  // is a run-time failure naming the file.
+  static void FinishStoppedRuns(const std::u16string& destinationFolder);
+
  private:
-  void Discard();
+  std::u16string CreateWorkFolder();
 
   std::u16string destination_;
+  // Held while the set lives: it tells a run going on from one that was stopped.
+  std::optional<fs::FileLock> lock_;
   std::u16string work_;
   bool committed_ = false;
 };

@@ -65,11 +65,19 @@ bool EnsureDestinationFolders(RunContext& run, RunUi& ui) {
     EndWithEmptyMessageLine(ui);
     return false;
   }
-  ForEachPrefix(run, [](const std::u16string& prefix) {
-    if (!fs::Exists(prefix) && !fs::CreateFolder(prefix)) throw RunError(kCannotCreateFolder, prefix);
+  ForEachPrefix(run, [&run](const std::u16string& prefix) {
+    if (fs::Exists(prefix)) return true;
+    if (!fs::CreateFolder(prefix)) throw RunError(kCannotCreateFolder, prefix);
+    run.CreatedFolders.push_back(prefix);
     return true;
   });
   return true;
+}
+
+void RemoveCreatedFolders(const RunContext& run) {
+  for (auto folder = run.CreatedFolders.rbegin(); folder != run.CreatedFolders.rend(); ++folder) {
+    fs::RemoveFolder(*folder);
+  }
 }
 
 }  // namespace velni

@@ -12,8 +12,11 @@ bool CheckDestinationPath(RunContext& run, RunUi& ui);
 // The source must name an existing file.
 bool CheckSourceFile(RunContext& run, RunUi& ui);
 // Asks once when a level of the checked destination is missing, then creates every
-// missing level, parent first.
+// missing level, parent first, noting each in run.CreatedFolders.
 bool EnsureDestinationFolders(RunContext& run, RunUi& ui);
+// After a failure: removes the folders that EnsureDestinationFolders created, child
+// first; one that holds anything (another's file, a set left to finish) stays.
+void RemoveCreatedFolders(const RunContext& run);
 
 inline constexpr char16_t kCannotCreateFolder[] = u"フォルダを作成できません。";
 inline constexpr char16_t kFolderNotCreated[] = u"フォルダを作成しませんでした: ";

@@ -23,10 +23,8 @@ struct DeferredFailure {
 };
 
 struct RunContext {
-  // The data folder with its final separator, and the program's own folder (for the
-  // marker file).
+  // The data folder with its final separator.
   std::u16string DataFolderPath;
-  std::u16string ProgramFolder;
   // The soil-name tables, shared with the runs before and after this one.
   SoilNameStore* SoilNames = nullptr;
   std::vector<NewSoilName> NewSoilNames;
@@ -38,6 +36,9 @@ struct RunContext {
   std::u16string CheckedDestination;  // after CheckFolderPath
   std::u16string OutputFolder;        // destination + separator
   std::u16string SourceFileName;
+  // The destination folders this run created, parent first: a failed run removes
+  // them again (those still empty).
+  std::vector<std::u16string> CreatedFolders;
   // CNT.TXT lines 1 to 3, as written.
   velni::ControlLines ControlLines;
 

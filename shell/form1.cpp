@@ -253,7 +253,7 @@ void Form1::File1_Click() {
 void Form1::File1_DblClick() {
   const std::u16string name = File1->FileName();
   if (name.empty()) return;
-  if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_, services_.programFolder});
+  if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_});
   const PictureSource source{WithFinalSeparator(Dir1->Path()) + name, dataFolderPath_, &*soilNames_};
   // A child window: it closes with the main window, and the store it looks names
   // up in outlives it.
@@ -265,9 +265,8 @@ void Form1::Command1_Click() {
   // A second click within the run's one yield must not start a run inside the run.
   if (runInProgress_) return;
   runInProgress_ = true;
-  if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_, services_.programFolder});
-  const RunRequest request{FromQString(Text1->text()), FromQString(Text2->text()), dataFolderPath_,
-                           services_.programFolder, &*soilNames_};
+  if (!soilNames_) soilNames_.emplace(SoilTableFolders{dataFolderPath_});
+  const RunRequest request{FromQString(Text1->text()), FromQString(Text2->text()), dataFolderPath_, &*soilNames_};
   lastRun_ = services_.run(request, *runUi_);
   runInProgress_ = false;
 }

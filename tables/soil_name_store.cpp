@@ -27,8 +27,8 @@ std::u16string MarkerNotMade(const std::u16string& path) {
   return u"警告: 目印のファイル " + path + u" を作成できませんでした（変換は続けます）。";
 }
 
-std::u16string MarkerPath(const std::u16string& programFolder) {
-  return WithFinalSeparator(programFolder) + kMarkerFileName;
+std::u16string MarkerPath(const std::u16string& dataFolderPath) {
+  return FolderHolding(dataFolderPath) + kMarkerFileName;
 }
 
 }  // namespace
@@ -129,7 +129,7 @@ void SoilNameStore::Append(const SoilEntry& entry, const Notice& notice) {
 SoilEntry SoilNameStore::Register(const std::u16string& soilName) {
   const std::u16string path = folders_.dataFolderPath + kExtendedTableName;
   const ExtendedTableInsertion insertion = InsertIntoExtendedTable(path, soilName);
-  fs::ReplaceDurably(path, kExtendedWorkFileName, insertion.bytes);
+  fs::ReplaceDurably(fs::Resolve(path), kExtendedWorkFileName, insertion.bytes);
   // The new table is a new file: the next lookup in it reads it afresh.
   extendedTable_.index.reset();
   return insertion.entry;
@@ -158,14 +158,15 @@ void SoilNameStore::CheckWritable() {
   if (!fs::CanWrite(extendedFolder)) throw RunError(TablesNotWritable(folder), extendedFolder);
 }
 
-// Nothing reads the marker: a program folder that cannot take it (an installed,
-// read-only one) is worth a word, not a stopped run.
+// Nothing reads the marker: a folder that cannot take it is worth a word, once,
+// not a stopped run.
 void SoilNameStore::MakeMarker(const Notice& notice) {
-  const std::u16string path = MarkerPath(folders_.programFolder);
+  const std::u16string path = MarkerPath(folders_.dataFolderPath);
   try {
     fs::TouchAndLength(path);
   } catch (const RunError&) {
-    if (notice) notice(MarkerNotMade(path));
+    if (notice && !markerWarned_) notice(MarkerNotMade(path));
+    markerWarned_ = true;
   }
 }
 

@@ -21,10 +21,11 @@
 
 namespace velni {
 
-// Where the store finds its tables and leaves the marker file.
+// Where the store finds its tables. The marker file PATADD.txt goes into the
+// folder that holds the data folder: the program's own folder in the layout the
+// system was made for (PATDAT beside the program), never an installed program's.
 struct SoilTableFolders {
   std::u16string dataFolderPath;  // with its final separator
-  std::u16string programFolder;   // PATADD.txt goes here
 };
 
 struct SoilCode {
@@ -100,6 +101,8 @@ class SoilNameStore {
   std::optional<fs::FileLock> lock_;
   enum class PassState { None, Unchecked, Checked };
   PassState pass_ = PassState::None;
+  // A marker that cannot be made is said once, not at every new name.
+  bool markerWarned_ = false;
 };
 
 }  // namespace velni

@@ -143,7 +143,7 @@ std::string ConversionRunEntry(std::string_view input, const stdfs::path& dataFo
   const stdfs::path destination = work / "out" / "B01";
 
   const RunRequest request{FromUtf8(source.string()), FromUtf8(destination.string()),
-                           FromUtf8(data.string() + "/"), FromUtf8((work / "program").string())};
+                           FromUtf8(data.string() + "/")};
   ScriptedRunUi ui;
   const RunOutcome outcome = ConversionRun(request, ui).outcome;
   if (std::string wrong = JudgeOutcome(outcome, ui, destination, data); !wrong.empty()) return wrong;

@@ -182,9 +182,20 @@ std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16st
 std::optional<std::u16string> CreateFoldersAbove(const std::u16string& path) {
   for (std::size_t at = path.find(u'/', 1); at != std::u16string::npos; at = path.find(u'/', at + 1)) {
     const std::u16string folder = path.substr(0, at);
-    if (!IsFolder(folder) && !CreateFolder(folder)) return folder;
+    struct stat info {};
+    const std::string native = NativePath(folder);
+    const bool stands = ::stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (!stands && ::mkdir(native.c_str(), 0777) != 0) return folder;
   }
   return std::nullopt;
+}
+
+void WriteNewFile(const std::u16string& path, std::string_view bytes) {
+  const FileDescriptor file(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (file.get() < 0) throw RunError(failure::kCannotCreate, path);
+  if (WriteOnce(file.get(), std::string(bytes)) != static_cast<ssize_t>(bytes.size())) {
+    throw RunError(failure::kCannotWrite, path);
+  }
 }
 
 bool RemoveFolder(const std::u16string& path) { return ::rmdir(NativePath(Resolve(path)).c_str()) == 0; }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "platform/file_system.hpp"
 #include "platform/windows/win32.hpp"
 
@@ -11,16 +10,36 @@ namespace {
 
 HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
+DWORD DispositionOf(LockFileOpen how) {
+  switch (how) {
+    case LockFileOpen::CreateNew: return CREATE_NEW;
+    case LockFileOpen::OpenExisting: return OPEN_EXISTING;
+    case LockFileOpen::OpenOrCreate: break;
+  }
+  return OPEN_ALWAYS;
+}
+
+// Never through a link: the reparse point itself is opened, and refused.
+HANDLE OpenLockFile(const std::u16string& path, LockFileOpen how) {
+  const HANDLE file = ::CreateFileW(win32::WidePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, DispositionOf(how),
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  if (::GetFileInformationByHandle(file, &info) &&
+      (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0) {
+    return file;
+  }
+  ::CloseHandle(file);
+  return nullptr;
+}
+
 }  // namespace
 
-FileLock::FileLock(const std::u16string& path) {
-  // Every operator who shares the data folder opens it for the lock; it holds
-  // nothing, so it is shared for reading, writing and deleting.
-  const HANDLE file = ::CreateFileW(win32::WidePath(Resolve(path)).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) handle_ = file;
-}
+// Every operator who shares the data folder opens it for the lock; it holds
+// nothing, so it is shared for reading, writing and deleting. Windows gives it no
+// mode to change.
+FileLock::FileLock(const std::u16string& path, LockFileOpen how) : handle_(OpenLockFile(Resolve(path), how)) {}
 
 FileLock::~FileLock() {
   Release();

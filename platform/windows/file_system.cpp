@@ -175,6 +175,13 @@ std::optional<std::u16string> CreateFoldersAbove(const std::u16string& path) {
   return std::nullopt;
 }
 
+void WriteNewFile(const std::u16string& path, std::string_view bytes) {
+  const Handle file(::CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file.Valid()) throw RunError(failure::kCannotCreate, path);
+  if (!WriteAll(file.get(), bytes)) throw RunError(failure::kCannotWrite, path);
+}
+
 std::u16string CreateUniqueFolder(const std::u16string& parent, const std::u16string& prefix) {
   const std::u16string base = Resolve(parent) + prefix;
   const unsigned long long seed = ::GetTickCount64() ^ (static_cast<unsigned long long>(::GetCurrentProcessId()) << 20);

@@ -25,7 +25,7 @@ class ConversionRunTest : public ::testing::Test {
   }
 
   RunOutcome Run(const std::string& source, const std::string& destination) {
-    RunRequest request{U(source), U(destination), U((temp_ / "PATDAT").string() + "/"), U(temp_.Path().string())};
+    RunRequest request{U(source), U(destination), U((temp_ / "PATDAT").string() + "/")};
     return ConversionRun(request, ui_).outcome;
   }
 
@@ -64,7 +64,7 @@ TEST_F(ConversionRunTest, RefusesAMissingOrBlankSource) {
   for (const std::string& source : {std::string(""), std::string("   "), (temp_ / "src" / "MDT9999.JDF").string(),
                                     (temp_ / "src").string()}) {
     FakeRunUi ui;
-    RunRequest request{U(source), U(temp_.Path().string()), U((temp_ / "PATDAT/").string()), u""};
+    RunRequest request{U(source), U(temp_.Path().string()), U((temp_ / "PATDAT/").string())};
     EXPECT_EQ(ConversionRun(request, ui).outcome, RunOutcome::Refused) << source;
     ASSERT_EQ(ui.messages.size(), 1u) << source;
     EXPECT_EQ(ui.messages[0].prompt, kNoSourceMessage);

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/file_lock.hpp"
 #include "run/conversion_run.hpp"
+#include "run/output_set.hpp"
 #include "tests/support/fake_run_ui.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -40,8 +42,7 @@ class OutputSetTest : public ::testing::Test {
     }
   }
   RunResult Run() {
-    const RunRequest request{U(source_.string()), U(dest_.string()), U((temp_ / "PATDAT").string() + "/"),
-                             U(temp_.Path().string())};
+    const RunRequest request{U(source_.string()), U(dest_.string()), U((temp_ / "PATDAT").string() + "/")};
     return ConversionRun(request, ui_);
   }
 
@@ -89,6 +90,40 @@ TEST_F(OutputSetTest, ADeferredFailureMovesNothingAndNamesTheDestination) {
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_NE(testing::S(ui_.messages[0].prompt).find((dest_ / "Titl01.txt").string()), std::string::npos)
       << testing::S(ui_.messages[0].prompt);
+}
+
+// A failed run takes back the destination folders it created, and only those.
+TEST_F(OutputSetTest, AFailedRunRemovesTheFoldersItCreatedItself) {
+  stdfs::remove(temp_ / "src" / "KDT0001.JDF");
+  stdfs::create_directories(temp_ / "fresh");
+  const RunRequest request{U(source_.string()), U((temp_ / "fresh" / "SITE" / "B01").string()),
+                           U((temp_ / "PATDAT").string() + "/")};
+  ui_.answers.push_back(kAnswerYes);
+  ASSERT_EQ(ConversionRun(request, ui_).outcome, RunOutcome::Failed);
+  EXPECT_TRUE(stdfs::is_directory(temp_ / "fresh"));
+  EXPECT_FALSE(stdfs::exists(temp_ / "fresh" / "SITE"));
+}
+
+// What a stopped run left is finished or cleared; a run going on is left alone.
+TEST_F(OutputSetTest, OnlyTheWorkFoldersOfStoppedRunsAreTouched) {
+  const std::u16string destination = U(dest_.string() + "/");
+  // Left by a run stopped before its lock (or by an older version): thrown away.
+  testing::WriteBytes(dest_ / ".velni2qx-work-old" / "X1.TXT", "half");
+  // A stopped run whose journal stands: its set is moved into place.
+  testing::WriteBytes(dest_ / ".velni2qx-work-done" / "CNT.TXT", "new control file");
+  testing::WriteBytes(dest_ / ".velni2qx-work-done" / ".commit", "CNT.TXT\nX1.TXT\n");
+  testing::WriteBytes(dest_ / ".velni2qx-work-done" / ".lock", "");
+  {
+    OutputSet running(destination);
+    testing::WriteBytes(stdfs::path(testing::S(running.WorkFolder())) / "X1.TXT", "being written");
+    OutputSet::FinishStoppedRuns(destination);
+    EXPECT_EQ(testing::ReadBytes(stdfs::path(testing::S(running.WorkFolder())) / "X1.TXT"), "being written");
+  }
+  Folder after = Contents(dest_);
+  EXPECT_EQ(after["CNT.TXT"], "new control file");
+  EXPECT_EQ(after["x1.txt"], "other boring");  // moved before the stop
+  EXPECT_EQ(after.count("X5.TXT"), 0u);        // not of the stopped set: removed as its run would have
+  for (const auto& [name, bytes] : after) EXPECT_FALSE(name.starts_with(".velni2qx-work-")) << name;
 }
 
 }  // namespace

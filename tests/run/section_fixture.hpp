@@ -27,10 +27,9 @@ class SectionRun {
     WriteCp932File(folder_ / "PATDAT" / "XKISHITU.TXT", "");
     WriteCp932File(folder_ / "MDT01.JDF", rest);
     run.DataFolderPath = U((folder_ / "PATDAT").string() + "/");
-    run.ProgramFolder = U(folder_.Path().string());
     run.OutputFolder = U((folder_ / "out").string() + "/");
     source.emplace(ReadInputFile(U((folder_ / "MDT01.JDF").string())));
-    run.SoilNames = &soilNames_.emplace(SoilTableFolders{run.DataFolderPath, run.ProgramFolder});
+    run.SoilNames = &soilNames_.emplace(SoilTableFolders{run.DataFolderPath});
   }
 
   // The sections read from the file into run.boring, as the boring reader reads them.

@@ -47,7 +47,7 @@ class PictureWindowTest : public QObject {
 void PictureWindowTest::init() {
   temp_ = std::make_unique<testing::TempFolder>();
   testing::WriteCheckDataFolder(*temp_ / "PATDAT");
-  store_ = std::make_unique<SoilNameStore>(SoilTableFolders{temp_->Text() + u"PATDAT/", u""});
+  store_ = std::make_unique<SoilNameStore>(SoilTableFolders{temp_->Text() + u"PATDAT/"});
   messages_.clear();
 }
 

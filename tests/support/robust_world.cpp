@@ -48,8 +48,7 @@ void RobustWorld::Reset() {
 }
 
 RunResult RobustWorld::Run() const {
-  const RunRequest request{FromUtf8(source.string()), FromUtf8(destination.string()), FromUtf8(data.string() + "/"),
-                           FromUtf8(program.string())};
+  const RunRequest request{FromUtf8(source.string()), FromUtf8(destination.string()), FromUtf8(data.string() + "/")};
   fuzzing::ScriptedRunUi ui;
   RunResult result;
   result.outcome = ConversionRun(request, ui).outcome;

@@ -29,7 +29,7 @@ class RobustWorld {
   std::filesystem::path data;         // the data folder
   std::filesystem::path source;       // MDT0001.JDF
   std::filesystem::path destination;  // does not exist before the run
-  std::filesystem::path program;      // holds the marker file
+  std::filesystem::path program;      // a program folder (the marker goes beside the data folder)
 
  private:
   std::filesystem::path root_;

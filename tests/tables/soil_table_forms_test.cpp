@@ -35,7 +35,7 @@ TEST(SoilTableFormsTest, NamesThatALineCannotHoldAsTheyAreStayOneEntryAndAreFoun
     testing::TempFolder temp;
     WriteCp932File(temp / "KISHITU.TXT", "");
     WriteCp932File(temp / "XKISHITU.TXT", "");
-    const SoilTableFolders folders{temp.Text(), temp.Text()};
+    const SoilTableFolders folders{temp.Text()};
 
     EXPECT_EQ(SoilNameStore(folders).CodeOf(U(c.name), {}).code, u"2000");
     EXPECT_EQ(SoilNameStore(folders).CodeOf(U(c.name), {}).code, u"2000");

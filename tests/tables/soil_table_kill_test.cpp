@@ -104,7 +104,7 @@ TEST(SoilTableKillTest, TablesReadBackWholeAfterEveryKill) {
   std::uniform_int_distribution<int> first(0, 2);
   const int kills = KillCount();
   testing::RobustWorld world(temp / "world");
-  const SoilTableFolders folders{FromUtf8(world.data.string() + "/"), FromUtf8(world.program.string())};
+  const SoilTableFolders folders{FromUtf8(world.data.string() + "/")};
   std::size_t completedInAll = 0;
 
   for (int kill = 0; kill < kills; ++kill) {
