@@ -3,10 +3,12 @@
 #include <optional>
 
 #include "check/boring_reading.hpp"
+#include "check/count_checks.hpp"
 #include "check/layer_checks.hpp"
 #include "check/soil_name_check.hpp"
 #include "check/text_checks.hpp"
 #include "exchange/exchange_document.hpp"
+#include "run/writing_faults.hpp"
 #include "tables/code_table.hpp"
 #include "text/run_error.hpp"
 
@@ -42,6 +44,13 @@ void CheckMainData(const MainData& main, const CodeTables& tables, bool tablesLo
   CheckSoilNamesSafely(main, store, problems);
 }
 
+// What would stop the conversion while writing, found as the run finds it.
+void CheckWriting(const Boring& boring, CheckProblems& problems) {
+  for (const RunError& fault : WritingFaults(boring)) {
+    problems.push_back({Severity::Fault, fault.Path(), fault.Where(), fault.What()});
+  }
+}
+
 void CheckExchangeElements(const Boring& boring, ExchangeVersion version, CheckProblems& problems) {
   for (const std::u16string& element : EmptyRequiredExchangeElements(boring, version)) {
     problems.push_back({Severity::Warning, boring.main.path, u"",
@@ -66,6 +75,9 @@ CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string
   if (checked.penetrationRead) CheckPenetrationEntries(boring.penetration, problems);
   CheckCp932Forms(boring, problems);
   CheckFixedWidths(boring, problems);
+  CheckWriting(boring, problems);
+  CheckRecordsLeft(boring, problems);
+  CheckCarriedFields(boring, problems);
   if (exchange && checked.mainRead) CheckExchangeElements(boring, *exchange, problems);
   return problems;
 }

@@ -7,6 +7,7 @@
 #include "text/cp932.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
+#include "writers/penetration.hpp"
 #include "writers/remarks.hpp"
 
 namespace velni {
@@ -70,6 +71,38 @@ void CheckN(const PenetrationFile& penetration, const SourceRecord& test, CheckP
                       u"N 値 " + TrimBlanks(DoubleText(BlowCountN(*entry))) + u" は 3 桁を超えるため、上の桁が切れます。"});
 }
 
+std::u16string NText(double n) { return TrimBlanks(DoubleText(n)); }
+
+// What the cut does to N: the value written against the one the entry means.
+std::u16string CutN(const std::u16string& entry, const WrittenEntry& written) {
+  const auto meant = ParseDriveEntry(entry, true);
+  const auto blows = ParseDouble(written.blows);
+  const auto penetration = ParseDouble(written.penetration);
+  if (!meant || !blows || !penetration) return u"";
+  const double n = BlowCountN(*blows, *penetration);
+  if (n == BlowCountN(*meant)) return u"";
+  return u"（N 値は " + NText(n) + u" になります。記載どおりなら " + NText(BlowCountN(*meant)) + u"）";
+}
+
+// X5.TXT keeps the last three characters of the blows and of the penetration: a
+// longer one changes the entry ("50/12.5" is written as 50/2.5).
+void CheckEntryCut(const PenetrationFile& penetration, const SourceRecord& test, int field, CheckProblems& problems) {
+  const std::u16string& entry = test.fields[static_cast<std::size_t>(field)];
+  if (entry.empty()) return;
+  const bool isMain = field == kFirstEntryField;
+  const WrittenEntry written = SplitEntry(entry, isMain);
+  const std::size_t slash = entry.find(u'/');
+  const bool hasSlash = slash != std::u16string::npos;
+  const bool blowsCut = TrimBlanks(written.blows) != TrimBlanks(entry.substr(0, slash));
+  const bool penetrationCut = hasSlash && TrimBlanks(written.penetration) != TrimBlanks(entry.substr(slash + 1));
+  if (!blowsCut && !penetrationCut) return;
+  const std::u16string shown = TrimBlanks(written.blows) + (hasSlash ? u"/" + TrimBlanks(written.penetration) : u"");
+  problems.push_back({Severity::Warning, penetration.path,
+                      RecordPlace(record_label::kPenetrationTest, test.number, field),
+                      u"「" + entry + u"」は X5.TXT の 3 文字の欄に入らず「" + shown + u"」として書かれます" +
+                          (isMain ? CutN(entry, written) : u"") + u"。"});
+}
+
 }  // namespace
 
 void CheckCp932Forms(const Boring& boring, CheckProblems& problems) {
@@ -98,6 +131,9 @@ void CheckFixedWidths(const Boring& boring, CheckProblems& problems) {
   for (const SourceRecord& test : boring.penetration.tests) {
     CheckDepthWidth(boring.penetration.path, record_label::kPenetrationTest, test, 1, problems);
     CheckN(boring.penetration, test, problems);
+    for (int field = kFirstEntryField; field <= kLastEntryField; ++field) {
+      CheckEntryCut(boring.penetration, test, field, problems);
+    }
   }
   CheckLineCount(main.path, u"X1.TXT", static_cast<std::int64_t>(main.layers.size()), problems);
   CheckLineCount(main.path, u"X3.TXT", NonEmpty(main.layers, 4), problems);

@@ -5,6 +5,7 @@
 #include "run/title_fields.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
+#include "text/run_error.hpp"
 #include "writers/title_sheets.hpp"
 
 namespace velni {
@@ -71,8 +72,13 @@ std::array<std::u16string, 3> MeshCodeParts(std::u16string_view latitude, std::u
   if (!ParseSingle(latitude) || !ParseSingle(longitude)) return {};
   const auto lat = DegreesMinutesSeconds(latitude);
   const auto lon = DegreesMinutesSeconds(longitude);
-  const std::u16string code = MeshCode(NumOrZero(lat[0]), NumOrZero(lat[1]), NumOrZero(lat[2]), NumOrZero(lon[0]),
-                                       NumOrZero(lon[1]), NumOrZero(lon[2]));
+  std::u16string code;
+  try {
+    code = MeshCode(NumOrZero(lat[0]), NumOrZero(lat[1]), NumOrZero(lat[2]), NumOrZero(lon[0]), NumOrZero(lon[1]),
+                    NumOrZero(lon[2]));
+  } catch (const RunError&) {
+    return {};  // a position beyond the mesh (latitude 1e30) has no code: written empty like an angle that is none
+  }
   if (code.size() != 8 || !IsPlainDecimal(code) || code == u"00000000") return {};
   return {code.substr(0, 4), code.substr(4, 2), code.substr(6, 2)};
 }

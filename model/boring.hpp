@@ -100,6 +100,10 @@ struct MainData {
   // empty (the passes drop those): block 1 is coded through L10.TXT (field 3 tested),
   // blocks 2 and 3 are dated lists (field 1 tested).
   std::array<std::vector<SourceRecord>, 3> listBlocks;
+
+  // True when the file holds more than its counts let the conversion read: records
+  // after those announced, which the conversion does not see.
+  bool recordsLeft = false;
 };
 
 // The header record of the remarks file.
@@ -123,6 +127,9 @@ struct RemarksFile {
   // dropped, as the buffer held it afterwards); fields[2] is the remark (a record
   // with an empty remark is kept; the passes drop it).
   std::vector<SourceRecord> records;
+
+  // True when records follow those the counts let the conversion read.
+  bool recordsLeft = false;
 };
 
 // The header record of the penetration-test file.
@@ -146,6 +153,10 @@ struct PenetrationFile {
   // Every test record in file order: fields[1] the depth, fields[2] to fields[5]
   // the main entry and the three partial entries.
   std::vector<SourceRecord> tests;
+
+  // True when a standard penetration test file holds records after those its
+  // count lets the conversion read.
+  bool recordsLeft = false;
 };
 
 // A whole boring: the three source files in the order they are read.

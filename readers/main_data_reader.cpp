@@ -93,6 +93,7 @@ MainData ReadMainDataFile(const std::u16string& path, RecordFieldsSnapshot& buff
   ReadMainHeader(file, buffer, main);
   ReadLayerSection(file, buffer, main);
   ReadListSectionAfterLayers(file, buffer, main);
+  main.recordsLeft = !file.AtEndOfRecords();
   return main;
 }
 

@@ -30,6 +30,7 @@ PenetrationFile ReadPenetrationFile(const std::u16string& path, RecordFieldsSnap
   penetration.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
   penetration.tests =
       ReadRecordBlock(file, buffer, record_label::kPenetrationTest, records, penetration.fieldCount);
+  penetration.recordsLeft = !file.AtEndOfRecords();
   return penetration;
 }
 

@@ -31,11 +31,15 @@ RemarksFile ReadRemarksFile(const std::u16string& path, RecordFieldsSnapshot& bu
   ReadHeaderFields(file, record_label::kRemarksHeader, {&header.first, &header.recordCount, &header.fieldCount});
   remarks.hasRecords =
       IsNonZero(header.recordCount, file, kRecordCountField) && IsNonZero(header.fieldCount, file, kFieldCountField);
-  if (!remarks.hasRecords) return remarks;
+  if (!remarks.hasRecords) {
+    remarks.recordsLeft = !file.AtEndOfRecords();
+    return remarks;
+  }
   const std::int64_t records = LoopCount(header.recordCount, file, kRecordCountField);
   remarks.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
   remarks.records = ReadRecordBlock(file, buffer, record_label::kRemark, records, remarks.fieldCount,
                                     [](RecordFieldsSnapshot& fields) { CutAtParenthesis(fields[1]); });
+  remarks.recordsLeft = !file.AtEndOfRecords();
   return remarks;
 }
 

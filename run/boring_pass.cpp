@@ -2,10 +2,16 @@
 #include "run/passes.hpp"
 #include "run/record_fields.hpp"
 #include "run/title_fields.hpp"
+#include "run/writing_faults.hpp"
 
 namespace velni {
 
-void ReadBoringPass(RunContext& run) { run.boring = ReadBoring(run.SourcePath, run.SourceFileName); }
+// What would stop the writing stops the run now, named at its source.
+void ReadBoringPass(RunContext& run) {
+  run.boring = ReadBoring(run.SourcePath, run.SourceFileName);
+  const std::vector<RunError> faults = WritingFaults(run.boring);
+  if (!faults.empty()) throw faults.front();
+}
 
 void MapTitleFields(RunContext& run) {
   FillTitleFields(AsTextArray(run.boring.main.headerFields), run.DataFolderPath, run.Title1Fields,

@@ -2,6 +2,7 @@
 
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
+#include "platform/path_limit.hpp"
 #include "run/conversion_run.hpp"
 #include "text/check_folder_path.hpp"
 #include "text/fixed_width.hpp"
@@ -51,8 +52,12 @@ bool CheckDestinationPath(RunContext& run, RunUi& ui) {
 
 bool CheckSourceFile(RunContext& run, RunUi& ui) {
   if (!TrimBlanks(run.SourcePath).empty() && fs::IsFile(run.SourcePath)) return true;
-  run.RefusalMessage = kNoSourceMessage;
-  ui.ShowMessage(kNoSourceMessage, kStyleOk);
+  // A path no file can have is said as such: "not selected" would send the operator looking for the file.
+  const std::u16string message = IsPathTooLong(run.SourcePath)
+                                     ? std::u16string(failure::kPathTooLong) + u" " + run.SourcePath
+                                     : std::u16string(kNoSourceMessage);
+  run.RefusalMessage = message;
+  ui.ShowMessage(message, kStyleOk);
   EndWithEmptyMessageLine(ui);
   return false;
 }

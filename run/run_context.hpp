@@ -12,6 +12,7 @@
 #include "run/run_result.hpp"
 #include "tables/code_table.hpp"
 #include "tables/soil_name_store.hpp"
+#include "text/check_folder_path.hpp"
 #include "text/text_array.hpp"
 
 namespace velni {
@@ -42,7 +43,7 @@ struct RunContext {
   // CNT.TXT lines 1 to 3, as written.
   velni::ControlLines ControlLines;
 
-  TextArray PathPieces{256};
+  TextArray PathPieces{kMostPathPieces};
   TextArray Title1Fields{30};
   TextArray Title2Fields{30};
   CodeTables codeTables;

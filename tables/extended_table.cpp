@@ -15,9 +15,6 @@ namespace {
 // The extended table keeps the codes below 4000 ahead of its other entries; new
 // codes start at 2000.
 constexpr float kInsertBeforeCode = 4000;
-constexpr std::int16_t kFirstNewCode = 2000;
-constexpr char16_t kBlankAttribute[] = u"    ";
-constexpr char16_t kLastAttribute[] = u"0000";
 
 // The line code of an extended-table line: the number its first four characters
 // make, 0 for a blank line or one that does not begin with a number.
@@ -34,13 +31,14 @@ std::int16_t LastCodeOf(float lineCode, const InputFile& table) {
 // The code after `last`, the last code below 4000 ahead of the insertion point,
 // in four digits; at least 2000.
 std::u16string NewSoilCode(std::int16_t last) {
-  if (last < kFirstNewCode) last = kFirstNewCode - 1;
+  if (last < kFirstNewSoilCode) last = kFirstNewSoilCode - 1;
   const std::u16string digits = u"0000" + DecimalText(last + 1);
   return digits.substr(digits.size() - 4);
 }
 
 SoilEntry NewSoilEntry(std::int16_t last, const std::u16string& soilName) {
-  return SoilEntry{{NewSoilCode(last), soilName, kBlankAttribute, kBlankAttribute, kBlankAttribute, kLastAttribute}};
+  return SoilEntry{{NewSoilCode(last), soilName, kNewEntryBlankAttribute, kNewEntryBlankAttribute,
+                    kNewEntryBlankAttribute, kNewEntryLastAttribute}};
 }
 
 void AddLine(std::string& bytes, const std::u16string& line) { bytes += EncodeCp932(line + u"\r\n"); }

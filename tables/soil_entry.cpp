@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "text/cp932.hpp"
+#include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
@@ -40,18 +42,26 @@ std::optional<std::size_t> BandOf(const SoilEntry& entry) {
   return std::nullopt;
 }
 
+bool IsRegisteredWholeName(const SoilEntry& entry) {
+  const std::u16string& code = entry.Code();
+  const bool fourDigits =
+      code.size() == 4 && std::all_of(code.begin(), code.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+  const float value = NumOrZero(code);
+  // The blank attributes read back empty: the field reader drops blanks before a comma.
+  const auto& f = entry.fields;
+  const bool newAttributes = TrimBlanks(f[2]).empty() && TrimBlanks(f[3]).empty() && TrimBlanks(f[4]).empty() &&
+                             f[5] == kNewEntryLastAttribute;
+  return fourDigits && value >= kFirstNewSoilCode && value < kBandB2.upper && newAttributes &&
+         MatchNameLength(entry.Name()) < entry.Name().size();
+}
+
 std::u16string MatchName(const std::u16string& tableName) { return tableName.substr(0, MatchNameLength(tableName)); }
 
 std::size_t MatchNameLength(const std::u16string& tableName) {
   return std::min(tableName.find(kCutMark), tableName.size());
 }
 
-std::u16string SoilNameOnOneLine(std::u16string soilName) {
-  for (char16_t& c : soilName) {
-    if (c == u'\r' || c == u'\n') c = u' ';
-  }
-  return soilName;
-}
+std::u16string SoilNameOnOneLine(std::u16string soilName) { return LineEndsAsBlanks(std::move(soilName)); }
 
 std::u16string TableFormOfName(const std::u16string& soilName) {
   std::u16string stored = SoilNameOnOneLine(soilName);

@@ -4,6 +4,7 @@
 // texts that the system carries without reading them; and how an entry is matched
 // and written.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,11 @@ inline constexpr char16_t kMarkerFileName[] = u"PATADD.txt";
 // Conversions sharing the data folder take turns on this file's lock.
 inline constexpr char16_t kTableLockFileName[] = u"KISHITU.LCK";
 
+// What a newly registered entry holds: a code from 2000 on and these attributes.
+inline constexpr std::int16_t kFirstNewSoilCode = 2000;
+inline constexpr char16_t kNewEntryBlankAttribute[] = u"    ";
+inline constexpr char16_t kNewEntryLastAttribute[] = u"0000";
+
 // A band of codes, both bounds excluded.
 struct SoilBand {
   float lower;
@@ -43,6 +49,13 @@ std::optional<std::size_t> BandOf(const SoilEntry& entry);
 // The part of a table name that a soil name must equal: up to the first "（".
 std::u16string MatchName(const std::u16string& tableName);
 std::size_t MatchNameLength(const std::u16string& tableName);
+
+// An entry in the form a registration writes it (a four-digit code from 2000 to
+// 3999, blank attributes and "0000") whose name holds "（". Its whole name was
+// registered, so only its whole name finds it: its part before "（" is another soil
+// name, whose code a registration must never take over (泥岩 stays 101 after
+// 泥岩（新） was registered as 2004).
+bool IsRegisteredWholeName(const SoilEntry& entry);
 
 // A quoted soil name may span lines; its line ends are blanks wherever it is written
 // (an X1.TXT line, a table entry), so that it stays one line.

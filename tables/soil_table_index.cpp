@@ -58,7 +58,9 @@ void SoilTableIndex::Add(SoilEntry entry) {
   if (const auto band = BandOf(added)) {
     const std::u16string_view name = added.Name();
     // An entry already there came first in the file and stays the one found.
-    bands_[*band].byMatchName.try_emplace(name.substr(0, MatchNameLength(added.Name())), at);
+    if (!IsRegisteredWholeName(added)) {
+      bands_[*band].byMatchName.try_emplace(name.substr(0, MatchNameLength(added.Name())), at);
+    }
     bands_[*band].byWholeName.try_emplace(name, at);
   }
 }

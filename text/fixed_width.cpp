@@ -26,6 +26,13 @@ std::u16string TrimTrailingBlanks(std::u16string_view text) {
 
 std::u16string TrimBlanks(std::u16string_view text) { return TrimLeadingBlanks(TrimTrailingBlanks(text)); }
 
+std::u16string LineEndsAsBlanks(std::u16string text) {
+  for (char16_t& c : text) {
+    if (c == u'\r' || c == u'\n') c = u' ';
+  }
+  return text;
+}
+
 void IncrementCounter(std::int16_t& counter) {
   if (counter == INT16_MAX) throw RunError(failure::kOverflow);
   ++counter;

@@ -18,6 +18,10 @@ std::u16string TrimBlanks(std::u16string_view text);
 std::u16string TrimLeadingBlanks(std::u16string_view text);
 std::u16string TrimTrailingBlanks(std::u16string_view text);
 
+// Each CR and each LF a blank: a line end read inside a quoted field would break
+// a line of an output file in two.
+std::u16string LineEndsAsBlanks(std::u16string text);
+
 // Adds 1 to a 16-bit counter; beyond 32767 it is the overflow failure.
 void IncrementCounter(std::int16_t& counter);
 

@@ -22,14 +22,22 @@ constexpr char16_t kPartialPenetration[] = u" 10";
 // The penetration that the blow count N is scaled to.
 constexpr double kStandardPenetration = 30;
 
-// Blows and penetration of one entry, each three characters, right-aligned.
-struct Entry {
-  std::u16string blows = u"   ";
-  std::u16string penetration = u"   ";
-};
+std::u16string NumberField(double value) { return RightAlign(DoubleText(value), kEntryWidth); }
 
-Entry SplitEntry(const std::u16string& field, bool isMain) {
-  Entry entry;
+// Fields 3 to 5: blows, N and penetration of the main entry. An entry that gives
+// no number (empty, "/10", "abc/10", "50/") has no N: three blank fields.
+std::array<std::u16string, 3> MainFields(const WrittenEntry& main) {
+  const std::optional<double> blows = ParseDouble(main.blows);
+  const std::optional<double> penetration = ParseDouble(main.penetration);
+  if (!blows || !penetration) return {u"   ", u"   ", u"   "};
+  return {NumberField(*blows), NumberField(BlowCountN(*blows, *penetration)),
+          NumberField(*penetration)};
+}
+
+}  // namespace
+
+WrittenEntry SplitEntry(const std::u16string& field, bool isMain) {
+  WrittenEntry entry;
   if (field.empty()) return entry;
   const std::size_t slash = field.find(u'/');
   if (slash == std::u16string::npos) {
@@ -42,20 +50,6 @@ Entry SplitEntry(const std::u16string& field, bool isMain) {
   return entry;
 }
 
-std::u16string NumberField(double value) { return RightAlign(DoubleText(value), kEntryWidth); }
-
-// Fields 3 to 5: blows, N and penetration of the main entry. An entry that gives
-// no number (empty, "/10", "abc/10", "50/") has no N: three blank fields.
-std::array<std::u16string, 3> MainFields(const Entry& main) {
-  const std::optional<double> blows = ParseDouble(main.blows);
-  const std::optional<double> penetration = ParseDouble(main.penetration);
-  if (!blows || !penetration) return {u"   ", u"   ", u"   "};
-  return {NumberField(*blows), NumberField(BlowCountN(*blows, *penetration)),
-          NumberField(*penetration)};
-}
-
-}  // namespace
-
 double BlowCountN(double blows, double penetration) {
   if (penetration == 0) return blows;
   const double n = std::trunc(kStandardPenetration / penetration * blows);
@@ -63,7 +57,7 @@ double BlowCountN(double blows, double penetration) {
 }
 
 void WritePenetrationRecord(OutputFile& x5, std::int16_t& lineNo, const TextArray& record) {
-  std::array<Entry, kEntries + 1> entries;  // from index 1, as the record's fields
+  std::array<WrittenEntry, kEntries + 1> entries;  // from index 1, as the record's fields
   for (int i = 1; i <= kEntries; ++i) entries[i] = SplitEntry(record[i + 1], i == 1);
   const auto main = MainFields(entries[1]);
 

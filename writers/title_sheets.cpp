@@ -37,12 +37,16 @@ float Coordinate(const std::u16string& text) {
   return *value;
 }
 
-void WriteTrimmed(OutputFile& sheet, const std::u16string& entry) { sheet.WriteLine(TrimBlanks(entry)); }
+// One value per line: a line end inside a quoted field would shift every line after
+// it, so line ends are blanks, as in soil names.
+std::u16string SheetValue(const std::u16string& entry) { return TrimBlanks(LineEndsAsBlanks(entry)); }
+
+void WriteTrimmed(OutputFile& sheet, const std::u16string& entry) { sheet.WriteLine(SheetValue(entry)); }
 
 // Six entries from `first` on, each right-aligned in its width.
 void WriteAligned(OutputFile& sheet, const TextArray& fields, int first, const std::array<int, 6>& widths) {
   for (std::size_t i = 0; i < widths.size(); ++i) {
-    sheet.WriteLine(RightAlign(TrimBlanks(fields[first + static_cast<int>(i)]), widths[i]));
+    sheet.WriteLine(RightAlign(SheetValue(fields[first + static_cast<int>(i)]), widths[i]));
   }
 }
 
@@ -55,17 +59,17 @@ void WriteCodeBlock(OutputFile& sheet, const TextArray& a, const TextArray& b, c
   WriteTrimmed(sheet, a[23]);
   WriteTrimmed(sheet, a[22]);
   sheet.WriteLine(CodeLine(a[16]));
-  sheet.WriteLine(names.first);
+  sheet.WriteLine(LineEndsAsBlanks(names.first));
   WriteTrimmed(sheet, a[17]);
   WriteTrimmed(sheet, b[11]);
   sheet.WriteLine(CodeLine(a[18]));
-  sheet.WriteLine(names.second);
+  sheet.WriteLine(LineEndsAsBlanks(names.second));
   WriteTrimmed(sheet, a[19]);
   sheet.WriteLine(Blanks(8));
   for (int entry : {12, 13, 14}) WriteTrimmed(sheet, b[entry]);
   for (int entry : {24, 25, 26}) WriteTrimmed(sheet, a[entry]);
   sheet.WriteLine(CodeLine(a[27]));
-  sheet.WriteLine(names.third);
+  sheet.WriteLine(LineEndsAsBlanks(names.third));
 }
 
 }  // namespace

@@ -70,6 +70,18 @@ const PlantedCase kCases[] = {
     {"more than 999 lines",
      [](PlantedBoring& b) { b.tests = "100,1000,5,0\n" + Repeat("1.00,10,3,3,4\n", 1000); }, Severity::Warning,
      "NDT0001.JDF", "", "X5.TXT が 1000 行"},
+    // Mended: the check said clean where the conversion then failed.
+    {"latitude without a mesh code", [](PlantedBoring& b) { b.headerFields = "BH1,,,,,,,,,,,,,1e30,139,12.00,5.00"; },
+     Severity::Fault, "MDT0001.JDF", "ヘッダ項目 1 件目、14 番目", "地域メッシュコード"},
+    {"remark depth with a comma", [](PlantedBoring& b) { b.remarks = "1,1,2\n\"1,5\",記事\n"; }, Severity::Fault,
+     "KDT0001.JDF", "備考データ 1 件目 (1 件中)、1 番目", "深度「1,5」"},
+    // Counts that lie are followed, and warned of.
+    {"records after the count", [](PlantedBoring& b) { b.remarks = "1,1,2\n1.00,記事\n2.00,記事\n"; },
+     Severity::Warning, "KDT0001.JDF", "", "件数で読み込まれるレコードの後"},
+    {"a field carried over", [](PlantedBoring& b) { b.remarks = "1,1,1\n1.00\n"; }, Severity::Warning,
+     "KDT0001.JDF", "備考データ 1 件目、2 番目", "前のレコードの「砂」"},
+    {"penetration cut to three characters", [](PlantedBoring& b) { b.tests = "100,1,5,0\n1.00,50/12.5,3,3,4\n"; },
+     Severity::Warning, "NDT0001.JDF", "貫入試験データ 1 件目、2 番目", "「50/2.5」として書かれます（N 値は 600"},
 };
 
 class PlantedProblem : public ::testing::TestWithParam<PlantedCase> {};

@@ -34,6 +34,8 @@ TEST(ExchangeValues, MeshCodeInItsThreeLevels) {
   EXPECT_EQ(MeshCodeParts(u"35.4122", u"139.4130"), (std::array<std::u16string, 3>{u"5339", u"45", u"25"}));
   EXPECT_EQ(MeshCodeParts(u"0", u"139.4130"), (std::array<std::u16string, 3>{}));
   EXPECT_EQ(MeshCodeParts(u"35.4122", u""), (std::array<std::u16string, 3>{}));
+  // Mended: a position beyond the mesh stopped the export with a failure naming nothing.
+  EXPECT_EQ(MeshCodeParts(u"1e30", u"139.4130"), (std::array<std::u16string, 3>{}));
 }
 
 TEST(ExchangeValues, TimesTenOnTheDigits) {

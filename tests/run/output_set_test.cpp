@@ -79,17 +79,18 @@ TEST_F(OutputSetTest, AFailedRunLeavesTheDestinationAsItWas) {
   }
 }
 
-// A title sheet that fails lets the run go on, but the run is reported failed: the
-// set is not moved, and the message names the sheet where it would have gone.
-TEST_F(OutputSetTest, ADeferredFailureMovesNothingAndNamesTheDestination) {
+// A latitude beyond the globe has no mesh code for Titl02.txt. The title sheets
+// once failed late and named Titl01.txt; the run now stops before writing, names
+// the header field, and still moves nothing.
+TEST_F(OutputSetTest, APositionWithoutAMeshCodeMovesNothingAndNamesItsField) {
   const Folder before = Contents(dest_);
-  // A latitude far beyond the globe has no mesh code.
   testing::WriteCp932File(temp_ / "src" / "MDT0001.JDF", "1,15,0,0,0\n,,,,,,,,,,,,,99999999999,139\n0,0,0\n");
   EXPECT_EQ(Run().outcome, RunOutcome::Failed);
   EXPECT_EQ(Contents(dest_), before);
   ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_NE(testing::S(ui_.messages[0].prompt).find((dest_ / "Titl01.txt").string()), std::string::npos)
-      << testing::S(ui_.messages[0].prompt);
+  const std::string message = testing::S(ui_.messages[0].prompt);
+  EXPECT_NE(message.find("ヘッダ項目 1 件目、14 番目の項目"), std::string::npos) << message;
+  EXPECT_EQ(message.find("Titl01.txt"), std::string::npos) << message;
 }
 
 // A failed run takes back the destination folders it created, and only those.

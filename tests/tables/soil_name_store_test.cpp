@@ -162,10 +162,38 @@ TEST_F(SoilNamesTest, NameHoldingParenthesisGetsOneCode) {
   Tables("", "");
   EXPECT_EQ(X1({"砂（礫混じり）", "砂（礫混じり）"}),
             "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2000,砂（礫混じり）\n");
-  // The name without "（" still matches by the cut name, as it always did.
-  EXPECT_EQ(X1({"砂（礫混じり）", "砂"}), "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2000,砂\n");
   EXPECT_EQ(Kishitu(), E("2000", "砂（礫混じり）"));
   EXPECT_EQ(Xkishitu(), E("2000", "砂（礫混じり）"));
+}
+
+// Mended: a registered name never takes over the code of the name before its "（"
+// (泥岩 converted as 101, and as 2000 once 泥岩（新） was registered). Entries made
+// by hand keep their match names; the bands keep their order.
+TEST_F(SoilNamesTest, ARegisteredNameNeverTakesOverAnotherNamesCode) {
+  struct Case {
+    const char* why;
+    std::string kishitu;
+    std::string xkishitu;
+    std::vector<std::string> names;
+    std::string x1;
+  };
+  const Case cases[] = {
+      {"the name keeps its code", E("101", "泥岩"), "", {"泥岩（新）", "泥岩"},
+       "  1,   1.00,2000,泥岩（新）\n  2,   1.00,101,泥岩\n"},
+      {"a new name gets a code of its own", "", "", {"砂（礫混じり）", "砂"},
+       "  1,   1.00,2000,砂（礫混じり）\n  2,   1.00,2001,砂\n"},
+      {"registered before, in the extended table only", "", E("2000", "泥岩（新）"), {"泥岩"},
+       "  1,   1.00,2001,泥岩\n"},
+      {"made by hand, with attributes", "2005,砂（細粒分混じり）,a,b,c,d\n", "", {"砂"}, "  1,   1.00,2005,砂\n"},
+      {"made by hand, below 2000", E("1005", "砂（細粒分混じり）"), "", {"砂"}, "  1,   1.00,1005,砂\n"},
+      {"made by hand, in band B1", E("5001", "砂（細粒分混じり）") + E("1001", "砂"), "", {"砂"},
+       "  1,   1.00,5001,砂\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    Tables(c.kishitu, c.xkishitu);
+    EXPECT_EQ(X1(c.names), c.x1);
+  }
 }
 
 // Found in the extended table by its whole name, the entry copied keeps it, so the

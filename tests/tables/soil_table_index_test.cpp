@@ -21,7 +21,8 @@ namespace {
 using testing::U;
 
 // The plain reading: every entry of the table in file order, the first in the band
-// whose match name or whole name equals the wanted one.
+// whose match name or whole name equals the wanted one (a registered name by its
+// whole name only).
 std::optional<SoilEntry> ScanTable(const std::u16string& path, std::size_t band, const std::u16string& wanted) {
   InputFile table = ReadInputFile(path);
   std::optional<SoilEntry> taken;
@@ -31,7 +32,7 @@ std::optional<SoilEntry> ScanTable(const std::u16string& path, std::size_t band,
     for (auto& field : entry.fields) table.ReadField(field);
     if (taken || BandOf(entry) != band) continue;
     if (entry.Name() == wanted) taken = entry;
-    if (!taken && MatchName(entry.Name()) == wanted) {
+    if (!taken && !IsRegisteredWholeName(entry) && MatchName(entry.Name()) == wanted) {
       entry.fields[1] = MatchName(entry.Name());
       taken = entry;
     }
