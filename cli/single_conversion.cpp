@@ -4,6 +4,7 @@
 
 #include "cli/absolute_path.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/help_text.hpp"
 #include "cli/run_details.hpp"
 #include "cli/run_report.hpp"
 #include "platform/file_system.hpp"
@@ -41,7 +42,9 @@ int RunSingleConversion(const ConversionOptions& options, std::ostream& out, std
   CliRunUi ui(options.answer, errors, options.verbosity, request.destinationText);
   const RunResult result = ConversionRun(request, ui);
 
-  if (const std::u16string reason = RefusalReason(result); !reason.empty()) errors << ToUtf8(reason) << std::endl;
+  if (const std::u16string reason = RefusalReason(result); !reason.empty()) {
+    errors << kErrorPrefix << ToUtf8(reason) << std::endl;
+  }
   if (result.outcome == RunOutcome::Completed && options.verbosity != Verbosity::Quiet) {
     out << ToUtf8(kCompletedMessage) << std::endl;
   }
