@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/absolute_path.hpp"
+#include "cli/help_text.hpp"
 #include "cli/batch_plan.hpp"
 #include "cli/batch_progress.hpp"
 #include "cli/batch_run_ui.hpp"
@@ -60,7 +61,7 @@ BoringResult Unreadable(const UnreadableFolder& folder, const std::u16string& so
 }
 
 int Refuse(const char16_t* message, std::ostream& errors) {
-  errors << ToUtf8(message) << std::endl;
+  errors << kErrorPrefix << ToUtf8(message) << std::endl;
   return kExitRefused;
 }
 

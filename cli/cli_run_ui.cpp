@@ -3,7 +3,10 @@
 #include <iostream>
 #include <string>
 
+#include "cli/help_text.hpp"
 #include "platform/terminal.hpp"
+#include "platform/yes_answer.hpp"
+#include "run/run_messages.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
@@ -22,7 +25,7 @@ std::string OneLine(const std::u16string& prompt) {
 int CliRunUi::ShowMessage(const std::u16string& prompt, int style, const std::optional<std::u16string>&) {
   creationPending_ = false;
   if (style == kStyleQuestionYesNo) return AnswerQuestion(prompt);
-  errors_ << OneLine(prompt) << std::endl;
+  errors_ << kErrorPrefix << OneLine(prompt) << std::endl;
   return kAnswerOk;
 }
 
@@ -34,12 +37,19 @@ void CliRunUi::SetBusyPointer(bool busy) {
   if (verbosity_ != Verbosity::Quiet) errors_ << ToUtf8(kCreatedPrefix) << ToUtf8(destination_) << std::endl;
 }
 
+// The run asks only whether to create the destination: on a terminal the question
+// says which folder, since the window's box showed it beside the question.
+std::u16string CliRunUi::QuestionNamingTheFolder(const std::u16string& prompt) const {
+  if (prompt != kCreateFolderQuestion || destination_.empty()) return prompt;
+  return u"フォルダ " + destination_ + u" がありません。新規作成しますか？";
+}
+
 int CliRunUi::AnswerQuestion(const std::u16string& prompt) {
   if (answer_ == QuestionAnswer::Yes) {
     creationPending_ = true;
     return kAnswerYes;
   }
-  errors_ << OneLine(prompt) << std::endl;
+  errors_ << OneLine(QuestionNamingTheFolder(prompt)) << std::endl;
   if (answer_ == QuestionAnswer::No) return kAnswerNo;
   if (!StandardInputIsTerminal()) {
     errors_ << ToUtf8(kTakenAsNo) << std::endl;
@@ -48,7 +58,7 @@ int CliRunUi::AnswerQuestion(const std::u16string& prompt) {
   errors_ << "[y/N] " << std::flush;
   std::string reply;
   std::getline(std::cin, reply);
-  return (reply == "y" || reply == "Y" || reply == "yes") ? kAnswerYes : kAnswerNo;
+  return IsYesAnswer(reply) ? kAnswerYes : kAnswerNo;
 }
 
 }  // namespace velni::cli

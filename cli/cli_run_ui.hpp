@@ -30,6 +30,7 @@ class CliRunUi : public RunUi {
 
  private:
   int AnswerQuestion(const std::u16string& prompt);
+  std::u16string QuestionNamingTheFolder(const std::u16string& prompt) const;
 
   QuestionAnswer answer_;
   std::ostream& errors_;

@@ -58,6 +58,8 @@ inline constexpr char kHelpText[] =
     "  velni2qx-cli --picture B01.pdf survey/B01/MDT0101.JDF\n"
     "  velni2qx-cli --xml B01.XML survey/B01/MDT0101.JDF\n";
 
+// Every error line on standard error begins with the program's name.
+inline constexpr char kErrorPrefix[] = "velni2qx-cli: ";
 inline constexpr char kUsageError[] = "使い方が正しくありません";
 inline constexpr char kSeeHelp[] = "説明は velni2qx-cli --help で表示します。";
 

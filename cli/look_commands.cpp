@@ -11,8 +11,10 @@
 #include "cli/check_command.hpp"
 #include "cli/data_folder_option.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/help_text.hpp"
 #include "cli/parse_command_line.hpp"
 #include "cli/picture_command.hpp"
+#include "cli/run_report.hpp"
 #include "platform/data_folder.hpp"
 #include "text/utf.hpp"
 
@@ -64,11 +66,13 @@ std::optional<std::string> Misuse(const LookLine& line) {
 int Check(const LookLine& line) {
   const DataFolderChoice choice = ChooseCliDataFolder(line.dataFolder);
   if (choice.folder.empty()) {
-    std::cerr << ToUtf8(kNoDataFolderMessage) << std::endl;
+    SayNoDataFolder(choice, std::cerr);
     return kExitNoDataFolder;
   }
   const auto exchange = line.xmlVersion ? ExchangeVersionOf(*line.xmlVersion) : std::nullopt;
-  return RunCheck({line.sources, line.batch, choice.folder, line.report, line.quiet, exchange}, std::cout, std::cerr);
+  // A report on standard output ("-") has it to itself; the problem lines go to standard error.
+  std::ostream& out = line.report == kStandardOutputName ? std::cerr : std::cout;
+  return RunCheck({line.sources, line.batch, choice.folder, line.report, line.quiet, exchange}, out, std::cerr);
 }
 
 }  // namespace

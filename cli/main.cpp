@@ -5,6 +5,7 @@
 //   velni2qx-cli [--batch] --xml OUT [--xml-version 4.00|3.00] SOURCE
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "cli/help_text.hpp"
 #include "cli/look_commands.hpp"
 #include "cli/parse_command_line.hpp"
+#include "cli/run_report.hpp"
 #include "cli/single_conversion.hpp"
 #include "cli/xml_command.hpp"
 #include "platform/console.hpp"
@@ -70,25 +72,24 @@ velni::cli::QuestionAnswer AnswerOf(const CommandLine& line) {
   return velni::cli::QuestionAnswer::Ask;
 }
 
-int NoDataFolder(const velni::DataFolderChoice& choice, Verbosity verbosity) {
-  std::cerr << velni::ToUtf8(velni::kNoDataFolderMessage) << std::endl;
-  if (verbosity == Verbosity::Verbose && !choice.refusedName.empty()) {
-    std::cerr << "kishitu.txt のあるデータフォルダではありません: " << velni::ToUtf8(choice.refusedName) << std::endl;
-  }
+int NoDataFolder(const velni::DataFolderChoice& choice) {
+  velni::cli::SayNoDataFolder(choice, std::cerr);
   return velni::cli::kExitNoDataFolder;
 }
 
 int Convert(const CommandLine& line) {
   const Verbosity verbosity = VerbosityOf(line);
   const velni::DataFolderChoice choice = velni::cli::ChooseCliDataFolder(line.dataFolder);
-  if (choice.folder.empty()) return NoDataFolder(choice, verbosity);
+  if (choice.folder.empty()) return NoDataFolder(choice);
+  // A report on standard output ("-") has it to itself; what is said there otherwise goes to standard error.
+  std::ostream& out = line.report == velni::cli::kStandardOutputName ? std::cerr : std::cout;
   if (line.batch) {
-    return velni::cli::RunBatch({line.source, line.destination, choice.folder, verbosity, line.report}, std::cout,
+    return velni::cli::RunBatch({line.source, line.destination, choice.folder, verbosity, line.report}, out,
                                 std::cerr);
   }
   const velni::cli::ConversionOptions options{line.source,       line.destination, choice.folder,
                                               AnswerOf(line),    verbosity,        line.report};
-  return velni::cli::RunSingleConversion(options, std::cout, std::cerr);
+  return velni::cli::RunSingleConversion(options, out, std::cerr);
 }
 
 int Run(int argc, char** argv) {
@@ -109,6 +110,15 @@ int Run(int argc, char** argv) {
   return Convert(line);
 }
 
+// What was written to standard output must have arrived (a full disk, a closed
+// file): otherwise the command failed, whatever it did besides.
+int WithStandardOutput(int status) {
+  std::cout.flush();
+  if (!std::cout.fail()) return status;
+  std::cerr << velni::cli::kErrorPrefix << "標準出力に書き込めません。" << std::endl;
+  return std::max(status, velni::cli::kExitFailed);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,5 +129,5 @@ int main(int argc, char** argv) {
   std::vector<char*> utf8Argv;
   for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
   utf8Argv.push_back(nullptr);
-  return Run(static_cast<int>(arguments.size()), utf8Argv.data());
+  return WithStandardOutput(Run(static_cast<int>(arguments.size()), utf8Argv.data()));
 }

@@ -6,11 +6,12 @@
 
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
+#include "cli/usage_error_text.hpp"
 
 namespace velni::cli {
 
 int UsageError(const std::string& detail, std::ostream& errors) {
-  errors << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
+  errors << kErrorPrefix << kUsageError << ": " << detail << "\n" << kSeeHelp << std::endl;
   return kExitUsage;
 }
 
@@ -20,7 +21,7 @@ int ParseOrExit(CLI::App& app, int argc, char** argv, const bool& help) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return UsageError(error.what());
+    return UsageError(UsageErrorText(error));
   }
   if (!help) return -1;
   std::cout << kHelpText;

@@ -1,12 +1,16 @@
 #include "cli/picture_command.hpp"
 
+#include <filesystem>
 #include <ostream>
+#include <random>
+#include <string>
 
 #include "cli/absolute_path.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
 #include "cli/output_guard.hpp"
 #include "cli/parse_command_line.hpp"
+#include "cli/run_report.hpp"
 #include "picture/boring_picture.hpp"
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
@@ -34,13 +38,32 @@ std::u16string DrawOne(const std::u16string& source, const std::u16string& outpu
 }
 
 int Refuse(const std::u16string& refusal, std::ostream& errors) {
-  errors << ToUtf8(refusal) << std::endl;
+  errors << kErrorPrefix << ToUtf8(refusal) << std::endl;
   return kExitRefused;
+}
+
+namespace stdfs = std::filesystem;
+
+// "-": the SVG drawn into a work file of its own, then handed to standard output.
+int PictureToStandardOutput(const std::string& source, std::ostream& errors) {
+  std::random_device random;
+  const stdfs::path work = stdfs::temp_directory_path() / ("velni2qx-picture-" + std::to_string(random()) + ".svg");
+  const std::u16string workPath = FromUtf8(work.string());
+  std::u16string failure = DrawOne(AbsolutePath(source), workPath, render::PictureFormat::Svg);
+  if (failure.empty() && !WriteWholeFile(kStandardOutputName, fs::ReadWholeFile(workPath))) {
+    failure = u"標準出力に書き込めません。";
+  }
+  std::error_code ignored;
+  stdfs::remove(work, ignored);
+  if (failure.empty()) return kExitCompleted;
+  errors << kErrorPrefix << ToUtf8(failure) << std::endl;
+  return kExitFailed;
 }
 
 }  // namespace
 
 int RunPicture(const std::string& output, const std::string& source, std::ostream& errors) {
+  if (output == kStandardOutputName) return PictureToStandardOutput(source, errors);
   const std::u16string outputPath = AbsolutePath(output);
   const auto format = render::FormatOfPath(outputPath);
   if (!format) {
@@ -51,7 +74,7 @@ int RunPicture(const std::string& output, const std::string& source, std::ostrea
   if (!refusal.empty()) return Refuse(refusal, errors);
   const std::u16string failure = DrawOne(sourcePath, outputPath, *format);
   if (failure.empty()) return kExitCompleted;
-  errors << ToUtf8(failure) << std::endl;
+  errors << kErrorPrefix << ToUtf8(failure) << std::endl;
   return kExitFailed;
 }
 
@@ -61,7 +84,7 @@ int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFo
   const std::u16string to = AbsolutePath(outputFolder);
   const SurveyListing listing = ListSurvey(from);
   if (listing.borings.empty() && listing.unreadable.empty()) {
-    errors << "MDT*.JDF がありません: " << ToUtf8(from) << std::endl;
+    errors << kErrorPrefix << "MDT*.JDF がありません: " << ToUtf8(from) << std::endl;
     return kExitRefused;
   }
   std::vector<std::u16string> sources;
@@ -72,7 +95,7 @@ int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFo
   }
   int failed = static_cast<int>(listing.unreadable.size());
   for (const UnreadableFolder& folder : listing.unreadable) {
-    errors << "フォルダの中を読めません: " << ToUtf8(from + kPathSeparator + folder.relativeFolder) << ": "
+    errors << kErrorPrefix << "フォルダの中を読めません: " << ToUtf8(from + kPathSeparator + folder.relativeFolder) << ": "
            << ToUtf8(folder.reason) << std::endl;
   }
   for (const MainDataFile& boring : listing.borings) {
@@ -84,7 +107,7 @@ int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFo
     if (failure.empty()) failure = DrawOne(source, output, render::PictureFormat::Pdf);
     if (!failure.empty()) {
       ++failed;
-      errors << ToUtf8(boring.RelativePath()) << ": " << ToUtf8(failure) << std::endl;
+      errors << kErrorPrefix << ToUtf8(boring.RelativePath()) << ": " << ToUtf8(failure) << std::endl;
     } else if (!quiet) {
       out << ToUtf8(output) << std::endl;
     }

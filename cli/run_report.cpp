@@ -1,5 +1,7 @@
 #include "cli/run_report.hpp"
 
+#include <iostream>
+
 #include <nlohmann/json.hpp>
 
 #include "platform/durable_file.hpp"
@@ -56,6 +58,10 @@ std::string ReportJson(const std::vector<ReportedBoring>& borings) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {
+  if (path == kStandardOutputName) {
+    std::cout << text << std::flush;
+    return !std::cout.fail();
+  }
   const std::u16string file = FromUtf8(path);
   try {
     fs::ReplaceDurably(file, FileNameOf(file) + u".tmp", text);

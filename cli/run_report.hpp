@@ -23,8 +23,10 @@ std::string ReportJson(const std::vector<ReportedBoring>& borings);
 // sees half of one. False when it cannot be written.
 bool WriteReport(const std::string& path, const std::vector<ReportedBoring>& borings);
 // The same for any report text.
+// "-" names standard output (the report, the exchange XML, an SVG picture).
+inline constexpr char kStandardOutputName[] = "-";
 bool WriteWholeFile(const std::string& path, const std::string& text);
 
-inline constexpr char16_t kReportNotWritten[] = u"結果のファイルを書き込めません: ";
+inline constexpr char16_t kReportNotWritten[] = u"velni2qx-cli: 結果のファイルを書き込めません: ";
 
 }  // namespace velni::cli

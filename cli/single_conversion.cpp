@@ -5,6 +5,7 @@
 #include "cli/absolute_path.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/output_guard.hpp"
+#include "cli/help_text.hpp"
 #include "cli/run_details.hpp"
 #include "cli/run_report.hpp"
 #include "platform/host_path.hpp"
@@ -54,12 +55,14 @@ int RunSingleConversion(const ConversionOptions& options, std::ostream& out, std
   CliRunUi ui(options.answer, errors, options.verbosity, request.destinationText);
   const RunResult result = ConversionRun(request, ui);
 
-  if (const std::u16string reason = RefusalReason(result); !reason.empty()) errors << ToUtf8(reason) << std::endl;
+  if (const std::u16string reason = RefusalReason(result); !reason.empty()) {
+    errors << kErrorPrefix << ToUtf8(reason) << std::endl;
+  }
   // A report that cannot be written is said before the completion, not after it.
   const bool reported = !options.reportPath || WriteReport(*options.reportPath, {{request.sourceText,
                                                                                   request.destinationText,
                                                                                   ShownMessage(result), result}});
-  if (!reported) errors << ToUtf8(kReportNotWritten) << *options.reportPath << std::endl;
+  if (!reported) errors << kErrorPrefix << ToUtf8(kReportNotWritten) << *options.reportPath << std::endl;
   if (result.outcome == RunOutcome::Completed && options.verbosity != Verbosity::Quiet) {
     out << ToUtf8(kCompletedMessage) << std::endl;
   }

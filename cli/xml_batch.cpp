@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/absolute_path.hpp"
+#include "cli/help_text.hpp"
 #include "cli/batch.hpp"
 #include "cli/batch_plan.hpp"
 #include "cli/cli_run_ui.hpp"
@@ -66,7 +67,7 @@ void Summarise(const std::vector<Exported>& results, Verbosity verbosity, std::o
 }
 
 int Refuse(const char16_t* message, std::ostream& errors) {
-  errors << ToUtf8(message) << std::endl;
+  errors << kErrorPrefix << ToUtf8(message) << std::endl;
   return kExitRefused;
 }
 

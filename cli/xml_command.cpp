@@ -1,6 +1,8 @@
 #include "cli/xml_command.hpp"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/absolute_path.hpp"
 #include "cli/cli_run_ui.hpp"
@@ -9,7 +11,11 @@
 #include "cli/output_guard.hpp"
 #include "cli/parse_command_line.hpp"
 #include "cli/xml_batch.hpp"
+#include "cli/run_report.hpp"
+#include "exchange/exchange_document.hpp"
 #include "exchange/exchange_file.hpp"
+#include "platform/host_path.hpp"
+#include "readers/boring_reader.hpp"
 #include "platform/file_system.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
@@ -17,11 +23,21 @@
 namespace velni::cli {
 namespace {
 
+// The exchange XML on standard output ("-"): the document only, nothing else there.
+std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source, ExchangeVersion version) {
+  const Boring boring = ReadBoring(source, FileNameOf(source));
+  if (!WriteWholeFile(kStandardOutputName, ExchangeDocument(boring, version))) {
+    throw RunError(u"標準出力に書き込めません。");
+  }
+  return EmptyRequiredExchangeElements(boring, version);
+}
+
 int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
   const std::u16string source = AbsolutePath(request.source);
-  const std::u16string output = AbsolutePath(*xml.output);
+  const bool toStandardOutput = *xml.output == kStandardOutputName;
+  const std::u16string output = toStandardOutput ? u"-" : AbsolutePath(*xml.output);
   if (!fs::IsFile(source)) {
-    errors << ToUtf8(kXmlNoSource + source) << std::endl;
+    errors << kErrorPrefix << ToUtf8(kXmlNoSource + source) << std::endl;
     return kExitRefused;
   }
   const auto refusal = RefusedOutput(u"--xml", output, Joined(SourceFilesOf(source), KnownDataFolderFiles()));
@@ -30,15 +46,17 @@ int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream
     return kExitRefused;
   }
   try {
-    const auto empty = ExportExchangeFile(source, output, *ExchangeVersionOf(xml.version));
+    const ExchangeVersion version = *ExchangeVersionOf(xml.version);
+    const auto empty = toStandardOutput ? ExportToStandardOutput(source, version)
+                                        : ExportExchangeFile(source, output, version);
     if (request.verbosity == Verbosity::Verbose) {
       for (const std::u16string& path : empty) errors << ToUtf8(kXmlEmptyElement + path) << "\n";
     }
   } catch (const RunError& error) {
-    errors << OneLine(kXmlStopped + (u" " + error.Message())) << std::endl;
+    errors << kErrorPrefix << OneLine(kXmlStopped + (u" " + error.Message())) << std::endl;
     return kExitFailed;
   }
-  if (request.verbosity != Verbosity::Quiet) out << ToUtf8(kXmlWritten) << " " << ToUtf8(output) << std::endl;
+  if (request.verbosity != Verbosity::Quiet && !toStandardOutput) out << ToUtf8(kXmlWritten) << " " << ToUtf8(output) << std::endl;
   return kExitCompleted;
 }
 
@@ -55,6 +73,9 @@ int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ost
     return UsageError(request.batch ? "--batch --xml には変換元フォルダを 1 つだけ指定してください。"
                                : "--xml には変換元ファイルを 1 つだけ指定してください。",
                  errors);
+  }
+  if (request.batch && *xml.output == kStandardOutputName) {
+    return UsageError("--batch --xml には出力フォルダを指定してください（「-」は標準出力です）。", errors);
   }
   if (request.batch) {
     return RunXmlBatch({request.source, *xml.output, *ExchangeVersionOf(xml.version), request.verbosity}, out,

@@ -1,6 +1,7 @@
 #include "platform/data_folder_places.hpp"
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "platform/current_folder.hpp"
@@ -90,7 +91,11 @@ DataFolderPlaces MachineDataFolderPlaces(std::optional<std::u16string> given) {
   DataFolderPlaces places;
   places.given = std::move(given);
   places.named = EnvironmentVariable(kDataFolderVariable);
-  if (!places.named) places.named = DataFolderSetting(SettingsFilePath());
+  places.namedBy = u"環境変数 " + FromUtf8(kDataFolderVariable);
+  if (!places.named) {
+    places.named = DataFolderSetting(SettingsFilePath());
+    places.namedBy = u"設定ファイル " + SettingsFilePath() + u" の data-folder=";
+  }
   places.programFolder = fs::ProgramFolder();
   places.userDataFolder = UserDataFolder();
   places.installedTemplate = InstalledTemplateFolder(places.programFolder);
@@ -98,15 +103,24 @@ DataFolderPlaces MachineDataFolderPlaces(std::optional<std::u16string> given) {
 }
 
 DataFolderChoice ChooseDataFolder(const DataFolderPlaces& places) {
-  for (const auto& named : {places.given, places.named}) {
-    if (!named) continue;
-    const std::u16string folder = FullPathOf(*named);
-    if (IsDataFolder(folder)) return {WithFinalSeparator(folder), {}};
-    return {{}, folder};
+  const std::pair<const std::optional<std::u16string>&, std::u16string> named[] = {
+      {places.given, u"--data-folder"}, {places.named, places.namedBy}};
+  for (const auto& [name, by] : named) {
+    if (!name) continue;
+    const std::u16string folder = FullPathOf(*name);
+    if (IsDataFolder(folder)) return {WithFinalSeparator(folder), {}, {}};
+    return {{}, folder, by};
   }
-  if (auto beside = DataFolderBesideProgram(places.programFolder)) return {*beside, {}};
-  if (auto user = ReadyUserDataFolder(places)) return {WithFinalSeparator(*user), {}};
+  if (auto beside = DataFolderBesideProgram(places.programFolder)) return {*beside, {}, {}};
+  if (auto user = ReadyUserDataFolder(places)) return {WithFinalSeparator(*user), {}, {}};
   return {};
+}
+
+std::u16string RefusedDataFolderMessage(const DataFolderChoice& choice) {
+  const std::u16string why =
+      fs::Exists(choice.refusedName) ? u"中身のある kishitu.txt がありません" : u"フォルダがありません";
+  return choice.refusedBy + u" で指定されたフォルダ " + choice.refusedName + u" はデータフォルダではありません（" + why +
+         u"）。";
 }
 
 }  // namespace velni

@@ -16,6 +16,7 @@ namespace velni {
 struct DataFolderPlaces {
   std::optional<std::u16string> given;     // --data-folder
   std::optional<std::u16string> named;     // the environment variable or the settings file
+  std::u16string namedBy;                  // which of the two, as a message says it
   std::u16string programFolder;
   std::u16string userDataFolder;           // made from the template when it is no data folder
   std::u16string installedTemplate;
@@ -24,7 +25,12 @@ struct DataFolderPlaces {
 struct DataFolderChoice {
   std::u16string folder;       // with its final separator; empty when none
   std::u16string refusedName;  // a named folder that is no data folder (then `folder` is empty)
+  std::u16string refusedBy;    // where that name came from, as a message says it
 };
+
+// Why the named folder was refused, naming it and where the setting came from:
+// "--data-folder で指定されたフォルダ /x はデータフォルダではありません（kishitu.txt がありません）。"
+std::u16string RefusedDataFolderMessage(const DataFolderChoice& choice);
 
 inline constexpr char kDataFolderVariable[] = "VELNI2QX_DATA_FOLDER";
 

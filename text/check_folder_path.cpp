@@ -1,5 +1,6 @@
 #include "text/check_folder_path.hpp"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "text/byte_cut.hpp"
@@ -49,12 +50,26 @@ bool VolumeReady(const std::u16string& path, PathStyle style, const PathCheckHoo
   return Refuse(hooks, PathRule::VolumeNotReady, volume);
 }
 
-// Blanks, "*" and "?" are refused wherever they stand.
+bool IsControl(char16_t c) { return c < u' ' || c == u'\x7F'; }
+
+PathRule RuleOf(char16_t c) {
+  if (c == u' ') return PathRule::Blank;
+  if (c == u'*') return PathRule::Asterisk;
+  return c == u'?' ? PathRule::QuestionMark : PathRule::ControlCharacter;
+}
+
+// Blanks, "*", "?" and control characters (a line end would break CNT.TXT's lines)
+// are refused wherever they stand.
 bool NoForbiddenCharacter(const std::u16string& path, const PathCheckHooks& hooks) {
-  const std::size_t at = path.find_first_of(u"*? ");
-  if (at == std::u16string::npos) return true;
-  const PathRule rule = path[at] == u' ' ? PathRule::Blank : path[at] == u'*' ? PathRule::Asterisk : PathRule::QuestionMark;
-  return Refuse(hooks, rule, path);
+  const auto at = std::find_if(path.begin(), path.end(),
+                               [](char16_t c) { return c == u' ' || c == u'*' || c == u'?' || IsControl(c); });
+  if (at == path.end()) return true;
+  return Refuse(hooks, RuleOf(*at), path);
+}
+
+bool NotTooDeep(const std::u16string& path, char16_t separator, const PathCheckHooks& hooks) {
+  if (std::count(path.begin(), path.end(), separator) + 1 <= kMostPathPieces) return true;
+  return Refuse(hooks, PathRule::TooDeep, path);
 }
 
 bool IsRoot(const std::u16string& path, PathStyle style) {
@@ -104,6 +119,7 @@ bool CheckFolderPath(std::u16string& path, PathStyle style, const PathCheckHooks
   if (!VolumeReady(path, style, hooks)) return false;
   if (!path.ends_with(separator)) path += separator;
   if (IsRoot(path, style)) return true;
+  if (!NotTooDeep(path, separator, hooks)) return false;
   if (path.find(std::u16string(2, separator)) != std::u16string::npos) {
     return Refuse(hooks, PathRule::EmptyFolderName, path);
   }
@@ -119,6 +135,8 @@ std::u16string PathRuleText(PathRule rule, const std::u16string& refused) {
     case PathRule::QuestionMark: return u"フォルダ名に \"?\" があります: " + quoted;
     case PathRule::VolumeNotReady: return u"ドライブまたは最初のフォルダがありません: " + quoted;
     case PathRule::EmptyFolderName: return u"空のフォルダ名 (区切りが 2 つ続いています) があります: " + quoted;
+    case PathRule::ControlCharacter: return u"フォルダ名に改行などの制御文字があります: " + quoted;
+    case PathRule::TooDeep: return u"フォルダの階層が深すぎます (254 階層まで): " + quoted;
     case PathRule::EightDotThree: break;
   }
   return u"フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) ではありません: " + quoted;

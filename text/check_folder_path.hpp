@@ -17,7 +17,13 @@ enum class PathRule {
   VolumeNotReady,   // the drive is not ready, or the first folder level does not exist
   EmptyFolderName,  // two separators in a row
   EightDotThree,    // a folder name with a dot that is no 8.3 name (or more than one dot)
+  ControlCharacter, // a line end or another control character inside, refused as a blank is
+  TooDeep,          // more levels than a path's pieces hold
 };
+
+// The pieces a path is split into (the drive or root, each folder, the empty piece
+// after the last separator): a deeper destination is refused, not a failure later.
+inline constexpr int kMostPathPieces = 256;
 
 struct PathCheckHooks {
   // Shows the one message of the check (style 64). Unset: nothing is shown.

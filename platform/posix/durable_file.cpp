@@ -12,6 +12,7 @@
 
 #include "platform/file_system.hpp"
 #include "platform/fresh_name.hpp"
+#include "platform/system_error.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 
@@ -97,9 +98,11 @@ void ReplaceDurably(const std::u16string& path, const std::u16string& workName, 
   struct stat old {};
   if (::stat(NativePath(target).c_str(), &old) == 0) (void)::fchmod(fd, old.st_mode & 07777);
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const int writeError = errno;  // a full disk is said as such, not as "cannot write"
   if (::close(fd) != 0 || !written) {
+    const int error = written ? errno : writeError;
     ::unlink(NativePath(work).c_str());
-    throw RunError(failure::kCannotWrite, work);
+    throw SystemFailure(error, failure::kCannotWrite, work);
   }
   if (::rename(NativePath(work).c_str(), NativePath(target).c_str()) != 0) {
     ::unlink(NativePath(work).c_str());

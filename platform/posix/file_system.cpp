@@ -161,14 +161,17 @@ void AppendLine(const std::u16string& path, std::string_view line) {
   bytes += line;
   // Flushed to disk before the run goes on: a code that an output file already
   // carries must not vanish from the table in a power cut.
-  if (WriteOnce(file.get(), bytes) == static_cast<ssize_t>(bytes.size())) {
+  // A full disk is said as such, not as "cannot write"; a short write says nothing of its cause.
+  const ssize_t written = WriteOnce(file.get(), bytes);
+  if (written == static_cast<ssize_t>(bytes.size())) {
     if (::fsync(file.get()) == 0) return;
-    throw RunError(failure::kCannotWrite, path);
+    throw SystemFailure(errno, failure::kCannotWrite, path);
   }
+  const int error = written < 0 ? errno : 0;
   // A line cut short would shift every entry read after it: take back what got in.
   if (::ftruncate(file.get(), size) != 0) {
   }
-  throw RunError(failure::kCannotWrite, path);
+  throw SystemFailure(error, failure::kCannotWrite, path);
 }
 
 bool CreateFolder(const std::u16string& path) { return ::mkdir(NativePath(Resolve(path)).c_str(), 0777) == 0; }

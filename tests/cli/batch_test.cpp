@@ -148,8 +148,8 @@ TEST_F(BatchTest, ASurveyWithoutBoringsIsRefused) {
     bool makeFolder;
     const char* message;
   } cases[] = {
-      {"no such folder", false, "変換元フォルダがありません。\n"},
-      {"only companions", true, "変換元フォルダに主データファイル (MDT*.JDF) がありません。\n"},
+      {"no such folder", false, "velni2qx-cli: 変換元フォルダがありません。\n"},
+      {"only companions", true, "velni2qx-cli: 変換元フォルダに主データファイル (MDT*.JDF) がありません。\n"},
   };
   for (const auto& c : cases) {
     if (c.makeFolder) WriteCp932File(survey_ / "B01" / "KDT0001.JDF", "1,0,0\n");
@@ -167,7 +167,8 @@ TEST_F(BatchTest, UsageAndDataFolderStatusesAreThoseOfASingleRun) {
   EXPECT_EQ(RunCli({"--batch", survey_.string()}).exitStatus, 64);
   const auto noData = RunCli({"--batch", "--data-folder", (temp_ / "none").string(), survey_.string(), dest_.string()});
   EXPECT_EQ(noData.exitStatus, 3);
-  EXPECT_EQ(noData.err, " PATDAT の設定がありません.\n");
+  EXPECT_EQ(noData.err, "velni2qx-cli:  PATDAT の設定がありません.\nvelni2qx-cli: --data-folder で指定されたフォルダ " +
+                            (temp_ / "none").string() + " はデータフォルダではありません（フォルダがありません）。\n");
 }
 
 }  // namespace

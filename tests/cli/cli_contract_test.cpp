@@ -45,7 +45,8 @@ TEST_F(CliContractTest, ADataFolderWithoutANonEmptyKishituExits3) {
   std::filesystem::resize_file(temp_ / "PATDAT" / "KISHITU.TXT", 0);
   const auto result = RunCli({"--data-folder", dataFolder_, source_, temp_.Path().string()});
   EXPECT_EQ(result.exitStatus, 3);
-  EXPECT_EQ(result.err, " PATDAT の設定がありません.\n");
+  EXPECT_EQ(result.err, "velni2qx-cli:  PATDAT の設定がありません.\nvelni2qx-cli: --data-folder で指定されたフォルダ " +
+                            dataFolder_ + " はデータフォルダではありません（中身のある kishitu.txt がありません）。\n");
 
   const auto missing = RunCli({"--data-folder", (temp_ / "nowhere").string(), source_, temp_.Path().string()});
   EXPECT_EQ(missing.exitStatus, 3);
@@ -59,7 +60,7 @@ TEST_F(CliContractTest, TheDataFolderMarkerIsMatchedWithoutRegardToCase) {
 TEST_F(CliContractTest, AMissingSourceIsRefusedWithExit1) {
   const auto result = RunCli({"--data-folder", dataFolder_, (temp_ / "none.JDF").string(), temp_.Path().string()});
   EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err, "変換元ファイルが選択されていません。\n");
+  EXPECT_EQ(result.err, "velni2qx-cli: 変換元ファイルが選択されていません。\n");
   EXPECT_EQ(result.out, "");
 }
 
@@ -68,9 +69,9 @@ TEST_F(CliContractTest, AnInvalidDestinationShowsBothMessagesAndExits1) {
   const auto result = Convert({}, "");
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.err,
-            "フォルダ名は \"/\" で始まる絶対パスでなければいけません。  例 \"/home\", \"/mnt\"...\n"
-            "指定されたパスは正しくありません。\n"
-            "ドライブ名または \"/\" で始まっていません: \"\"\n");
+            "velni2qx-cli: フォルダ名は \"/\" で始まる絶対パスでなければいけません。  例 \"/home\", \"/mnt\"...\n"
+            "velni2qx-cli: 指定されたパスは正しくありません。\n"
+            "velni2qx-cli: ドライブ名または \"/\" で始まっていません: \"\"\n");
 }
 
 TEST_F(CliContractTest, YesCreatesEveryMissingLevelAndCompletes) {
@@ -89,7 +90,8 @@ TEST_F(CliContractTest, NoOrNoTerminalCreatesNothingAndExits1) {
     EXPECT_FALSE(std::filesystem::exists(temp_ / "A"));
     // Without --no and without a terminal to answer, the line says No was taken.
     const std::string takenAsNo = options.empty() ? "応答する端末がないため「いいえ」として扱いました。\n" : "";
-    EXPECT_EQ(result.err, "フォルダがありません。新規作成しますか？\n" + takenAsNo);
+    // The question names the folder.
+    EXPECT_EQ(result.err, "フォルダ " + (temp_ / "A" / "B").string() + " がありません。新規作成しますか？\n" + takenAsNo);
   }
 }
 

@@ -66,7 +66,8 @@ TEST_F(CommandLineConventionsTest, EachRefusalOfTheDestinationSaysItsRule) {
   for (const auto& c : cases) {
     const auto result = Convert({"--yes"}, source_, c.destination);
     EXPECT_EQ(result.exitStatus, 1) << c.destination;
-    EXPECT_EQ(result.err, "指定されたパスは正しくありません。\n" + c.reason + "\n") << c.destination;
+    EXPECT_EQ(result.err, "velni2qx-cli: 指定されたパスは正しくありません。\nvelni2qx-cli: " + c.reason + "\n")
+        << c.destination;
   }
 }
 
@@ -117,7 +118,93 @@ TEST_F(CommandLineConventionsTest, AReportThatCannotBeWrittenIsAFailureNotASucce
   const auto result = Convert({"--report", report}, source_, temp_.Path().string());
   EXPECT_EQ(result.exitStatus, 2);
   EXPECT_EQ(result.out, "変換が正常に終了しました。\n");
-  EXPECT_EQ(result.err, "結果のファイルを書き込めません: " + report + "\n");
+  EXPECT_EQ(result.err, "velni2qx-cli: 結果のファイルを書き込めません: " + report + "\n");
+}
+
+// Mended: the parser's usage errors were English after a Japanese heading.
+TEST_F(CommandLineConventionsTest, UsageErrorsAreJapaneseAndNameTheProgram) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* said;
+  } cases[] = {
+      {{"--unknown", source_, "/tmp"}, "余分な引数があります: --unknown"},
+      {{source_, "/tmp", "extra"}, "余分な引数があります: extra"},
+      {{"--yes", "--no", source_, "/tmp"}, "は一緒に指定できません。"},
+      {{source_, "/tmp", "--report"}, "--report の値がありません。"},
+      {{"--xml", "a.XML", "--xml-version", "5.00", source_}, "--xml-version の値が正しくありません。"},
+      {{"--check", "--xml-version", "5.00", source_}, "--xml-version の値が正しくありません。"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunCli(c.arguments);
+    EXPECT_EQ(result.exitStatus, 64) << c.said;
+    EXPECT_EQ(result.err.rfind("velni2qx-cli: 使い方が正しくありません: ", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
+    for (const char* english : {"expected", "excludes", "required", "missing", "not in", "argument"}) {
+      EXPECT_EQ(result.err.find(english), std::string::npos) << result.err;
+    }
+  }
+}
+
+// Mended: output lost on a full disk or a closed file was reported as success.
+TEST_F(CommandLineConventionsTest, AFailedWriteToStandardOutputIsAFailure) {
+  const std::string cli = VELNI_CLI_PATH;
+  for (const std::string& arguments : std::vector<std::string>{" --version", " --help", " --check " + source_}) {
+    const auto result = testing::RunProcess("/bin/sh", {"-c", cli + arguments + " > /dev/full"});
+    EXPECT_NE(result.exitStatus, 0) << arguments;
+    EXPECT_NE(result.exitStatus, 1) << arguments;  // not "warnings only"
+    EXPECT_NE(result.err.find("velni2qx-cli: 標準出力に書き込めません。"), std::string::npos) << result.err;
+  }
+}
+
+TEST_F(CommandLineConventionsTest, ADashNamesStandardOutput) {
+  const auto report = Convert({"--report", "-"}, source_, temp_.Path().string());
+  EXPECT_EQ(report.exitStatus, 0) << report.err;
+  const nlohmann::json borings = nlohmann::json::parse(report.out);  // the report alone
+  ASSERT_EQ(borings.size(), 1u);
+  EXPECT_EQ(borings[0]["status"], "converted");
+  EXPECT_NE(report.err.find("変換が正常に終了しました。"), std::string::npos);
+
+  const auto xml = RunCli({"--xml", "-", source_});
+  EXPECT_EQ(xml.exitStatus, 0) << xml.err;
+  EXPECT_EQ(xml.out.rfind("<?xml", 0), 0u);
+  EXPECT_FALSE(stdfs::exists("-"));
+
+  const auto svg = RunCli({"--picture", "-", source_});
+  EXPECT_EQ(svg.exitStatus, 0) << svg.err;
+  EXPECT_NE(svg.out.find("<svg"), std::string::npos);
+}
+
+// Mended: a wrong data folder said only " PATDAT の設定がありません.".
+TEST_F(CommandLineConventionsTest, AWrongDataFolderIsNamedWithWhereItWasSet) {
+  const std::string none = (temp_ / "none").string();
+  const std::string settings = (temp_ / ".config" / "velni2qx" / "velni2qx.conf").string();
+  stdfs::create_directories(temp_ / ".config" / "velni2qx");
+  std::ofstream(settings) << "data-folder=" << none << "\n";
+  const std::string run = std::string(VELNI_CLI_PATH) + " " + source_ + " " + temp_.Path().string();
+  const struct {
+    std::string command;
+    std::string by;
+  } cases[] = {
+      {"env -u XDG_CONFIG_HOME VELNI2QX_DATA_FOLDER=" + none + " " + run, "環境変数 VELNI2QX_DATA_FOLDER"},
+      {"env -u XDG_CONFIG_HOME -u VELNI2QX_DATA_FOLDER HOME=" + temp_.Path().string() + " " + run,
+       "設定ファイル " + settings + " の data-folder="},
+  };
+  for (const auto& c : cases) {
+    const auto result = testing::RunProcess("/bin/sh", {"-c", c.command});
+    EXPECT_EQ(result.exitStatus, 3);
+    EXPECT_EQ(result.err, "velni2qx-cli:  PATDAT の設定がありません.\nvelni2qx-cli: " + c.by + " で指定されたフォルダ " +
+                              none + " はデータフォルダではありません（フォルダがありません）。\n");
+  }
+}
+
+// Mended: a source path longer than any file can have was "not selected".
+TEST_F(CommandLineConventionsTest, ASourcePathTooLongForAnyFileSaysSo) {
+  std::string source = temp_.Path().string();
+  while (source.size() < 4200) source += "/" + std::string(200, 'a');
+  source += "/MDT0001.JDF";
+  const auto result = Convert({}, source, temp_.Path().string());
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err, "velni2qx-cli: パスが長すぎます。 " + source + "\n");
 }
 
 }  // namespace

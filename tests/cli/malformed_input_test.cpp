@@ -174,7 +174,7 @@ TEST_F(MalformedInputTest, EachFaultIsNamedByFileRecordAndFieldAndStopsTheRunThe
     EXPECT_EQ(result.exitStatus, 2);
     const std::string file = (src_ / (std::string(c.failingFile) + "0001.JDF")).string();
     EXPECT_EQ(result.err,
-              "変換を中止しました。 " + c.failure + " ファイル: " + file + (c.where.empty() ? "" : " " + c.where) + "\n");
+              "velni2qx-cli: 変換を中止しました。 " + c.failure + " ファイル: " + file + (c.where.empty() ? "" : " " + c.where) + "\n");
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(FileNames(dest_), std::set<std::string>{"CNT.TXT"});
     EXPECT_EQ(ReadBytes(dest_ / "CNT.TXT"), "earlier boring\r\n");

@@ -87,5 +87,16 @@ TEST(AppendLineTest, ALineCutShortByAFullDiskIsTakenBack) {
   EXPECT_EQ(ReadBytes(path), "1,b\r\n");
 }
 
+// Mended: a full disk under the data folder said "cannot write" where the
+// destination's said the disk is full.
+TEST(AppendLineTest, AFullDiskIsSaidAsSuch) {
+  try {
+    fs::AppendLine(u"/dev/full", "2000,砂\r\n");
+    FAIL() << "no failure";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.What(), failure::kDiskFull);
+  }
+}
+
 }  // namespace
 }  // namespace velni

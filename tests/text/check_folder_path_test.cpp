@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -89,6 +90,29 @@ TEST(CheckFolderPathTest, WindowsStyle) {
   for (const auto& c : cases) ExpectCheck(c, PathStyle::Windows, {u"C", u"D"}, kDriveMessage);
 }
 
+std::u16string Levels(int levels) {
+  std::u16string path = u"/home";
+  for (int i = 1; i < levels; ++i) path += u"/a";
+  return path;
+}
+
+// Each refusal names its own rule.
+TEST(CheckFolderPathTest, TheRuleThatRefusedIsTold) {
+  const struct {
+    std::u16string path;
+    PathRule rule;
+  } cases[] = {{u"/home/A B", PathRule::Blank}, {u"/home/A\rB", PathRule::ControlCharacter},
+               {u"/home/A\nB", PathRule::ControlCharacter}, {Levels(255), PathRule::TooDeep}};
+  for (const auto& c : cases) {
+    std::optional<PathRule> told;
+    PathCheckHooks hooks;
+    hooks.refused = [&told](PathRule rule, const std::u16string&) { told = rule; };
+    std::u16string path = c.path;
+    EXPECT_FALSE(CheckFolderPath(path, PathStyle::Posix, hooks));
+    EXPECT_EQ(told, c.rule) << S(c.path).substr(0, 20);
+  }
+}
+
 TEST(CheckFolderPathTest, PosixStyle) {
   const Case cases[] = {
       {u"  /home/DATA  ", true, u"/home/DATA/", false, "blanks removed, separator appended"},
@@ -110,6 +134,11 @@ TEST(CheckFolderPathTest, PosixStyle) {
       {u"/home/データ", true, u"/home/データ/", false, "no dot: any length"},
       {u"/mnt/x/..", false, u"/mnt/x/../", false, "second dot"},
       {u"  /nosuch/DATA", false, u"/nosuch/DATA", false, "no such first level: rejected silently"},
+      // Mended: a line end gave CNT.TXT eleven lines, 255 levels failed with "index out of range".
+      {u"/home/A\nB", false, u"/home/A\nB", false, "a line end, refused as a blank is"},
+      {u"/home/A\tB", false, u"/home/A\tB", false, "a tab"},
+      {Levels(254), true, Levels(254) + u"/", false, "254 levels: 256 pieces"},
+      {Levels(255), false, Levels(255) + u"/", false, "255 levels"},
   };
   for (const auto& c : cases) ExpectCheck(c, PathStyle::Posix, {u"/", u"/home", u"/mnt"}, kPosixRootMessage);
 }
