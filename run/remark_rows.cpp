@@ -46,8 +46,8 @@ RunError ReadBackFailure(const RemarksFile& remarks, const RunError& cause) {
   for (const SourceRecord& remark : remarks.records) {
     if (remark.fields[kRemarkField].empty() || DepthReadsBack(remark.fields[kDepthField])) continue;
     return AtRemark(remarks, remark, kDepthField,
-                    cause.What() + u" 深度「" + remark.fields[kDepthField] +
-                        u"」は記事の作業ファイルに書けない文字（「,」や改行）を含むため、後の項目がずれます。");
+                    u"深度「" + remark.fields[kDepthField] +
+                        u"」は「,」や改行を含むため、記事を X12.TXT に書けません（記事の行を読み戻すと項目がずれます）。");
   }
   return RunError(cause.What(), remarks.path);
 }
