@@ -128,12 +128,31 @@ class Pages {
     for (const Mark& mark : marks) {
       const Extent extent = ExtentOf(mark);
       if (extent.top < drawing_.bodyTop) head_.Add(mark);
-      const double per = BodyPerPage(drawing_);
-      const int last = static_cast<int>(bodies_.size()) - 1;
-      const int from = std::clamp(static_cast<int>((extent.top - drawing_.bodyTop) / per), 0, last);
-      const int to = std::clamp(static_cast<int>((extent.bottom - drawing_.bodyTop) / per), 0, last);
       if (extent.bottom < drawing_.bodyTop) continue;
+      const auto [from, to] = PagesOf(extent);
       for (int page = from; page <= to; ++page) bodies_[page].Add(mark);
+    }
+  }
+  // A polyline (the N graph runs the whole depth) goes onto each page as the runs of
+  // its segments that reach that page.
+  void Place(const std::vector<Polyline>& lines) {
+    for (const Polyline& line : lines) {
+      if (ExtentOf(line).top < drawing_.bodyTop) head_.Add(line);
+      std::vector<std::vector<Polyline>> runs(bodies_.size());
+      std::vector<std::size_t> runEnd(bodies_.size(), 0);
+      for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+        const Point a = line.points[i];
+        const Point b = line.points[i + 1];
+        const auto [from, to] = PagesOf({std::min(a.y, b.y), std::max(a.y, b.y)});
+        for (int page = from; page <= to; ++page) {
+          if (runs[page].empty() || runEnd[page] != i) runs[page].push_back(Polyline{{a}, line.width});
+          runs[page].back().points.push_back(b);
+          runEnd[page] = i + 1;
+        }
+      }
+      for (std::size_t page = 0; page < runs.size(); ++page) {
+        for (const Polyline& run : runs[page]) bodies_[page].Add(run);
+      }
     }
   }
   std::string Content(std::size_t page) {
@@ -142,6 +161,12 @@ class Pages {
   std::size_t Count() const { return bodies_.size(); }
 
  private:
+  std::pair<int, int> PagesOf(const Extent& extent) const {
+    const double per = BodyPerPage(drawing_);
+    const int last = static_cast<int>(bodies_.size()) - 1;
+    return {std::clamp(static_cast<int>((extent.top - drawing_.bodyTop) / per), 0, last),
+            std::clamp(static_cast<int>((extent.bottom - drawing_.bodyTop) / per), 0, last)};
+  }
   const Drawing& drawing_;
   PageContent head_;
   std::vector<PageContent> bodies_;
