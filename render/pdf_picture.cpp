@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "render/drawing_pages.hpp"
+#include "render/mark_extent.hpp"
 #include "render/pdf_font.hpp"
 #include "render/plain_number.hpp"
 
@@ -93,21 +94,6 @@ class PageContent {
   std::string out_;
   double lineWidth_ = -1;
 };
-
-// The top and bottom of a mark, in millimetres.
-struct Extent {
-  double top;
-  double bottom;
-};
-Extent ExtentOf(const Stroke& s) { return {std::min(s.from.y, s.to.y), std::max(s.from.y, s.to.y)}; }
-Extent ExtentOf(const Box& b) { return {b.y, b.y + b.height}; }
-Extent ExtentOf(const Circle& c) { return {c.center.y - c.radius, c.center.y + c.radius}; }
-Extent ExtentOf(const Label& l) { return {l.at.y - l.size, l.at.y + l.size}; }
-Extent ExtentOf(const Polyline& line) {
-  Extent extent{1e300, -1e300};
-  for (const Point& p : line.points) extent = {std::min(extent.top, p.y), std::max(extent.bottom, p.y)};
-  return extent;
-}
 
 // Each page's marks: those above the body on every page, those of the body on the
 // pages whose slice they reach (only those, so that a long boring's file grows
