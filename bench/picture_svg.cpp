@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   const std::string out =
       argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "velni_picture_bench.svg").string();
   const velni::Boring boring = LargeBoring();
-  // The first save starts the GUI application and loads the fonts: timed apart.
+  // The first save pages in the program and its allocations: timed apart.
   const auto warm = std::chrono::steady_clock::now();
   velni::render::SavePicture(velni::LayOutBoringPicture(boring), velni::FromUtf8(out), velni::render::PictureFormat::Svg);
   const auto start = std::chrono::steady_clock::now();

@@ -29,8 +29,10 @@ constexpr char16_t kCannotWritePicture[] = u"図のファイルを書き込め�
 // cannot be read or the file cannot be written, empty when drawn.
 std::u16string DrawOne(const std::u16string& source, const std::u16string& output, render::PictureFormat format) {
   try {
-    const Boring boring = ReadBoring(source, FileNameOf(source));
-    const std::u16string failure = render::WritePicture(LayOutBoringPicture(boring), output, format);
+    // The boring is gone before the picture is painted: a boring of 100,000 layers
+    // and its painted picture do not take their memory at once.
+    const Drawing drawing = LayOutBoringPicture(ReadBoring(source, FileNameOf(source)));
+    const std::u16string failure = render::WritePicture(drawing, output, format);
     return failure.empty() ? u"" : kCannotWritePicture + output + u"\n" + failure;
   } catch (const RunError& error) {
     return error.Message();

@@ -49,8 +49,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries the programs link come from dpkg-shlibdeps; the Japanese font is
-# what the window's captions need to be readable.
+# what the window's captions need to be readable, and the PDF pictures embed a
+# subset of exactly this font (ipag.ttf), so no other font package stands in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's icon is an SVG drawn by Qt's SVG plugin, which is loaded, not linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk, libqt6svg6")
+# The PDF pictures embed IPAGothic; the window's icon is an SVG drawn by Qt's SVG
+# plugin, which is loaded, not linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libqt6svg6")
 include(CPack)

@@ -31,5 +31,10 @@ inline constexpr double kMillimetresPerMetre = 10;
 // The N graph runs from 0 to this; larger values stand at its right edge.
 inline constexpr double kLargestN = 50;
 inline constexpr double kTextSize = 2.4;
+// What a printed page can still tell apart: lines closer than this merge into one,
+// and a pattern in a band lower than kThinnestPattern is no pattern. Marks finer
+// than these are left out, so that 100,000 layers cost no more than the page shows.
+inline constexpr double kFinestGap = 0.3;
+inline constexpr double kThinnestPattern = 1.0;
 
 }  // namespace velni::picture

@@ -54,9 +54,8 @@ void BottomNumbers(const MainData& main, const Band& band, Drawing& drawing) {
 void DrawLayer(const MainData& main, const SourceRecord& layer, const Band& band, bool numbersFit,
                Drawing& drawing) {
   const double y = DepthY(band.bottom);
-  drawing.strokes.push_back({{kElevation.x, y}, {kRemarks.x, y}, 0.15});
   const Box area{kLog.x, DepthY(band.top), kLog.width, y - DepthY(band.top), 0.15};
-  DrawPattern(PatternOf(layer.fields[kSoilNameField]), area, drawing);
+  if (area.height >= kThinnestPattern) DrawPattern(PatternOf(layer.fields[kSoilNameField]), area, drawing);
   if (numbersFit) BottomNumbers(main, band, drawing);
   CentreInBand(layer.fields[kSoilNameField], kSoilName, band, drawing);
   CentreInBand(layer.fields[kColourField], kColour, band, drawing);
@@ -67,12 +66,17 @@ void DrawLayer(const MainData& main, const SourceRecord& layer, const Band& band
 void DrawLayers(const MainData& main, Drawing& drawing) {
   double top = 0;
   double lastNumbersY = kBodyTop;
+  double lastLineY = kBodyTop;
   for (const SourceRecord& layer : main.layers) {
     const auto bottom = NumberOf(layer.fields[kDepthField]);
     if (!bottom || *bottom <= top) continue;  // no band to draw
     // Numbers too close to the ones above are left out rather than overlapping.
     const bool numbersFit = DepthY(*bottom) - lastNumbersY >= kTextSize;
     if (numbersFit) lastNumbersY = DepthY(*bottom);
+    if (DepthY(*bottom) - lastLineY >= kFinestGap) {
+      lastLineY = DepthY(*bottom);
+      drawing.strokes.push_back({{kElevation.x, lastLineY}, {kRemarks.x, lastLineY}, 0.15});
+    }
     DrawLayer(main, layer, {top, *bottom}, numbersFit, drawing);
     top = *bottom;
   }
@@ -80,6 +84,7 @@ void DrawLayers(const MainData& main, Drawing& drawing) {
 
 void DrawRemarks(const RemarksFile& remarks, Drawing& drawing) {
   double top = 0;
+  double lastLineY = kBodyTop;
   const int columns = static_cast<int>((kRemarks.width - 2) / kTextSize);
   for (const SourceRecord& remark : remarks.records) {
     const auto bottom = NumberOf(remark.fields[kDepthField]);
@@ -91,7 +96,10 @@ void DrawRemarks(const RemarksFile& remarks, Drawing& drawing) {
       drawing.labels.push_back({{kRemarks.x + 1, y}, line, kTextSize, TextAnchor::Left});
       y += kLineHeight;
     }
-    drawing.strokes.push_back({{kRemarks.x, DepthY(*bottom)}, {kRemarks.x + kRemarks.width, DepthY(*bottom)}, 0.1});
+    if (DepthY(*bottom) - lastLineY >= kFinestGap) {
+      lastLineY = DepthY(*bottom);
+      drawing.strokes.push_back({{kRemarks.x, lastLineY}, {kRemarks.x + kRemarks.width, lastLineY}, 0.1});
+    }
     top = *bottom;
   }
 }

@@ -30,6 +30,7 @@ void DrawTests(const PenetrationFile& penetration, Drawing& drawing) {
   Polyline graph;
   graph.width = 0.25;
   double lastLabelY = -kTextSize;
+  double lastPointY = -kTextSize;
   for (const SourceRecord& test : penetration.tests) {
     const auto depth = NumberOf(test.fields[1]);
     const auto entry = ParseDriveEntry(test.fields[2], true);
@@ -46,9 +47,13 @@ void DrawTests(const PenetrationFile& penetration, Drawing& drawing) {
     const double n = BlowCountN(*entry);
     const double shown = std::clamp(n, 0.0, kLargestN);
     const Point point{kNGraph.x + shown / kLargestN * kNGraph.width, y};
-    drawing.circles.push_back({point, kPointRadius, true});
-    if (n > kLargestN) OverflowMark(point, n, drawing);
-    graph.points.push_back(point);
+    // A point on the one above it, or a bend the line cannot show, is left out.
+    if (y - lastPointY >= 2 * kPointRadius) {
+      drawing.circles.push_back({point, kPointRadius, true});
+      if (n > kLargestN) OverflowMark(point, n, drawing);
+      lastPointY = y;
+    }
+    if (graph.points.empty() || y - graph.points.back().y >= kFinestGap) graph.points.push_back(point);
   }
   if (graph.points.size() > 1) drawing.polylines.push_back(std::move(graph));
 }

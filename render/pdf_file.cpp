@@ -15,22 +15,27 @@ std::string Hex4(unsigned value) {
 
 }  // namespace
 
+PdfFile::PdfFile() : file_(kHeader) {}
+
 int PdfFile::Reserve() {
   offsets_.push_back(std::string::npos);
   return static_cast<int>(offsets_.size());
 }
 
 void PdfFile::Put(int number, const std::string& body) {
-  offsets_[static_cast<std::size_t>(number - 1)] = sizeof kHeader - 1 + body_.size();
-  body_ += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+  offsets_[static_cast<std::size_t>(number - 1)] = file_.size();
+  file_.append(std::to_string(number)).append(" 0 obj\n").append(body).append("\nendobj\n");
 }
 
 void PdfFile::PutStream(int number, const std::string& dictionary, const std::string& data) {
-  Put(number, "<< " + dictionary + " /Length " + std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream");
+  // Appended piece by piece: a page of a long boring holds megabytes.
+  offsets_[static_cast<std::size_t>(number - 1)] = file_.size();
+  file_.append(std::to_string(number)).append(" 0 obj\n<< ").append(dictionary).append(" /Length ");
+  file_.append(std::to_string(data.size())).append(" >>\nstream\n").append(data).append("\nendstream\nendobj\n");
 }
 
 std::string PdfFile::Finish(int root, int info) {
-  std::string file = kHeader + body_;
+  std::string file = std::move(file_);
   const std::size_t xref = file.size();
   file += "xref\n0 " + std::to_string(offsets_.size() + 1) + "\n0000000000 65535 f \n";
   for (const std::size_t offset : offsets_) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "render/drawing_pages.hpp"
+#include "render/mark_extent.hpp"
 #include "render/pdf_font.hpp"
 #include "render/plain_number.hpp"
 
@@ -94,21 +95,6 @@ class PageContent {
   double lineWidth_ = -1;
 };
 
-// The top and bottom of a mark, in millimetres.
-struct Extent {
-  double top;
-  double bottom;
-};
-Extent ExtentOf(const Stroke& s) { return {std::min(s.from.y, s.to.y), std::max(s.from.y, s.to.y)}; }
-Extent ExtentOf(const Box& b) { return {b.y, b.y + b.height}; }
-Extent ExtentOf(const Circle& c) { return {c.center.y - c.radius, c.center.y + c.radius}; }
-Extent ExtentOf(const Label& l) { return {l.at.y - l.size, l.at.y + l.size}; }
-Extent ExtentOf(const Polyline& line) {
-  Extent extent{1e300, -1e300};
-  for (const Point& p : line.points) extent = {std::min(extent.top, p.y), std::max(extent.bottom, p.y)};
-  return extent;
-}
-
 // Each page's marks: those above the body on every page, those of the body on the
 // pages whose slice they reach (only those, so that a long boring's file grows
 // with its marks, not with marks times pages).
@@ -128,12 +114,31 @@ class Pages {
     for (const Mark& mark : marks) {
       const Extent extent = ExtentOf(mark);
       if (extent.top < drawing_.bodyTop) head_.Add(mark);
-      const double per = BodyPerPage(drawing_);
-      const int last = static_cast<int>(bodies_.size()) - 1;
-      const int from = std::clamp(static_cast<int>((extent.top - drawing_.bodyTop) / per), 0, last);
-      const int to = std::clamp(static_cast<int>((extent.bottom - drawing_.bodyTop) / per), 0, last);
       if (extent.bottom < drawing_.bodyTop) continue;
+      const auto [from, to] = PagesOf(extent);
       for (int page = from; page <= to; ++page) bodies_[page].Add(mark);
+    }
+  }
+  // A polyline (the N graph runs the whole depth) goes onto each page as the runs of
+  // its segments that reach that page.
+  void Place(const std::vector<Polyline>& lines) {
+    for (const Polyline& line : lines) {
+      if (ExtentOf(line).top < drawing_.bodyTop) head_.Add(line);
+      std::vector<std::vector<Polyline>> runs(bodies_.size());
+      std::vector<std::size_t> runEnd(bodies_.size(), 0);
+      for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+        const Point a = line.points[i];
+        const Point b = line.points[i + 1];
+        const auto [from, to] = PagesOf({std::min(a.y, b.y), std::max(a.y, b.y)});
+        for (int page = from; page <= to; ++page) {
+          if (runs[page].empty() || runEnd[page] != i) runs[page].push_back(Polyline{{a}, line.width});
+          runs[page].back().points.push_back(b);
+          runEnd[page] = i + 1;
+        }
+      }
+      for (std::size_t page = 0; page < runs.size(); ++page) {
+        for (const Polyline& run : runs[page]) bodies_[page].Add(run);
+      }
     }
   }
   std::string Content(std::size_t page) {
@@ -142,6 +147,12 @@ class Pages {
   std::size_t Count() const { return bodies_.size(); }
 
  private:
+  std::pair<int, int> PagesOf(const Extent& extent) const {
+    const double per = BodyPerPage(drawing_);
+    const int last = static_cast<int>(bodies_.size()) - 1;
+    return {std::clamp(static_cast<int>((extent.top - drawing_.bodyTop) / per), 0, last),
+            std::clamp(static_cast<int>((extent.bottom - drawing_.bodyTop) / per), 0, last)};
+  }
   const Drawing& drawing_;
   PageContent head_;
   std::vector<PageContent> bodies_;

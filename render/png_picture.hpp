@@ -10,11 +10,13 @@
 namespace velni::render {
 
 inline constexpr double kPngPixelsPerMillimetre = 8;
-// About 100 MB of pixels (four bytes each) while painting: a deep boring's PNG
-// has fewer pixels per millimetre rather than more memory; its PDF keeps the scale.
-inline constexpr double kPngMostPixels = 24e6;
-// Many viewers and GDI+ itself refuse images taller than this.
-inline constexpr double kPngMostSide = 32000;
+// 32 MB of pixels (four bytes each) while painting; a boring of 60 m still gets
+// 8 px/mm. A deeper one's PNG has fewer pixels per millimetre rather than more
+// memory and time; its PDF keeps the scale.
+inline constexpr double kPngMostPixels = 8e6;
+// No side longer than this: image viewers struggle beyond it, and GDI+ under Wine
+// overflowed its stack on a PNG 16,000 pixels tall (checked under Wine only).
+inline constexpr double kPngMostSide = 14000;
 
 // The pixels per millimetre of the PNG of `drawing` (its margin included).
 double PngPixelsPerMillimetre(const Drawing& drawing);

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libcli11-dev qt6-base-dev xvfb xauth x11-utils
-  fonts-ipafont-gothic nlohmann-json3-dev qt6-svg-dev dpkg-dev lintian groff-base poppler-utils "$@")
+  fonts-ipafont-gothic nlohmann-json3-dev dpkg-dev lintian groff-base poppler-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -60,25 +60,30 @@ QFont PictureFont() {
   return font;
 }
 
-void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre) {
+void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre, const Extent& only) {
   const Scaled s{pixelsPerMillimetre};
+  const auto shown = [&only](const auto& mark) { return ExtentOf(mark).Meets(only); };
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
   for (const Box& box : drawing.boxes) {
+    if (!shown(box)) continue;
     SetPenWidth(painter, box.lineWidth, s);
     painter.drawRect(QRectF(s(box.x), s(box.y), s(box.width), s(box.height)));
   }
   for (const Stroke& stroke : drawing.strokes) {
+    if (!shown(stroke)) continue;
     SetPenWidth(painter, stroke.width, s);
     painter.drawLine(s(stroke.from), s(stroke.to));
   }
   SetPenWidth(painter, 0.12, s);
   for (const Circle& circle : drawing.circles) {
+    if (!shown(circle)) continue;
     painter.setBrush(circle.filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
     painter.drawEllipse(s(circle.center), s(circle.radius), s(circle.radius));
   }
   painter.setBrush(Qt::NoBrush);
   for (const Polyline& line : drawing.polylines) {
+    if (!shown(line)) continue;
     SetPenWidth(painter, line.width, s);
     QPolygonF points;
     for (const Point& p : line.points) points << s(p);
@@ -88,7 +93,9 @@ void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMil
   QFont font = PictureFont();
   font.setPixelSize(1);
   painter.setFont(font);
-  for (const Label& label : drawing.labels) PaintLabel(painter, font, label, s);
+  for (const Label& label : drawing.labels) {
+    if (shown(label)) PaintLabel(painter, font, label, s);
+  }
 }
 
 }  // namespace velni::render

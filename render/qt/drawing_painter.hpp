@@ -3,12 +3,15 @@
 #include <QPainter>
 
 #include "picture/drawing.hpp"
+#include "render/mark_extent.hpp"
 
 namespace velni::render {
 
-// Paints every mark of `drawing`, `pixelsPerMillimetre` device units to the
-// millimetre, in the painter's current coordinates.
-void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre);
+// Paints the marks of `drawing` that reach `only` (every mark unless said),
+// `pixelsPerMillimetre` device units to the millimetre, in the painter's current
+// coordinates.
+void PaintDrawing(QPainter& painter, const Drawing& drawing, double pixelsPerMillimetre,
+                  const Extent& only = {-1e300, 1e300});
 
 // The font the pictures use: the families every renderer asks for, best first.
 QFont PictureFont();

@@ -18,13 +18,14 @@ void PaintPage(QPainter& painter, const Drawing& drawing, double k, int page, do
   painter.save();
   painter.translate(kPageMarginLeft * k, kPageMarginTop * k);
   painter.setClipRect(QRectF(-1, -1, drawing.width * k + 2, drawing.bodyTop * k + 1));
-  PaintDrawing(painter, drawing, k);
+  PaintDrawing(painter, drawing, k, {-1e300, drawing.bodyTop});
   painter.restore();
   painter.save();
   const double shift = page * bodyPerPage;
   painter.translate(kPageMarginLeft * k, (kPageMarginTop - shift) * k);
   painter.setClipRect(QRectF(-1, (drawing.bodyTop + shift) * k, drawing.width * k + 2, (bodyPerPage + 0.3) * k));
-  PaintDrawing(painter, drawing, k);
+  // Only the marks of this page: a long boring's pages do not each paint it all.
+  PaintDrawing(painter, drawing, k, {drawing.bodyTop + shift, drawing.bodyTop + shift + bodyPerPage + 0.3});
   painter.restore();
 }
 

@@ -159,6 +159,23 @@ TEST(BoringPicture, DrawsAtMostTheStatedPagesAndRefusesDeeperBorings) {
   }
 }
 
+// Marks finer than a printed page shows are left out: 20,000 layers and 20,000
+// tests of 1 cm each give fewer marks than they are (a line, a pattern and a point
+// each gave over 40,000 and took minutes at 100,000).
+TEST(BoringPicture, MarksFinerThanThePageShowsAreLeftOut) {
+  Boring boring;
+  for (int i = 1; i <= 20000; ++i) {
+    const std::string depth = std::to_string(i / 100) + "." + std::to_string(100 + i % 100).substr(1);
+    boring.main.layers.push_back(Record(i, {depth.c_str(), i % 2 == 0 ? "砂" : "泥岩"}));
+    boring.penetration.tests.push_back(Record(i, {depth.c_str(), i % 2 == 0 ? "5" : "45"}));
+  }
+  const Drawing drawing = LayOutBoringPicture(boring);
+  EXPECT_LT(drawing.strokes.size(), 20000u);
+  EXPECT_LT(drawing.circles.size(), 2000u);
+  ASSERT_EQ(drawing.polylines.size(), 1u);
+  EXPECT_LT(drawing.polylines[0].points.size(), 20000u);
+}
+
 TEST(SoilPattern, ComesFromTheLastSoilWord) {
   const struct {
     const char* name;
