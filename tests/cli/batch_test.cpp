@@ -102,8 +102,9 @@ TEST_F(BatchTest, AFailingBoringIsReportedWhileTheOthersConvert) {
             "一括変換の結果: 全 3 件、正常終了 2 件、拒否 0 件、失敗 1 件\n"
             "失敗 [2/3] site1/B02/MDT0002.JDF: " + failure + "\n");
   EXPECT_TRUE(stdfs::exists(dest_ / "site2" / "MDT0003" / "X1.TXT"));
-  // The failing boring writes nothing: its folder is made, and stays empty.
-  EXPECT_EQ(FileNames(dest_ / "site1" / "B02" / "MDT0002"), std::set<std::string>{});
+  // The failing boring writes nothing, and takes back the folders it made.
+  EXPECT_FALSE(stdfs::exists(dest_ / "site1" / "B02"));
+  EXPECT_TRUE(stdfs::exists(dest_ / "site1" / "B01" / "MDT0001" / "X1.TXT"));
 }
 
 TEST_F(BatchTest, ASoilNameIsRegisteredOnceAcrossTheBatch) {
