@@ -6,6 +6,7 @@
 #include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
+#include "text/check_folder_path.hpp"
 
 namespace velni {
 namespace {
@@ -67,8 +68,9 @@ TEST_F(CliContractTest, AnInvalidDestinationShowsBothMessagesAndExits1) {
   // A relative destination is made absolute first; an empty one stays empty.
   const auto result = Convert({}, "");
   EXPECT_EQ(result.exitStatus, 1);
+  const bool windows = testing::HostSeparators("/") != "/";
   EXPECT_EQ(result.err,
-            "フォルダ名は \"/\" で始まる絶対パスでなければいけません。  例 \"/home\", \"/mnt\"...\n"
+            testing::S(windows ? kDriveMessage : kPosixRootMessage) + "\n"
             "指定されたパスは正しくありません。\n"
             "ドライブ名または \"/\" で始まっていません: \"\"\n");
 }

@@ -40,8 +40,8 @@ class OutputSetTest : public ::testing::Test {
     }
   }
   RunResult Run() {
-    const RunRequest request{U(source_.string()), U(dest_.string()), U((temp_ / "PATDAT").string() + "/"),
-                             U(temp_.Path().string())};
+    const RunRequest request{testing::PathText(source_), testing::PathText(dest_), testing::FolderText(temp_ / "PATDAT"),
+                             testing::PathText(temp_.Path())};
     return ConversionRun(request, ui_);
   }
 

@@ -48,8 +48,8 @@ void RobustWorld::Reset() {
 }
 
 RunResult RobustWorld::Run() const {
-  const RunRequest request{FromUtf8(source.string()), FromUtf8(destination.string()), FromUtf8(data.string() + "/"),
-                           FromUtf8(program.string())};
+  const RunRequest request{testing::PathText(source), testing::PathText(destination), testing::FolderText(data),
+                           testing::PathText(program)};
   fuzzing::ScriptedRunUi ui;
   RunResult result;
   result.outcome = ConversionRun(request, ui).outcome;
