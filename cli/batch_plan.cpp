@@ -59,11 +59,12 @@ std::vector<std::u16string> SharedControlLineWarnings(const std::vector<PlannedB
   std::vector<std::u16string> warnings;
   for (const auto& [lines, count] : sharing) {
     if (count < 2) continue;
+    // "～" (FF5E), not "〜" (301C): a log in code page 932 has only the former.
     std::u16string warning = u"警告: ";
     warning.append(FromUtf8(std::to_string(count)))
-        .append(u" 件の柱状図の CNT.TXT 1〜3 行目が同じ「")
+        .append(u" 件の柱状図の CNT.TXT 1～3 行目が同じ「")
         .append(lines[0] + u" / " + lines[1] + u" / " + lines[2])
-        .append(u"」になります。この 3 行は変換先フォルダの 2〜4 階層目から作られます。");
+        .append(u"」になります。この 3 行は変換先フォルダの 2～4 階層目から作られます。");
     warnings.push_back(warning);
   }
   return warnings;

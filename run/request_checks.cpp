@@ -15,7 +15,9 @@ namespace {
 PathCheckHooks HooksFor(RunUi& ui, std::u16string& reason) {
   PathCheckHooks hooks;
   hooks.showMessage = [&ui](const std::u16string& prompt, int style) { ui.ShowMessage(prompt, style); };
-  hooks.volumeReady = [](const std::u16string& volume) { return fs::IsFolder(volume); };
+  hooks.volumeReady = [](const std::u16string& volume) {
+    return fs::IsFolder(VolumeFolder(volume, kNativePathStyle));
+  };
   hooks.refused = [&reason](PathRule rule, const std::u16string& refused) { reason = PathRuleText(rule, refused); };
   return hooks;
 }

@@ -9,18 +9,27 @@ set -euo pipefail
 root=${VELNI_WINE_ROOT:-$(cd "$(dirname "$0")/.." && pwd)/build/windows/wine}
 mkdir -p "$root"
 loader=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 if [ ! -e "$root/locale/ja_JP.UTF-8/LC_CTYPE" ]; then
   mkdir -p "$root/locale"
   localedef -i ja_JP -f UTF-8 "$root/locale/ja_JP.UTF-8" >/dev/null 2>&1 || true
 fi
-export LOCPATH="$root/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# Set for Wine only (through env): this shell has no such locale of its own.
+japanese=(env LOCPATH="$root/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8)
 export WINEPREFIX="$root/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # Several tests may start at once: one of them makes the prefix.
   exec 9>"$root/prefix.lock"
   flock 9
-  [ -e "$WINEPREFIX/system.reg" ] || { "$loader" wineboot --init >/dev/null 2>&1 || true; wineserver -w 2>/dev/null || true; }
+  [ -e "$WINEPREFIX/system.reg" ] || { "${japanese[@]}" "$loader" wineboot --init >/dev/null 2>&1 || true; "$server" -w 2>/dev/null || true; }
   flock -u 9
 fi
-exec "$loader" "$@"
+# Every test is a program of its own: a server that stays a while after the last
+# one spares each the server's start. Wine's own background programs start with
+# the server and live as long as it: they are started here away from the caller's
+# output, which would otherwise stay open (and the caller wait) until they end.
+if "$server" -p120 >/dev/null 2>&1; then
+  "${japanese[@]}" "$loader" cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
+exec "${japanese[@]}" "$loader" "$@"

@@ -44,6 +44,14 @@ std::u16string VolumeOf(const std::u16string& path, PathStyle style) {
   return end == 1 ? u"/" : path.substr(0, end);
 }
 
+}  // namespace
+
+std::u16string VolumeFolder(const std::u16string& volume, PathStyle style) {
+  return style == PathStyle::Windows ? volume + u":\\" : volume;
+}
+
+namespace {
+
 bool VolumeReady(const std::u16string& path, PathStyle style, const PathCheckHooks& hooks) {
   const std::u16string volume = VolumeOf(path, style);
   if (!hooks.volumeReady || hooks.volumeReady(volume)) return true;

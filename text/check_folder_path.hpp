@@ -37,6 +37,10 @@ struct PathCheckHooks {
   std::function<void(PathRule rule, const std::u16string& refused)> refused;
 };
 
+// The folder whose presence tells that the volume a check names is ready: the
+// drive's root ("D" gives "D:\"), or the first folder level as it stands.
+std::u16string VolumeFolder(const std::u16string& volume, PathStyle style);
+
 // The refusal in the operator's words: "フォルダ名に空白があります" and the like.
 std::u16string PathRuleText(PathRule rule, const std::u16string& refused);
 

@@ -1,7 +1,6 @@
 #include "fuzz/entries/scratch_folder.hpp"
 
-#include <unistd.h>
-
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -10,18 +9,24 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-stdfs::path MemoryBackedBase() {
-  std::error_code error;
-  if (stdfs::is_directory("/dev/shm", error) && ::access("/dev/shm", W_OK) == 0) return "/dev/shm";
-  return stdfs::temp_directory_path();
+// A new folder of a name no one else uses in `base`; empty when none can be made.
+stdfs::path NewFolderIn(const stdfs::path& base) {
+  std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const stdfs::path candidate = base / ("velni-robust-" + std::to_string(random() % 1000000000));
+    std::error_code error;
+    if (stdfs::create_directory(candidate, error)) return candidate;
+    if (error) return {};
+  }
+  return {};
 }
 
 class Scratch {
  public:
-  Scratch() {
-    std::string pattern = (MemoryBackedBase() / "velni-robust-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch folder");
-    path_ = pattern;
+  // In memory (/dev/shm) where the machine has it and lets us write there.
+  Scratch() : path_(stdfs::path("/dev/shm").is_absolute() ? NewFolderIn("/dev/shm") : stdfs::path()) {
+    if (path_.empty()) path_ = NewFolderIn(stdfs::temp_directory_path());
+    if (path_.empty()) throw std::runtime_error("cannot make a scratch folder");
   }
   ~Scratch() {
     std::error_code ignored;

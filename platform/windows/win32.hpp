@@ -6,6 +6,11 @@
 
 #include <string>
 
+// windows.h makes CopyFile and DeleteFile macros for their -A and -W forms, which
+// would rename the platform layer's own fs::CopyFile and fs::DeleteFile.
+#undef CopyFile
+#undef DeleteFile
+
 namespace velni::win32 {
 
 // The path for the wide API. An absolute path ("C:\...", "\\server\share\...")

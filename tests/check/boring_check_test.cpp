@@ -95,7 +95,7 @@ TEST_P(PlantedProblem, IsTheOneProblemListed) {
   c.plant(boring);
   const auto path = testing::WritePlantedBoring(source.Path(), boring);
 
-  const CheckProblems problems = CheckBoring(U(path.string()), data.Text());
+  const CheckProblems problems = CheckBoring(testing::PathText(path), data.Text());
   ASSERT_EQ(problems.size(), 1u) << c.name << ":\n" << Lines(problems);
   const CheckProblem& p = problems.front();
   EXPECT_EQ(p.severity, c.severity) << S(ProblemLine(p));
@@ -111,7 +111,7 @@ TEST(BoringCheck, CleanBoringHasNoProblem) {
   testing::TempFolder source;
   testing::WriteCheckDataFolder(data.Path());
   const auto path = testing::WritePlantedBoring(source.Path(), {});
-  const CheckProblems problems = CheckBoring(U(path.string()), data.Text());
+  const CheckProblems problems = CheckBoring(testing::PathText(path), data.Text());
   EXPECT_TRUE(problems.empty()) << Lines(problems);
 }
 
@@ -125,7 +125,7 @@ TEST(BoringCheck, ListsAFaultOfEachFile) {
   boring.remarks = "1,2,2\n1.00,記事\n";
   boring.tests.reset();
   const auto path = testing::WritePlantedBoring(source.Path(), boring);
-  const CheckProblems problems = CheckBoring(U(path.string()), data.Text());
+  const CheckProblems problems = CheckBoring(testing::PathText(path), data.Text());
   ASSERT_EQ(problems.size(), 3u) << Lines(problems);
   EXPECT_TRUE(S(problems[0].file).ends_with("MDT0001.JDF"));
   EXPECT_TRUE(S(problems[1].file).ends_with("KDT0001.JDF"));
@@ -142,7 +142,7 @@ TEST(BoringCheck, NewNamesGetSuccessiveCodes) {
   boring.layers = "1.00,礫,灰,A\n2.00,粘土,灰,A\n3.00,礫,灰,A\n";
   boring.layerCount = 3;
   const auto path = testing::WritePlantedBoring(source.Path(), boring);
-  const CheckProblems problems = CheckBoring(U(path.string()), data.Text());
+  const CheckProblems problems = CheckBoring(testing::PathText(path), data.Text());
   ASSERT_EQ(problems.size(), 2u) << Lines(problems);
   EXPECT_NE(S(problems[0].message).find("コード 2014"), std::string::npos);
   EXPECT_NE(S(problems[1].message).find("「粘土」"), std::string::npos);

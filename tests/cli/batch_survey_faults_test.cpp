@@ -1,14 +1,13 @@
 // A batch over a survey that cannot be converted as it stands: a folder that cannot
 // be listed, and main data files whose names differ only in letter case. Neither
 // may pass for converted, and neither may overwrite another boring's files.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "tests/support/posix_only.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -29,25 +28,10 @@ class OverlongFolderChain {
 
   explicit OverlongFolderChain(const stdfs::path& base) : base_(base) {
     stdfs::create_directories(base);
-    int folder = ::open(base.c_str(), O_DIRECTORY | O_RDONLY);
-    for (int i = 0; i < kLevels; ++i) {
-      ::mkdirat(folder, kName.c_str(), 0755);
-      const int next = ::openat(folder, kName.c_str(), O_DIRECTORY | O_RDONLY);
-      ::close(folder);
-      folder = next;
-    }
-    ::close(folder);
+    testing::MakeFolderChain(testing::PathUtf8(base), kName, kLevels);
   }
 
-  ~OverlongFolderChain() {
-    std::vector<int> folders{::open(base_.c_str(), O_DIRECTORY | O_RDONLY)};
-    for (int i = 0; i < kLevels; ++i) folders.push_back(::openat(folders.back(), kName.c_str(), O_DIRECTORY | O_RDONLY));
-    for (int i = kLevels - 1; i >= 0; --i) {
-      ::close(folders[i + 1]);
-      ::unlinkat(folders[i], kName.c_str(), AT_REMOVEDIR);
-    }
-    ::close(folders[0]);
-  }
+  ~OverlongFolderChain() { testing::RemoveFolderChain(testing::PathUtf8(base_), kName, kLevels); }
 
   // The first folder of the chain whose path is too long, relative to `base`.
   std::string FirstUnreadable() const {
@@ -99,8 +83,9 @@ TEST_F(BatchSurveyFaultsTest, NamesThatDifferOnlyInLetterCaseAreBothRefused) {
   const std::string twins = "大文字と小文字だけが違う名前の柱状図があり、変換先が重なるため変換しません: ";
   EXPECT_EQ(result.out,
             "一括変換の結果: 全 2 件、正常終了 0 件、拒否 2 件、失敗 0 件\n"
-            "拒否 [1/2] B01/MDT0001.JDF: " + twins + "B01/mdt0001.jdf\n"
-            "拒否 [2/2] B01/mdt0001.jdf: " + twins + "B01/MDT0001.JDF\n");
+            "拒否 [1/2] " + testing::HostSeparators("B01/MDT0001.JDF: ") + twins +
+                testing::HostSeparators("B01/mdt0001.jdf\n") + "拒否 [2/2] " +
+                testing::HostSeparators("B01/mdt0001.jdf: ") + twins + testing::HostSeparators("B01/MDT0001.JDF\n"));
   EXPECT_FALSE(stdfs::exists(dest_));
 
   std::ifstream in(report);

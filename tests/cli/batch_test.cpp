@@ -40,8 +40,8 @@ std::set<std::string> FileNames(const stdfs::path& folder) {
 // 4 of their destinations, the temporary folder ("velni-test-…" cut to four bytes),
 // "out" and "site1".
 constexpr char kSite1SharesControlLines[] =
-    "警告: 2 件の柱状図の CNT.TXT 1〜3 行目が同じ「veln / out / site1」になります。"
-    "この 3 行は変換先フォルダの 2〜4 階層目から作られます。\n";
+    "警告: 2 件の柱状図の CNT.TXT 1～3 行目が同じ「veln / out / site1」になります。"
+    "この 3 行は変換先フォルダの 2～4 階層目から作られます。\n";
 
 std::string Cp932(const std::string& utf8WithLf, TempFolder& scratch) {
   WriteCp932File(scratch / "expected", utf8WithLf);
@@ -72,9 +72,9 @@ TEST_F(BatchTest, MirrorsTheSurveyFoldersOneRunPerBoring) {
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.err,
             std::string(kSite1SharesControlLines) +
-            "[1/3] site1/B01/MDT0001.JDF ... 変換が正常に終了しました。\n"
-            "[2/3] site1/B02/mdt0002.jdf ... 変換が正常に終了しました。\n"
-            "[3/3] site2/MDT0003.JDF ... 変換が正常に終了しました。\n");
+            "[1/3] " + testing::HostSeparators("site1/B01/MDT0001.JDF") + " ... 変換が正常に終了しました。\n"
+            "[2/3] " + testing::HostSeparators("site1/B02/mdt0002.jdf") + " ... 変換が正常に終了しました。\n"
+            "[3/3] " + testing::HostSeparators("site2/MDT0003.JDF") + " ... 変換が正常に終了しました。\n");
   EXPECT_EQ(result.out, "一括変換の結果: 全 3 件、正常終了 3 件、拒否 0 件、失敗 0 件\n");
   const std::set<std::string> headerOnly{"CNT.TXT", "Titl01.txt", "Titl02.txt"};
   for (const char* folder : {"site1/B01/MDT0001", "site1/B02/mdt0002", "site2/MDT0003"}) {
@@ -94,13 +94,13 @@ TEST_F(BatchTest, AFailingBoringIsReportedWhileTheOthersConvert) {
                               (survey_ / "site1" / "B02" / "MDT0002.JDF").string() +
                               " 層データ 2 件目 (2 件中)、2 番目の項目";
   EXPECT_EQ(result.err,
-            kSite1SharesControlLines +
-            std::string("[1/3] site1/B01/MDT0001.JDF ... 変換が正常に終了しました。\n") +
-            "[2/3] site1/B02/MDT0002.JDF ... " + failure + "\n"
-            "[3/3] site2/MDT0003.JDF ... 変換が正常に終了しました。\n");
+            std::string(kSite1SharesControlLines) +
+            "[1/3] " + testing::HostSeparators("site1/B01/MDT0001.JDF") + " ... 変換が正常に終了しました。\n" +
+            "[2/3] " + testing::HostSeparators("site1/B02/MDT0002.JDF") + " ... " + failure + "\n"
+            "[3/3] " + testing::HostSeparators("site2/MDT0003.JDF") + " ... 変換が正常に終了しました。\n");
   EXPECT_EQ(result.out,
             "一括変換の結果: 全 3 件、正常終了 2 件、拒否 0 件、失敗 1 件\n"
-            "失敗 [2/3] site1/B02/MDT0002.JDF: " + failure + "\n");
+            "失敗 [2/3] " + testing::HostSeparators("site1/B02/MDT0002.JDF") + ": " + failure + "\n");
   EXPECT_TRUE(stdfs::exists(dest_ / "site2" / "MDT0003" / "X1.TXT"));
   // The failing boring writes nothing, and takes back the folders it made.
   EXPECT_FALSE(stdfs::exists(dest_ / "site1" / "B02"));
@@ -135,11 +135,11 @@ TEST_F(BatchTest, ARefusedBoringIsCountedApartFromFailures) {
   const std::string refusal =
       "指定されたパスは正しくありません。 フォルダ名に空白があります: \"" + (dest_ / "site 1" / "MDT0001").string() + "\"";
   EXPECT_EQ(result.err,
-            "[1/2] site 1/MDT0001.JDF ... " + refusal + "\n"
-            "[2/2] site2/MDT0002.JDF ... 変換が正常に終了しました。\n");
+            "[1/2] " + testing::HostSeparators("site 1/MDT0001.JDF") + " ... " + refusal + "\n"
+            "[2/2] " + testing::HostSeparators("site2/MDT0002.JDF") + " ... 変換が正常に終了しました。\n");
   EXPECT_EQ(result.out,
             "一括変換の結果: 全 2 件、正常終了 1 件、拒否 1 件、失敗 0 件\n"
-            "拒否 [1/2] site 1/MDT0001.JDF: " + refusal + "\n");
+            "拒否 [1/2] " + testing::HostSeparators("site 1/MDT0001.JDF") + ": " + refusal + "\n");
   EXPECT_FALSE(stdfs::exists(dest_ / "site 1"));
 }
 

@@ -6,6 +6,7 @@
 #include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
+#include "text/check_folder_path.hpp"
 
 namespace velni {
 namespace {
@@ -68,8 +69,9 @@ TEST_F(CliContractTest, AnInvalidDestinationShowsBothMessagesAndExits1) {
   // A relative destination is made absolute first; an empty one stays empty.
   const auto result = Convert({}, "");
   EXPECT_EQ(result.exitStatus, 1);
+  const bool windows = testing::HostSeparators("/") != "/";
   EXPECT_EQ(result.err,
-            "velni2qx-cli: フォルダ名は \"/\" で始まる絶対パスでなければいけません。  例 \"/home\", \"/mnt\"...\n"
+            "velni2qx-cli: " + testing::S(windows ? kDriveMessage : kPosixRootMessage) + "\n"
             "velni2qx-cli: 指定されたパスは正しくありません。\n"
             "velni2qx-cli: ドライブ名または \"/\" で始まっていません: \"\"\n");
 }

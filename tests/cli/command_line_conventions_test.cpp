@@ -9,6 +9,8 @@
 #include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
+#include "text/cp932.hpp"
+#include "text/utf.hpp"
 
 namespace velni {
 namespace {
@@ -48,20 +50,25 @@ TEST_F(CommandLineConventionsTest, RelativePathsAreMadeAbsoluteBeforeTheChecks) 
 }
 
 TEST_F(CommandLineConventionsTest, EachRefusalOfTheDestinationSaysItsRule) {
-  const std::string base = temp_.Path().string();
+  const std::string base = temp_.Path().string() + testing::HostSeparators("/");
+  // A first level (POSIX) or a drive (Windows) that does not exist.
+  const bool posix = testing::HostSeparators("/") == "/";
+  const std::string noVolume = posix ? "/velni-no-such-level/B01" : "B:\\B01";
+  const std::string volume = posix ? "/velni-no-such-level" : "B";
   const struct {
     std::string destination;
     std::string reason;
   } cases[] = {
-      {base + "/a b", "フォルダ名に空白があります: \"" + base + "/a b\""},
-      {base + "/a*b", "フォルダ名に \"*\" があります: \"" + base + "/a*b\""},
-      {base + "/a?b", "フォルダ名に \"?\" があります: \"" + base + "/a?b\""},
-      {base + "//b", "空のフォルダ名 (区切りが 2 つ続いています) があります: \"" + base + "//b/\""},
-      {base + "/LONGNAME9.TXT", "フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) "
+      {base + "a b", "フォルダ名に空白があります: \"" + base + "a b\""},
+      {base + "a*b", "フォルダ名に \"*\" があります: \"" + base + "a*b\""},
+      {base + "a?b", "フォルダ名に \"?\" があります: \"" + base + "a?b\""},
+      {base + testing::HostSeparators("/b"),
+       "空のフォルダ名 (区切りが 2 つ続いています) があります: \"" + base + testing::HostSeparators("/b/\"")},
+      {base + "LONGNAME9.TXT", "フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) "
                                 "ではありません: \"LONGNAME9.TXT\""},
-      {base + "/OUT.TEXT", "フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) "
+      {base + "OUT.TEXT", "フォルダ名が 8.3 形式 (\".\" の前 8 文字まで、後ろ 3 バイトまで、\".\" は 1 つ) "
                            "ではありません: \"OUT.TEXT\""},
-      {"/velni-no-such-level/B01", "ドライブまたは最初のフォルダがありません: \"/velni-no-such-level\""},
+      {noVolume, "ドライブまたは最初のフォルダがありません: \"" + volume + "\""},
   };
   for (const auto& c : cases) {
     const auto result = Convert({"--yes"}, source_, c.destination);
@@ -78,7 +85,8 @@ TEST_F(CommandLineConventionsTest, QuietSaysNothingOnSuccessAndVerboseNamesTheDa
 
   const auto verbose = Convert({"--verbose"}, source_, temp_.Path().string());
   EXPECT_EQ(verbose.exitStatus, 0);
-  EXPECT_EQ(verbose.err.rfind("データフォルダ: " + (temp_ / "PATDAT").string() + "/\n", 0), 0u) << verbose.err;
+  EXPECT_EQ(verbose.err.rfind("データフォルダ: " + testing::S(testing::FolderText(temp_ / "PATDAT")) + "\n", 0), 0u)
+      << verbose.err;
   EXPECT_EQ(RunCli({"--quiet", "--verbose", source_, temp_.Path().string()}).exitStatus, 64);
 }
 
@@ -99,7 +107,7 @@ TEST_F(CommandLineConventionsTest, HelpIsJapaneseWithTheExitStatusesAndTwoExampl
 
 TEST_F(CommandLineConventionsTest, TheReportOfASingleRunHoldsItsOneBoring) {
   const stdfs::path report = temp_ / "report.json";
-  const std::string refused = temp_.Path().string() + "/a b";
+  const std::string refused = temp_.Path().string() + testing::HostSeparators("/a b");
   EXPECT_EQ(Convert({"--report", report.string()}, source_, refused).exitStatus, 1);
   std::ifstream in(report);
   const nlohmann::json borings = nlohmann::json::parse(in);
@@ -111,6 +119,19 @@ TEST_F(CommandLineConventionsTest, TheReportOfASingleRunHoldsItsOneBoring) {
   for (const char* field : {"filesWritten", "counts", "newSoilNames", "controlLines"}) {
     EXPECT_TRUE(borings[0].contains(field)) << field;
   }
+}
+
+// Redirected to a file, what the command line says is in the console's code page on
+// Windows (932 on a Japanese Windows, so that a log opens right in Notepad) and
+// UTF-8 on POSIX; the JSON report is UTF-8 on every host.
+TEST_F(CommandLineConventionsTest, ARedirectedLogIsInTheHostsEncodingAndTheReportInUtf8) {
+  const stdfs::path report = temp_ / "report.json";
+  const auto result = Convert({"--report", report.string()}, source_, temp_.Path().string());
+  ASSERT_EQ(result.exitStatus, 0) << result.err;
+  const std::u16string completed = u"変換が正常に終了しました。";
+  const bool windows = testing::HostSeparators("/") != "/";
+  EXPECT_EQ(result.outBytes, (windows ? EncodeCp932(completed) : ToUtf8(completed)) + "\n");
+  EXPECT_NE(testing::ReadBytes(report).find("\"message\": \"" + ToUtf8(completed) + "\""), std::string::npos);
 }
 
 TEST_F(CommandLineConventionsTest, AReportThatCannotBeWrittenIsAFailureNotASuccess) {

@@ -2,7 +2,6 @@
 // case under tests/golden/ (input/, PATDAT/, expected/, optional expected_PATDAT/,
 // destination below the run's root (default SITE1/B01) and exit).
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -53,16 +52,16 @@ std::set<std::string> FileNames(const stdfs::path& folder) {
   return names;
 }
 
-// The run's root is a fresh folder /tmp/DATA<random>, so that the destination
-// <root>/SITE1/B01 splits into "", tmp, DATA<random>, SITE1, B01: lines 1 to 3 of
-// CNT.TXT (the first four bytes of piece 3, then pieces 4 and 5) are DATA, SITE1
-// and B01 on every machine.
+// The run's root is a fresh folder DATA<random> in the first level of the temporary
+// folder (/tmp, C:\users, as for every temporary folder), so that the destination <root>/SITE1/B01 splits into
+// "", tmp, DATA<random>, SITE1, B01 (C:, users, DATA<random>, SITE1, B01 on
+// Windows): lines 1 to 3 of CNT.TXT (the first four bytes of piece 3, then pieces
+// 4 and 5) are DATA, SITE1 and B01 on every machine.
 class RunRoot {
  public:
   RunRoot() {
-    char pattern[] = "/tmp/DATAXXXXXX";
-    if (mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot make the run's root folder");
-    path_ = pattern;
+    const stdfs::path temp = stdfs::temp_directory_path();
+    path_ = testing::NewFolderIn(temp.root_path() / *temp.relative_path().begin(), "DATA");
   }
   ~RunRoot() { stdfs::remove_all(path_); }
   const stdfs::path& Path() const { return path_; }
@@ -79,10 +78,10 @@ TEST_P(GoldenRun, OutputsMatchTheHandMadeFiles) {
   testing::CopyTree(golden / "PATDAT", root.Path() / "PATDAT");
   testing::CopyTree(golden / "input", root.Path() / "src");
   const stdfs::path destination = root.Path() / FirstLineOr(golden / "destination", "SITE1/B01");
-  const std::string source = (root.Path() / "src" / MainDataFileIn(golden / "input")).string();
+  const std::string source = testing::PathUtf8(root.Path() / "src" / MainDataFileIn(golden / "input"));
 
-  const auto result = testing::RunCli(
-      {"--yes", "--data-folder", (root.Path() / "PATDAT").string(), source, destination.string()});
+  const auto result = testing::RunCli({"--yes", "--data-folder", testing::PathUtf8(root.Path() / "PATDAT"), source,
+                                       testing::PathUtf8(destination)});
   EXPECT_EQ(result.exitStatus, std::stoi(FirstLineOr(golden / "exit", "0"))) << result.err;
 
   EXPECT_EQ(FileNames(destination), FileNames(golden / "expected"));

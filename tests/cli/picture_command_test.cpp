@@ -98,11 +98,11 @@ TEST_F(PictureCommandTest, APictureIsReportedSavedOnlyWhenWritten) {
 
   const std::string display = std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "";
   const std::string platform = std::getenv("QT_QPA_PLATFORM") != nullptr ? std::getenv("QT_QPA_PLATFORM") : "";
-  ::setenv("DISPLAY", ":97", 1);  // no server answers there
-  ::unsetenv("QT_QPA_PLATFORM");
+  testing::SetEnvironment("DISPLAY", ":97");  // no server answers there
+  testing::SetEnvironment("QT_QPA_PLATFORM", std::nullopt);
   const auto result = RunCli({"--picture=" + (temp_ / "log.svg").string(), source_});
-  display.empty() ? ::unsetenv("DISPLAY") : ::setenv("DISPLAY", display.c_str(), 1);
-  if (!platform.empty()) ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+  testing::SetEnvironment("DISPLAY", display.empty() ? std::nullopt : std::optional<std::string>(display));
+  if (!platform.empty()) testing::SetEnvironment("QT_QPA_PLATFORM", platform);
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_TRUE(testing::ReadBytes(temp_ / "log.svg").starts_with("<?xml"));
 }

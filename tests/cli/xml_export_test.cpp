@@ -21,7 +21,7 @@ const stdfs::path kSurvey = stdfs::path(VELNI_SOURCE_DIR) / "data" / "survey";
 std::set<std::string> FilesBelow(const stdfs::path& folder) {
   std::set<std::string> files;
   for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) files.insert(stdfs::relative(entry.path(), folder).string());
+    if (entry.is_regular_file()) files.insert(stdfs::relative(entry.path(), folder).generic_string());
   }
   return files;
 }

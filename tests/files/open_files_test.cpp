@@ -17,7 +17,7 @@ using testing::U;
 
 class OpenFilesTest : public ::testing::Test {
  protected:
-  std::u16string PathOf(const std::string& name) const { return U((folder_ / name).string()); }
+  std::u16string PathOf(const std::string& name) const { return testing::PathText(folder_ / name); }
   TempFolder folder_;
 };
 
@@ -28,7 +28,7 @@ TEST_F(OpenFilesTest, CreateEmptiesAndAppendContinuesUnderTheExistingName) {
     file.Write(u"new");
   }
   EXPECT_EQ(ReadBytes(folder_ / "N12.txt"), "new");
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "N12.TXT")) << "the existing name is used";
+  EXPECT_EQ(testing::NamesIn(folder_.Path()), std::set<std::string>{"N12.txt"}) << "the existing name is used";
   {
     OutputFile file = AppendToOutputFile(PathOf("N12.TXT"));
     file.WriteLine(u" line");

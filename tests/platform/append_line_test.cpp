@@ -1,13 +1,10 @@
 // Appending one table line: whole or not at all, and always on a line of its own.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <optional>
 
 #include "platform/file_system.hpp"
+#include "tests/support/posix_only.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
@@ -38,7 +35,7 @@ TEST(AppendLineTest, AppendsTheLineOnALineOfItsOwn) {
     const auto path = temp / "KISHITU.TXT";
     std::filesystem::remove(path);
     if (c.before) WriteBytes(path, *c.before);
-    fs::AppendLine(FromUtf8(path.string()), "2000,a\r\n");
+    fs::AppendLine(testing::PathText(path), "2000,a\r\n");
     EXPECT_EQ(ReadBytes(path), c.expected) << c.what;
   }
 }
@@ -48,7 +45,7 @@ TEST(AppendLineTest, FindsTheTableWithoutRegardToCase) {
   WriteBytes(temp / "kishitu.txt", "1,b\r\n");
   fs::AppendLine(temp.Text() + u"KISHITU.TXT", "2,c\r\n");
   EXPECT_EQ(ReadBytes(temp / "kishitu.txt"), "1,b\r\n2,c\r\n");
-  EXPECT_FALSE(std::filesystem::exists(temp / "KISHITU.TXT"));
+  EXPECT_EQ(testing::NamesIn(temp.Path()), std::set<std::string>{"kishitu.txt"});
 }
 
 TEST(AppendLineTest, AFolderInTheWayIsTheCannotCreateFailureNamingIt) {
@@ -68,22 +65,17 @@ TEST(AppendLineTest, ALineCutShortByAFullDiskIsTakenBack) {
   TempFolder temp;
   const auto path = temp / "KISHITU.TXT";
   WriteBytes(path, "1,b\r\n");
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit size{8, 8};
-    ::setrlimit(RLIMIT_FSIZE, &size);
-    try {
-      fs::AppendLine(FromUtf8(path.string()), "2000,long enough\r\n");
-    } catch (const RunError& error) {
-      ::_exit(error.What() == failure::kCannotWrite ? 0 : 1);
-    }
-    ::_exit(2);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: another failure, 2: no failure";
+  testing::ForkedChild child(
+      [&](const testing::ForkedChild::Report&) {
+        try {
+          fs::AppendLine(testing::PathText(path), "2000,long enough\r\n");
+        } catch (const RunError& error) {
+          return error.What() == failure::kCannotWrite ? 0 : 1;
+        }
+        return 2;
+      },
+      8);
+  EXPECT_EQ(child.Wait(), 0) << "1: another failure, 2: no failure";
   EXPECT_EQ(ReadBytes(path), "1,b\r\n");
 }
 

@@ -20,14 +20,14 @@ class DataFolderPlacesTest : public ::testing::Test {
   DataFolderPlaces Places(std::initializer_list<const char*> dataFolders) {
     for (const char* folder : dataFolders) testing::MakeMinimalDataFolder(temp_ / folder);
     DataFolderPlaces places;
-    places.given = U((temp_ / "given").string());
-    places.named = U((temp_ / "named").string());
-    places.programFolder = U((temp_ / "bin").string());
-    places.userDataFolder = U((temp_ / "home/PATDAT").string());
-    places.installedTemplate = U((temp_ / "share/PATDAT").string());
+    places.given = testing::PathText(temp_ / "given");
+    places.named = testing::PathText(temp_ / "named");
+    places.programFolder = testing::PathText(temp_ / "bin");
+    places.userDataFolder = testing::PathText(temp_ / "home/PATDAT");
+    places.installedTemplate = testing::PathText(temp_ / "share/PATDAT");
     return places;
   }
-  std::u16string Folder(const char* relative) { return U((temp_ / relative).string() + "/"); }
+  std::u16string Folder(const char* relative) { return testing::FolderText(temp_ / relative); }
 
   TempFolder temp_;
 };
@@ -49,7 +49,7 @@ TEST_F(DataFolderPlacesTest, ANamedFolderThatIsNoDataFolderIsNeverPassedOver) {
   places.given.reset();
   const DataFolderChoice choice = ChooseDataFolder(places);
   EXPECT_EQ(choice.folder, u"");
-  EXPECT_EQ(choice.refusedName, U((temp_ / "named").string()));
+  EXPECT_EQ(choice.refusedName, testing::PathText(temp_ / "named"));
 }
 
 TEST_F(DataFolderPlacesTest, TheUserFolderIsMadeFromTheTemplateAndKeptAfterwards) {
@@ -74,7 +74,7 @@ TEST_F(DataFolderPlacesTest, NoPlaceHoldsOne) {
 }
 
 TEST_F(DataFolderPlacesTest, TheSettingIsWrittenKeepingOtherLinesAndReadBack) {
-  const std::u16string file = U((temp_ / "config/velni2qx.conf").string());
+  const std::u16string file = testing::PathText(temp_ / "config/velni2qx.conf");
   testing::WriteBytes(temp_ / "config/velni2qx.conf", "other=1\ndata-folder=/old\n");
   ASSERT_TRUE(SaveDataFolderSetting(file, u"/srv/共有/PATDAT/"));
   EXPECT_EQ(testing::ReadBytes(temp_ / "config/velni2qx.conf"), "other=1\ndata-folder=/srv/共有/PATDAT/\n");

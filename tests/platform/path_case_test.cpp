@@ -17,7 +17,7 @@ using testing::U;
 TEST(PathCaseTest, EveryLevelResolvesTheSameWayForTheTestAndTheCreation) {
   testing::TempFolder root;
   std::filesystem::create_directories(root / "f" / "Case");
-  const std::u16string typed = U((root / "F" / "case").string());
+  const std::u16string typed = testing::PathText(root / "F" / "case");
 
   EXPECT_EQ(S(fs::Resolve(typed + u"/new")), (root / "f" / "Case" / "new").string());
   EXPECT_TRUE(fs::IsFolder(typed));
@@ -31,9 +31,9 @@ TEST(PathCaseTest, ANameThatExistsAsWrittenWinsAtEveryLevel) {
   testing::TempFolder root;
   std::filesystem::create_directories(root / "a" / "X");
   std::filesystem::create_directories(root / "A" / "x");
-  EXPECT_EQ(S(fs::Resolve(U((root / "A" / "X").string()))), (root / "A" / "x").string());
-  EXPECT_EQ(S(fs::Resolve(U((root / "a" / "x").string()))), (root / "a" / "X").string());
-  EXPECT_EQ(S(fs::Resolve(U((root / "b" / "c").string()))), (root / "b" / "c").string());  // nothing matches
+  EXPECT_EQ(S(fs::Resolve(testing::PathText(root / "A" / "X"))), (root / "A" / "x").string());
+  EXPECT_EQ(S(fs::Resolve(testing::PathText(root / "a" / "x"))), (root / "a" / "X").string());
+  EXPECT_EQ(S(fs::Resolve(testing::PathText(root / "b" / "c"))), (root / "b" / "c").string());  // nothing matches
 }
 
 }  // namespace

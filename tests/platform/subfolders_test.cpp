@@ -21,12 +21,15 @@ class SubfoldersTest : public ::testing::Test {
   void SetUp() override {
     for (const char* name : {"b", "A", "_x", "C"}) stdfs::create_directory(temp_ / name);
     testing::WriteBytes(temp_ / "a.txt", "x");
-    stdfs::create_directory_symlink(temp_ / "A", temp_ / "link");
+    std::error_code noLinks;  // Wine makes no links
+    stdfs::create_directory_symlink(temp_ / "A", temp_ / "link", noLinks);
+    linked_ = !noLinks;
   }
 
-  std::u16string Folder() const { return U(temp_.Path().string()); }
+  std::u16string Folder() const { return testing::PathText(temp_.Path()); }
 
   TempFolder temp_;
+  bool linked_ = false;
 };
 
 TEST_F(SubfoldersTest, FoldersOnlyInNameOrderIgnoringCaseWithoutDotsOrLinks) {
@@ -37,6 +40,7 @@ TEST_F(SubfoldersTest, FoldersOnlyInNameOrderIgnoringCaseWithoutDotsOrLinks) {
 }
 
 TEST_F(SubfoldersTest, LinksToFoldersCountWhenFollowed) {
+  if (!linked_) GTEST_SKIP() << "no link to a folder can be made here";
   const SubfolderListing listing = ReadSubfolders(Folder(), {.onVolume = std::nullopt, .followLinks = true});
   EXPECT_EQ(listing.names, (std::vector<std::u16string>{u"A", u"b", u"C", u"link", u"_x"}));
 }

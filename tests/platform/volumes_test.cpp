@@ -64,32 +64,33 @@ TEST(RealVolumesTest, TheRootIsKeptWhateverHoldsIt) {
 TEST(RealVolumesTest, ThisMachineHasItsRootVolumeFirst) {
   const std::vector<Volume> volumes = MountedVolumes();
   ASSERT_FALSE(volumes.empty());
-  EXPECT_EQ(volumes.front().root, u"/");
+  EXPECT_EQ(volumes.front().root, testing::HostPath("/"));  // C:\ on Windows
   for (const Volume& volume : volumes) EXPECT_NE(volume.root, u"/proc");
 }
 
 TEST(VolumeHoldingTest, TheLongestRootThatIsTheFolderOrAnAncestor) {
-  const std::vector<std::u16string> roots = {u"/", u"/mnt/usb", u"/mnt/usb2"};
+  const std::vector<std::u16string> roots = {testing::HostPath("/"), testing::HostPath("/mnt/usb"),
+                                             testing::HostPath("/mnt/usb2")};
   struct Case {
-    std::u16string folder;
+    std::string folder;
     std::optional<std::size_t> holder;
   };
   const Case cases[] = {
-      {u"/home/a", 0},
-      {u"/mnt/usb", 1},
-      {u"/mnt/usb/", 1},
-      {u"/mnt/usb/x/y", 1},
-      {u"/mnt/usb2/x", 2},
-      {u"/mnt/usbx", 0},  // a longer name, not a folder below /mnt/usb
+      {"/home/a", 0},
+      {"/mnt/usb", 1},
+      {"/mnt/usb/", 1},
+      {"/mnt/usb/x/y", 1},
+      {"/mnt/usb2/x", 2},
+      {"/mnt/usbx", 0},  // a longer name, not a folder below /mnt/usb
   };
-  for (const Case& c : cases) EXPECT_EQ(VolumeHolding(roots, c.folder), c.holder) << testing::S(c.folder);
-  EXPECT_EQ(VolumeHolding({u"/mnt/usb"}, u"/home"), std::nullopt);
+  for (const Case& c : cases) EXPECT_EQ(VolumeHolding(roots, testing::HostPath(c.folder)), c.holder) << c.folder;
+  EXPECT_EQ(VolumeHolding({testing::HostPath("/mnt/usb")}, testing::HostPath("/home")), std::nullopt);
 }
 
 TEST(VolumeReadableTest, AVolumeThatIsGoneCannotBeRead) {
   TempFolder temp;
-  EXPECT_TRUE(IsVolumeReadable(U(temp.Path().string())));
-  EXPECT_FALSE(IsVolumeReadable(U((temp / "ejected").string())));
+  EXPECT_TRUE(IsVolumeReadable(testing::PathText(temp.Path())));
+  EXPECT_FALSE(IsVolumeReadable(testing::PathText(temp / "ejected")));
 }
 
 }  // namespace

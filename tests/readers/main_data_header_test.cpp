@@ -29,7 +29,7 @@ class ReadMainDataHeaderTest : public ::testing::Test {
     WriteCp932File(data / "L1.TXT", "7,ＮＯ\n");
     WriteCp932File(data / "L2.TXT", "2,\n3,地点No.12\n");
     run.DataFolderPath = data.Text();
-    run.SourcePath = U((source / "MDT0001.JDF").string());
+    run.SourcePath = testing::PathText(source / "MDT0001.JDF");
     for (int i = 1; i <= 30; ++i) run.Title1Fields[i] = run.Title2Fields[i] = u"old";
   }
   void Read(const std::string& content) {
@@ -118,7 +118,7 @@ TEST(NegativeLayerCountTest, AFailureItCausesIsNamedAtTheCountsField) {
     WriteCp932File(folder / "MDT0001.JDF", c.file);
     RecordFieldsSnapshot buffer{};
     try {
-      ReadMainDataFile(U((folder / "MDT0001.JDF").string()), buffer);
+      ReadMainDataFile(testing::PathText(folder / "MDT0001.JDF"), buffer);
       EXPECT_EQ(c.where, "");
     } catch (const RunError& error) {
       EXPECT_EQ(S(error.What()), "件数が負の数です。");

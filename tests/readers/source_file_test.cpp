@@ -2,10 +2,10 @@
 #include "readers/source_file.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "tests/support/posix_only.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/cp932.hpp"
 #include "text/run_error.hpp"
@@ -19,7 +19,7 @@ using testing::U;
 
 RunError FailureOf(const std::filesystem::path& path) {
   try {
-    OpenSourceFile(U(path.string()));
+    OpenSourceFile(testing::PathText(path));
   } catch (const RunError& error) {
     return error;
   }
@@ -36,22 +36,22 @@ TEST(SourceFileTest, TheSampleResavedAsUtf8IsRefusedNamingFileAndLine) {
   testing::WriteBytes(resaved, ToUtf8(DecodeCp932(sample)));
   const RunError error = FailureOf(resaved);
   EXPECT_EQ(error.What(), u"Shift-JIS (コードページ 932) のファイルではありません（UTF-8 のようです）。");
-  EXPECT_EQ(error.Path(), U(resaved.string()));
+  EXPECT_EQ(error.Path(), testing::PathText(resaved));
   EXPECT_EQ(error.Where(), u"2 行目");
   // The code-page-932 original reads.
   testing::WriteBytes(resaved, sample);
-  EXPECT_NO_THROW(OpenSourceFile(U(resaved.string())));
+  EXPECT_NO_THROW(OpenSourceFile(testing::PathText(resaved)));
 }
 
 // Mended: a named pipe in a companion's place blocked the run for ever.
 TEST(SourceFileTest, APipeOrAFolderInAFilesPlaceIsRefusedWithoutWaiting) {
   TempFolder temp;
-  ASSERT_EQ(::mkfifo((temp / "NDT0001.JDF").c_str(), 0600), 0);
+  ASSERT_TRUE(testing::MakeNamedPipe(testing::PathUtf8(temp / "NDT0001.JDF")));
   std::filesystem::create_directories(temp / "KDT0001.JDF");
   for (const char* name : {"NDT0001.JDF", "KDT0001.JDF"}) {
     const RunError error = FailureOf(temp / name);
     EXPECT_EQ(error.What(), failure::kNotARegularFile) << name;
-    EXPECT_EQ(error.Path(), U((temp / name).string()));
+    EXPECT_EQ(error.Path(), testing::PathText(temp / name));
   }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/host_path.hpp"
+#include "run/control_lines.hpp"
 #include "run/passes.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/path_split.hpp"
@@ -19,7 +20,7 @@ std::string ControlFile(const std::string& line1, const std::string& line2, cons
 class WriteControlFileTest : public ::testing::Test {
  protected:
   std::string Write(const std::string& checkedDestination) {
-    run.CheckedDestination = U(checkedDestination);
+    run.CheckedDestination = testing::HostPath(checkedDestination);
     run.OutputFolder = output.Text();
     WriteControlFile(run);
     return ReadBytes(output / "CNT.TXT");
@@ -36,7 +37,7 @@ TEST_F(WriteControlFileTest, TakesPieces3To5OfTheCheckedDestination) {
 }
 
 TEST_F(WriteControlFileTest, ShortDestinationKeepsWhatTheSourcePathLeft) {
-  SplitByDelimiters(u"/A/B/C/MDT01.JDF", kPathSeparatorText, run.PathPieces);
+  SplitByDelimiters(testing::HostPath("/A/B/C/MDT01.JDF"), kPathSeparatorText, run.PathPieces);
   // "", OUT, "" over "", A, B, C, MDT01.JDF
   EXPECT_EQ(Write("/OUT/"), ControlFile("", "C", "MDT01.JDF"));
 }
@@ -44,6 +45,16 @@ TEST_F(WriteControlFileTest, ShortDestinationKeepsWhatTheSourcePathLeft) {
 TEST_F(WriteControlFileTest, CutInsideADoubleByteCharacterKeepsTheWholeOnes) {
   const std::string expected = ControlFile("\xb1\x8c\xbb", "\x8c\xbb\x8f\xea", "B01");  // ｱ現 / 現場
   EXPECT_EQ(Write("/W/ｱ現場/現場/B01/"), expected);
+}
+
+// The drive stands where POSIX has its empty first piece, so a Windows destination
+// of the same levels gives the same lines on every host.
+TEST(ControlLinesTest, AWindowsDestinationGivesLevels2To4) {
+  TextArray pieces(256);
+  SplitByDelimiters(u"C:\\WORK\\DATA\\SITE1\\B01\\", u"\\", pieces);
+  EXPECT_EQ(ControlLinesOf(pieces), (ControlLines{u"DATA", u"SITE1", u"B01"}));
+  SplitByDelimiters(u"D:\\WORK\\DATA12\\", u"\\", pieces);
+  EXPECT_EQ(ControlLinesOf(pieces), (ControlLines{u"DATA", u"", u"B01"}));  // piece 5 left from before
 }
 
 }  // namespace

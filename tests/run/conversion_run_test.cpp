@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/host_path.hpp"
 #include "tests/support/fake_run_ui.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -25,7 +26,7 @@ class ConversionRunTest : public ::testing::Test {
   }
 
   RunOutcome Run(const std::string& source, const std::string& destination) {
-    RunRequest request{U(source), U(destination), U((temp_ / "PATDAT").string() + "/")};
+    RunRequest request{U(source), U(destination), testing::FolderText(temp_ / "PATDAT")};
     return ConversionRun(request, ui_).outcome;
   }
 
@@ -44,7 +45,7 @@ TEST_F(ConversionRunTest, ShowsTheBusyMessageAndYieldsOnceBeforeAnyCheck) {
 TEST_F(ConversionRunTest, RefusesAnInvalidDestinationWithBothMessagesAndSelectsIt) {
   EXPECT_EQ(Run(source_.string(), "relative/out"), RunOutcome::Refused);
   ASSERT_EQ(ui_.messages.size(), 2u);
-  EXPECT_EQ(ui_.messages[0].prompt, kPosixRootMessage);
+  EXPECT_EQ(ui_.messages[0].prompt, kNativePathStyle == PathStyle::Windows ? kDriveMessage : kPosixRootMessage);
   EXPECT_EQ(ui_.messages[0].style, 64);
   EXPECT_EQ(ui_.messages[1].prompt, kInvalidPathMessage);
   EXPECT_EQ(ui_.messages[1].style, 48);
@@ -64,7 +65,7 @@ TEST_F(ConversionRunTest, RefusesAMissingOrBlankSource) {
   for (const std::string& source : {std::string(""), std::string("   "), (temp_ / "src" / "MDT9999.JDF").string(),
                                     (temp_ / "src").string()}) {
     FakeRunUi ui;
-    RunRequest request{U(source), U(temp_.Path().string()), U((temp_ / "PATDAT/").string())};
+    RunRequest request{U(source), testing::PathText(temp_.Path()), testing::FolderText(temp_ / "PATDAT")};
     EXPECT_EQ(ConversionRun(request, ui).outcome, RunOutcome::Refused) << source;
     ASSERT_EQ(ui.messages.size(), 1u) << source;
     EXPECT_EQ(ui.messages[0].prompt, kNoSourceMessage);

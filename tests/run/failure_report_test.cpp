@@ -25,7 +25,7 @@ TEST(FailureReport, TheMessageBoxNamesTheFileTheRecordAndTheField) {
 
   testing::FakeRunUi ui;
   const std::string source = (temp / "src" / "MDT0001.JDF").string();
-  const RunRequest request{U(source), U((temp / "out").string()), temp.Text() + u"PATDAT/"};
+  const RunRequest request{U(source), testing::PathText(temp / "out"), testing::FolderText(temp / "PATDAT")};
   EXPECT_EQ(ConversionRun(request, ui).outcome, RunOutcome::Failed);
 
   ASSERT_EQ(ui.messages.size(), 1u);

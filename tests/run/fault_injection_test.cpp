@@ -8,16 +8,14 @@
 // limit take their place. A file vanishing half-way through a run cannot be timed
 // from outside and is simulated by its absence at the start.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <functional>
 #include <map>
 #include <vector>
 
 #include "platform/file_system.hpp"
+#include "platform/host_path.hpp"
+#include "tests/support/posix_only.hpp"
 #include "tests/support/robust_world.hpp"
 #include "tests/support/table_growth.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -60,8 +58,8 @@ const FaultCase kFaults[] = {
 };
 
 std::u16string LastComponent(std::u16string path) {
-  while (!path.empty() && path.back() == u'/') path.pop_back();
-  return path.substr(path.find_last_of(u'/') + 1);
+  while (!path.empty() && path.back() == kPathSeparator) path.pop_back();
+  return path.substr(path.find_last_of(kPathSeparator) + 1);
 }
 
 TEST(FaultInjectionTest, EachFaultStopsTheRunNamingItsFileAndKeepsTheTablesWhole) {
@@ -85,28 +83,15 @@ TEST(FaultInjectionTest, EachFaultStopsTheRunNamingItsFileAndKeepsTheTablesWhole
 // The run in a child process whose files may not grow beyond `limit` bytes (the
 // write then fails instead of the signal killing the child). The outcome and the
 // message come back through a pipe.
-RunResult RunWithFileSizeLimit(const RobustWorld& world, rlim_t limit) {
-  int channel[2];
-  if (::pipe(channel) != 0) throw std::runtime_error("pipe");
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(channel[0]);
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit size{limit, limit};
-    ::setrlimit(RLIMIT_FSIZE, &size);
-    const RunResult result = world.Run();
-    const std::string report = std::to_string(static_cast<int>(result.outcome)) + "\n" + ToUtf8(result.message);
-    if (::write(channel[1], report.data(), report.size()) != static_cast<ssize_t>(report.size())) ::_exit(2);
-    ::_exit(0);
-  }
-  ::close(channel[1]);
-  std::string report;
-  char chunk[4096];
-  for (ssize_t got; (got = ::read(channel[0], chunk, sizeof chunk)) > 0;) report.append(chunk, got);
-  ::close(channel[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || report.empty()) return {RunOutcome::Refused, u"child died"};
+RunResult RunWithFileSizeLimit(const RobustWorld& world, std::optional<std::uint64_t> limit) {
+  testing::ForkedChild child(
+      [&](const testing::ForkedChild::Report& report) {
+        const RunResult result = world.Run();
+        return report(std::to_string(static_cast<int>(result.outcome)) + "\n" + ToUtf8(result.message)) ? 0 : 2;
+      },
+      limit);
+  const std::string report = child.ReadToEnd();
+  if (child.Wait() != 0 || report.empty()) return {RunOutcome::Refused, u"child died"};
   const std::size_t newline = report.find('\n');
   return {static_cast<RunOutcome>(std::stoi(report.substr(0, newline))), FromUtf8(report.substr(newline + 1))};
 }
@@ -129,7 +114,7 @@ std::uintmax_t LargestFile(const std::map<stdfs::path, std::string>& files) {
 TEST(FaultInjectionTest, AFullDiskStopsTheRunNamingTheFileAtEverySize) {
   testing::TempFolder temp;
   RobustWorld world(temp / "world");
-  const RunResult unlimited = RunWithFileSizeLimit(world, RLIM_INFINITY);
+  const RunResult unlimited = RunWithFileSizeLimit(world, std::nullopt);
   ASSERT_EQ(unlimited.outcome, RunOutcome::Completed) << ToUtf8(unlimited.message);
   const auto complete = FilesLeft(world);
   const std::uintmax_t largest = LargestFile(complete);
@@ -137,11 +122,11 @@ TEST(FaultInjectionTest, AFullDiskStopsTheRunNamingTheFileAtEverySize) {
 
   // Every seventh size (a prime stride meets the files' ends at many offsets), and
   // the sizes just below and at the largest file.
-  std::vector<rlim_t> limits;
-  for (rlim_t limit = 0; limit + 1 < largest; limit += 7) limits.push_back(limit);
+  std::vector<std::uint64_t> limits;
+  for (std::uint64_t limit = 0; limit + 1 < largest; limit += 7) limits.push_back(limit);
   limits.push_back(largest - 1);
   limits.push_back(largest);
-  for (const rlim_t limit : limits) {
+  for (const std::uint64_t limit : limits) {
     SCOPED_TRACE("file size limit " + std::to_string(limit));
     world.Reset();
     const testing::TableSnapshot before = testing::SnapshotTables(world.data);

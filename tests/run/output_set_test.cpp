@@ -42,7 +42,7 @@ class OutputSetTest : public ::testing::Test {
     }
   }
   RunResult Run() {
-    const RunRequest request{U(source_.string()), U(dest_.string()), U((temp_ / "PATDAT").string() + "/")};
+    const RunRequest request{testing::PathText(source_), testing::PathText(dest_), testing::FolderText(temp_ / "PATDAT")};
     return ConversionRun(request, ui_);
   }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/host_path.hpp"
 #include "run/passes.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "text/run_error.hpp"
@@ -23,11 +24,12 @@ class WriteTitleSheetsPassTest : public ::testing::Test {
 };
 
 TEST_F(WriteTitleSheetsPassTest, SheetThatCannotBeCreatedIsRememberedWithItsCause) {
-  run.OutputFolder = output.Text() + u"missing/";
+  run.OutputFolder = output.Text() + u"missing" + kPathSeparator;
   WriteTitleSheetsPass(run);  // does not throw: the run goes on
   ASSERT_EQ(run.DeferredFailures.size(), 1u);
   const std::string message = S(run.DeferredFailures[0].message);
-  EXPECT_NE(message.find(S(output.Text()) + "missing/Titl01.txt"), std::string::npos) << message;
+  EXPECT_NE(message.find(S(output.Text()) + testing::HostSeparators("missing/Titl01.txt")), std::string::npos)
+      << message;
   EXPECT_NE(message.find(S(failure::kCannotCreate)), std::string::npos) << message;
 }
 

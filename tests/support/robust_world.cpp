@@ -48,7 +48,7 @@ void RobustWorld::Reset() {
 }
 
 RunResult RobustWorld::Run() const {
-  const RunRequest request{FromUtf8(source.string()), FromUtf8(destination.string()), FromUtf8(data.string() + "/")};
+  const RunRequest request{testing::PathText(source), testing::PathText(destination), testing::FolderText(data)};
   fuzzing::ScriptedRunUi ui;
   RunResult result;
   result.outcome = ConversionRun(request, ui).outcome;

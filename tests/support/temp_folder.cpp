@@ -1,21 +1,38 @@
 #include "tests/support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
+#include "platform/host_path.hpp"
 #include "text/cp932.hpp"
 #include "text/utf.hpp"
 
 namespace velni::testing {
 
+std::filesystem::path NewFolderIn(const std::filesystem::path& parent, const std::string& prefix) {
+  static std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = parent / (prefix + std::to_string(random() % 1000000000));
+    // create_directory is false when the folder was there already: someone else's.
+    if (std::filesystem::create_directory(candidate)) return candidate;
+  }
+  throw std::runtime_error("cannot make a folder in " + PathUtf8(parent));
+}
+
+// At the first level below the root of the temporary folder (/tmp, C:\users), so
+// that a folder below it has the same levels on every host: CNT.TXT takes its
+// lines from levels 2 to 4 of the destination.
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "velni-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  const std::filesystem::path temp = std::filesystem::temp_directory_path();
+  try {
+    path_ = NewFolderIn(temp.root_path() / *temp.relative_path().begin(), "velni-test-");
+  } catch (const std::exception&) {
+    path_ = NewFolderIn(temp, "velni-test-");
+  }
 }
 
 TempFolder::~TempFolder() {
@@ -25,13 +42,50 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::u16string TempFolder::Text() const { return FromUtf8(path_.string() + "/"); }
+std::u16string TempFolder::Text() const { return FolderText(path_); }
+
+std::u16string PathText(const std::filesystem::path& path) { return FromUtf8(PathUtf8(path)); }
+
+std::u16string FolderText(const std::filesystem::path& path) { return WithFinalSeparator(PathText(path)); }
+
+std::string PathUtf8(const std::filesystem::path& path) {
+  // "a/b" joined to a folder keeps its "/" on Windows until made preferred.
+  const std::u8string utf8 = std::filesystem::path(path).make_preferred().u8string();
+  return std::string(utf8.begin(), utf8.end());
+}
+
+std::set<std::string> NamesIn(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(PathUtf8(entry.path().filename()));
+  return names;
+}
+
+std::u16string HostPath(const std::string& posixPath) {
+  std::u16string path = FromUtf8(posixPath);
+  if (kPathSeparator == u'/') return path;
+  for (char16_t& c : path) {
+    if (c == u'/') c = kPathSeparator;
+  }
+  return path.starts_with(kPathSeparator) ? u"C:" + path : path;
+}
+
+std::string HostSeparators(std::string relativePath) {
+  for (char& c : relativePath) {
+    if (c == '/') c = static_cast<char>(kPathSeparator);
+  }
+  return relativePath;
+}
+
+std::filesystem::path PathOf(const std::u16string& text) {
+  const std::string utf8 = ToUtf8(text);
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::filesystem::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary);
   out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + path.string());
+  if (!out) throw std::runtime_error("cannot write " + PathUtf8(path));
 }
 
 std::string Cp932Bytes(const std::string& utf8WithLf) {
@@ -49,7 +103,7 @@ void WriteCp932File(const std::filesystem::path& path, const std::string& utf8Wi
 
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string());
+  if (!in) throw std::runtime_error("cannot read " + PathUtf8(path));
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Temporary folders and files for tests: removed when the test ends.
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,27 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// A new folder `prefix` followed by a few digits inside `parent`, made by no one else.
+std::filesystem::path NewFolderIn(const std::filesystem::path& parent, const std::string& prefix);
+
+// A path as the run names it, and back. On Windows a std::filesystem::path made
+// from a narrow text reads it in the ANSI code page, so paths cross only as UTF-16
+// or through these (UTF-8 on every host).
+std::u16string PathText(const std::filesystem::path& path);
+// The same with the host's final separator, as the run names folders.
+std::u16string FolderText(const std::filesystem::path& path);
+std::string PathUtf8(const std::filesystem::path& path);
+std::filesystem::path PathOf(const std::u16string& text);
+// A path written the POSIX way ("/WORK/DATA/") in the host's own form: as it is on
+// POSIX, "C:\WORK\DATA\" on Windows, so that one table of paths serves both.
+std::u16string HostPath(const std::string& posixPath);
+// The names of a folder's entries as they stand on disk: on a file system that
+// ignores case, exists() cannot tell "N12.txt" from "N12.TXT".
+std::set<std::string> NamesIn(const std::filesystem::path& folder);
+// A relative path written with "/" ("site1/B01/MDT0001.JDF") with the host's
+// separator, as messages name paths below a folder.
+std::string HostSeparators(std::string relativePath);
 
 // UTF-8 `content` as code page 932, each "\n" becoming CR LF.
 std::string Cp932Bytes(const std::string& utf8WithLf);

@@ -1,13 +1,13 @@
 #include "tables/soil_name_store.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/file_lock.hpp"
+#include "tests/support/posix_only.hpp"
 #include "tests/support/temp_folder.hpp"
 #include "tests/writers/written_lines.hpp"
 #include "text/run_error.hpp"
@@ -37,7 +37,7 @@ class SoilNamesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories(data_);
-    folders_ = {U(data_.string() + "/")};
+    folders_ = {testing::FolderText(data_)};
   }
 
   void Tables(const std::string& kishitu, const std::string& xkishitu) {
@@ -262,7 +262,7 @@ TEST_F(SoilNamesTest, TableNamesResolveWithoutRegardToCase) {
   SoilNameStore(folders_).EnsureSoilTable();
   X1({"礫", "泥岩"});
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(data_)) names.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(data_)) names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"KISHITU.LCK", "kishitu.txt", "xkishitu.txt"}));
   EXPECT_EQ(ReadCp932File(data_ / "kishitu.txt"),
@@ -395,9 +395,9 @@ TEST_F(SoilNamesTest, SharedFilesStayOpenToTheOtherOperators) {
   namespace stdfs = std::filesystem;
   Tables("", "");
   stdfs::permissions(data_ / "XKISHITU.TXT", stdfs::perms(0664));
-  const mode_t umaskBefore = ::umask(022);
+  const unsigned maskBefore = testing::SetFileCreationMask(022);
   EXPECT_EQ(SoilNameStore(folders_).CodeOf(u"泥岩", {}).code, u"2000");
-  ::umask(umaskBefore);
+  testing::SetFileCreationMask(maskBefore);
   const auto mode = [&](const char* name) { return stdfs::status(data_ / name).permissions() & stdfs::perms::all; };
   EXPECT_EQ(mode("KISHITU.LCK"), stdfs::perms(0666));
   EXPECT_EQ(mode("XKISHITU.TXT"), stdfs::perms(0664));

@@ -7,9 +7,6 @@
 // VELNI_KILL_TEST_KILLS sets the number of kills (default 150, about a second);
 // for a long run: VELNI_KILL_TEST_KILLS=1000 core_tests --gtest_filter='SoilTableKill*'
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,6 +17,7 @@
 #include <thread>
 
 #include "fuzz/entries/soil_table_check.hpp"
+#include "tests/support/posix_only.hpp"
 #include "tests/support/robust_world.hpp"
 #include "tests/support/table_growth.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -45,19 +43,20 @@ int KillCount() {
 
 std::u16string NameOf(std::uint32_t serial) { return u"殺土" + FromUtf8(std::to_string(serial)); }
 
-// The child: registers new names, one after the other, and writes the serial of
-// each completed registration to `report`. Never returns.
-[[noreturn]] void RegisterUntilKilled(const SoilTableFolders& folders, std::uint32_t firstSerial, int report) {
+// The child: registers new names, one after the other, and reports the serial of
+// each completed registration.
+int RegisterUntilKilled(const SoilTableFolders& folders, std::uint32_t firstSerial,
+                        const testing::ForkedChild::Report& report) {
   SoilNameStore store(folders);
   for (std::uint32_t serial = firstSerial; serial < firstSerial + 100000; ++serial) {
     try {
       store.CodeOf(NameOf(serial), {});
     } catch (...) {
-      ::_exit(3);
+      return 3;
     }
-    if (::write(report, &serial, sizeof serial) != sizeof serial) ::_exit(2);
+    if (!report(std::string_view(reinterpret_cast<const char*>(&serial), sizeof serial))) return 2;
   }
-  ::_exit(0);
+  return 0;
 }
 
 std::set<std::u16string> NamesIn(const fuzzing::SoilTableLines& table) {
@@ -66,31 +65,21 @@ std::set<std::u16string> NamesIn(const fuzzing::SoilTableLines& table) {
   return names;
 }
 
-bool ReadSerial(int channel, std::uint32_t& serial) { return ::read(channel, &serial, sizeof serial) == sizeof serial; }
-
 // Forks a registering child, lets it complete `first` registrations, kills it
 // `delay` later (somewhere inside a later registration), and returns the serials
 // it reported complete.
 std::vector<std::uint32_t> KillOneChild(const SoilTableFolders& folders, std::uint32_t firstSerial, int first,
                                         std::chrono::microseconds delay) {
-  int channel[2];
-  if (::pipe(channel) != 0) throw std::runtime_error("pipe");
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(channel[0]);
-    RegisterUntilKilled(folders, firstSerial, channel[1]);
-  }
-  ::close(channel[1]);
+  testing::ForkedChild child(
+      [&](const testing::ForkedChild::Report& report) { return RegisterUntilKilled(folders, firstSerial, report); });
   std::vector<std::uint32_t> completed;
   std::uint32_t serial = 0;
-  while (static_cast<int>(completed.size()) < first && ReadSerial(channel[0], serial)) completed.push_back(serial);
+  while (static_cast<int>(completed.size()) < first && child.Read(&serial, sizeof serial)) completed.push_back(serial);
   std::this_thread::sleep_for(delay);
-  ::kill(child, SIGKILL);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  while (ReadSerial(channel[0], serial)) completed.push_back(serial);
-  ::close(channel[0]);
-  EXPECT_TRUE(WIFSIGNALED(status)) << "the child ended by itself with status " << status;
+  child.Kill();
+  const std::optional<int> status = child.Wait();
+  while (child.Read(&serial, sizeof serial)) completed.push_back(serial);
+  EXPECT_FALSE(status.has_value()) << "the child ended by itself with status " << *status;
   EXPECT_GE(static_cast<int>(completed.size()), first);
   return completed;
 }
@@ -104,7 +93,7 @@ TEST(SoilTableKillTest, TablesReadBackWholeAfterEveryKill) {
   std::uniform_int_distribution<int> first(0, 2);
   const int kills = KillCount();
   testing::RobustWorld world(temp / "world");
-  const SoilTableFolders folders{FromUtf8(world.data.string() + "/")};
+  const SoilTableFolders folders{testing::FolderText(world.data)};
   std::size_t completedInAll = 0;
 
   for (int kill = 0; kill < kills; ++kill) {

@@ -24,7 +24,7 @@ TEST(IsGivenCodeTest, ZeroInEitherWidthOrAPositiveNumber) {
 
 class LookupCodeNameTest : public ::testing::Test {
  protected:
-  std::string Lookup(const std::string& code) { return S(LookupCodeName(U(table.string()), U(code))); }
+  std::string Lookup(const std::string& code) { return S(LookupCodeName(testing::PathText(table), U(code))); }
 
   TempFolder data;
   stdfs::path table = data / "L3.TXT";

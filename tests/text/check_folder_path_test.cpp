@@ -154,5 +154,20 @@ TEST(CheckFolderPathTest, VolumeAskedFor) {
   EXPECT_EQ(posix.asked, (std::vector<std::u16string>{u"/home", u"/"}));
 }
 
+// Mended: the run tested the drive letter alone as a folder ("D", relative to the
+// current folder), so every "D:\..." destination was refused on Windows.
+TEST(CheckFolderPathTest, TheFolderThatTellsAVolumeIsReady) {
+  const struct {
+    std::u16string volume;
+    PathStyle style;
+    std::u16string folder;
+  } cases[] = {
+      {u"D", PathStyle::Windows, u"D:\\"},
+      {u"/home", PathStyle::Posix, u"/home"},
+      {u"/", PathStyle::Posix, u"/"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(S(VolumeFolder(c.volume, c.style)), S(c.folder));
+}
+
 }  // namespace
 }  // namespace velni

@@ -1,36 +1,17 @@
 #include "text/cp932.hpp"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/support/reference_cp932.hpp"
 #include "text/byte_cut.hpp"
 
 namespace velni {
 namespace {
-
-// The converter's own view of a code, independent of the tables under test: the
-// UTF-16 units it decodes to, or nothing when it rejects the bytes.
-std::optional<std::u16string> IconvDecode(const std::string& bytes) {
-  iconv_t cd = iconv_open("UTF-16LE", "CP932");
-  std::string in = bytes;
-  char out[16];
-  char* inPtr = in.data();
-  char* outPtr = out;
-  std::size_t inLeft = in.size();
-  std::size_t outLeft = sizeof out;
-  const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  if (!ok) return std::nullopt;
-  std::u16string units;
-  for (char* p = out; p + 1 < outPtr; p += 2)
-    units += static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8);
-  return units;
-}
 
 bool IsLead(int b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
@@ -59,7 +40,7 @@ int Preference(const std::string& code) {
 TEST(Cp932Test, EveryDefinedCodeDecodesToOneUnitAndComesBack) {
   std::map<char16_t, std::vector<std::string>> codesOf;
   for (const std::string& code : AllCandidateCodes()) {
-    const auto expected = IconvDecode(code);
+    const auto expected = testing::ReferenceDecodeCp932(code);
     if (!expected) continue;
     ASSERT_EQ(expected->size(), 1u) << "code " << std::hex << static_cast<int>(static_cast<unsigned char>(code[0]));
     const std::u16string decoded = DecodeCp932(code);

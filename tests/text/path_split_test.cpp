@@ -48,7 +48,7 @@ TEST(PathSplitTest, TrailByte5CIsNoSeparator) {
 }
 
 TEST(PathSplitTest, HostSeparator) {
-  EXPECT_EQ(CountDelimiters(u"/WORK/DATA/", kPathSeparatorText), 3);
+  EXPECT_EQ(CountDelimiters(testing::HostPath("/WORK/DATA/"), kPathSeparatorText), 3);
 }
 
 TEST(PathSplitTest, LaterElementsKeepWhatTheyHeld) {
