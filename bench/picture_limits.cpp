@@ -88,8 +88,8 @@ Measured Run(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
     for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    ::freopen("/dev/null", "w", stdout);
-    ::freopen("/dev/null", "w", stderr);
+    // The child's own output is not measured; it goes nowhere.
+    if (::freopen("/dev/null", "w", stdout) == nullptr || ::freopen("/dev/null", "w", stderr) == nullptr) ::_exit(126);
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }

@@ -18,6 +18,9 @@ int UsageError(const std::string& detail, std::ostream& errors) {
 int UsageError(const std::string& detail) { return UsageError(detail, std::cerr); }
 
 int ParseOrExit(CLI::App& app, int argc, char** argv, const bool& help) {
+  // Every option is a "--" word; on Windows a path such as "/WORK/DATA" is a path,
+  // not an option in the "/x" style that the parser would otherwise take there.
+  app.allow_windows_style_options(false);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

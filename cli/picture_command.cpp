@@ -1,8 +1,6 @@
 #include "cli/picture_command.hpp"
 
-#include <filesystem>
 #include <ostream>
-#include <random>
 #include <string>
 
 #include "cli/absolute_path.hpp"
@@ -16,6 +14,7 @@
 #include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
 #include "render/picture_files.hpp"
+#include "render/svg_picture.hpp"
 #include "run/main_data_files.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
@@ -44,19 +43,16 @@ int Refuse(const std::u16string& refusal, std::ostream& errors) {
   return kExitRefused;
 }
 
-namespace stdfs = std::filesystem;
-
-// "-": the SVG drawn into a work file of its own, then handed to standard output.
+// "-": the SVG, written in memory, goes to standard output.
 int PictureToStandardOutput(const std::string& source, std::ostream& errors) {
-  std::random_device random;
-  const stdfs::path work = stdfs::temp_directory_path() / ("velni2qx-picture-" + std::to_string(random()) + ".svg");
-  const std::u16string workPath = FromUtf8(work.string());
-  std::u16string failure = DrawOne(AbsolutePath(source), workPath, render::PictureFormat::Svg);
-  if (failure.empty() && !WriteWholeFile(kStandardOutputName, fs::ReadWholeFile(workPath))) {
-    failure = u"標準出力に書き込めません。";
+  std::u16string failure;
+  try {
+    const std::u16string path = AbsolutePath(source);
+    const std::string svg = render::SvgPicture(LayOutBoringPicture(ReadBoring(path, FileNameOf(path))));
+    if (!WriteWholeFile(kStandardOutputName, svg)) failure = u"標準出力に書き込めません。";
+  } catch (const RunError& error) {
+    failure = error.Message();
   }
-  std::error_code ignored;
-  stdfs::remove(work, ignored);
   if (failure.empty()) return kExitCompleted;
   errors << kErrorPrefix << ToUtf8(failure) << std::endl;
   return kExitFailed;

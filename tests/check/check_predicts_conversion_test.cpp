@@ -124,7 +124,7 @@ class CheckPredictsConversion : public ::testing::Test {
     const CheckProblems problems = CheckBoring(U(source.string()), data);
     fuzzing::ScriptedRunUi ui;
     const RunResult result =
-        ConversionRun({U(source.string()), U((temp_ / "out" / "B01").string()), data, temp_.Text()}, ui);
+        ConversionRun({U(source.string()), U((temp_ / "out" / "B01").string()), data}, ui);
 
     const bool failed = result.outcome == RunOutcome::Failed;
     ASSERT_EQ(HasFault(problems), failed) << S(result.message);
