@@ -16,7 +16,8 @@ std::u16string RefusedOutput(std::u16string_view option, const std::u16string& o
 }
 
 std::u16string RefusedBatchFolder(std::u16string_view option, const std::u16string& folder,
-                                  const std::vector<std::u16string>& sources, const std::vector<ProtectedFile>& tables) {
+                                  const std::vector<std::u16string>& sources,
+                                  const std::vector<ProtectedFile>& tables) {
   std::vector<ProtectedFile> files = tables;
   for (const std::u16string& source : sources) files = Joined(std::move(files), SourceFilesOf(source));
   return RefusedOutput(option, folder, files);

@@ -17,7 +17,8 @@ std::u16string RefusedOutput(std::u16string_view option, const std::u16string& o
 // The refusal of a batch's output folder that is one of the source files of the
 // main data files `sources` or one of `tables`; empty when it is free.
 std::u16string RefusedBatchFolder(std::u16string_view option, const std::u16string& folder,
-                                  const std::vector<std::u16string>& sources, const std::vector<ProtectedFile>& tables);
+                                  const std::vector<std::u16string>& sources,
+                                  const std::vector<ProtectedFile>& tables);
 
 // The files of every data folder the command line could be using (named by the
 // environment or the settings file, beside the program, the user's own), for the

@@ -68,7 +68,8 @@ int RunPicture(const std::string& output, const std::string& source, std::ostrea
     return UsageError("図のファイルの拡張子は .svg、.png、.pdf のどれかです: " + output, errors);
   }
   const std::u16string sourcePath = AbsolutePath(source);
-  const auto refusal = RefusedOutput(u"--picture", outputPath, Joined(SourceFilesOf(sourcePath), KnownDataFolderFiles()));
+  const auto refusal =
+      RefusedOutput(u"--picture", outputPath, Joined(SourceFilesOf(sourcePath), KnownDataFolderFiles()));
   if (!refusal.empty()) return Refuse(refusal, errors);
   const std::u16string failure = DrawOne(sourcePath, outputPath, *format);
   if (failure.empty()) return kExitCompleted;

@@ -194,7 +194,8 @@ std::optional<std::u16string> CreateFoldersAbove(const std::u16string& path) {
 }
 
 void WriteNewFile(const std::u16string& path, std::string_view bytes) {
-  const FileDescriptor file(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  constexpr int kNew = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+  const FileDescriptor file(::open(NativePath(path).c_str(), kNew, 0666));
   if (file.get() < 0) throw RunError(failure::kCannotCreate, path);
   if (WriteOnce(file.get(), std::string(bytes)) != static_cast<ssize_t>(bytes.size())) {
     throw RunError(failure::kCannotWrite, path);

@@ -155,7 +155,8 @@ bool SameEntry(const std::u16string& a, const std::u16string& b) {
                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!file.Valid() || !::GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
-    return std::pair{info.dwVolumeSerialNumber, static_cast<std::uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow};
+    const std::uint64_t index = static_cast<std::uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow;
+    return std::pair{info.dwVolumeSerialNumber, index};
   };
   const auto first = identity(a);
   return first && first == identity(b);
