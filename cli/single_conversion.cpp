@@ -62,7 +62,7 @@ int RunSingleConversion(const ConversionOptions& options, std::ostream& out, std
   const bool reported = !options.reportPath || WriteReport(*options.reportPath, {{request.sourceText,
                                                                                   request.destinationText,
                                                                                   ShownMessage(result), result}});
-  if (!reported) errors << kErrorPrefix << ToUtf8(kReportNotWritten) << *options.reportPath << std::endl;
+  if (!reported) errors << ToUtf8(kReportNotWritten) << *options.reportPath << std::endl;
   if (result.outcome == RunOutcome::Completed && options.verbosity != Verbosity::Quiet) {
     out << ToUtf8(kCompletedMessage) << std::endl;
   }
