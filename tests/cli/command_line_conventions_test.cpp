@@ -49,6 +49,15 @@ TEST_F(CommandLineConventionsTest, RelativePathsAreMadeAbsoluteBeforeTheChecks) 
   EXPECT_TRUE(stdfs::exists(temp_ / "out" / "B01" / "CNT.TXT"));
 }
 
+// Mended on Windows: arguments read in the ANSI code page lose what it cannot hold
+// ("한" became "?", a refused path); they are taken as the wide command line has them.
+TEST_F(CommandLineConventionsTest, APathOutsideCodePage932ArrivesWhole) {
+  const stdfs::path destination = temp_.Path() / testing::PathOf(u"한국") / "B01";
+  const auto result = Convert({"--yes"}, source_, testing::PathUtf8(destination));
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_TRUE(stdfs::exists(destination / "CNT.TXT"));
+}
+
 TEST_F(CommandLineConventionsTest, EachRefusalOfTheDestinationSaysItsRule) {
   const std::string base = temp_.Path().string() + testing::HostSeparators("/");
   // A first level (POSIX) or a drive (Windows) that does not exist.
