@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/user_places.hpp"
+#include "tests/support/process.hpp"
 #include "tests/support/sample_boring.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -79,6 +81,30 @@ TEST_F(DataFolderPlacesTest, TheSettingIsWrittenKeepingOtherLinesAndReadBack) {
   ASSERT_TRUE(SaveDataFolderSetting(file, u"/srv/共有/PATDAT/"));
   EXPECT_EQ(testing::ReadBytes(temp_ / "config/velni2qx.conf"), "other=1\ndata-folder=/srv/共有/PATDAT/\n");
   EXPECT_EQ(DataFolderSetting(file), u"/srv/共有/PATDAT/");
+}
+
+// The user's own places are the host's: the XDG folders on POSIX, %APPDATA% and
+// %LOCALAPPDATA% on Windows, and the installed template where the host's install
+// puts it.
+TEST(UserPlacesTest, TheHostsFoldersOfTheUser) {
+  const std::string base = testing::HostSeparators("/base/");
+  const char* variables[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "APPDATA", "LOCALAPPDATA"};
+  std::vector<std::optional<std::u16string>> before;
+  for (const char* name : variables) before.push_back(EnvironmentVariable(name));
+  testing::SetEnvironment("XDG_CONFIG_HOME", base + "config");
+  testing::SetEnvironment("XDG_DATA_HOME", base + "data");
+  testing::SetEnvironment("APPDATA", base + "Roaming");
+  testing::SetEnvironment("LOCALAPPDATA", base + "Local");
+  const bool windows = base != "/base/";
+  EXPECT_EQ(testing::S(UserSettingsFile()),
+            base + testing::HostSeparators(windows ? "Roaming/velni2qx/velni2qx.conf" : "config/velni2qx/velni2qx.conf"));
+  EXPECT_EQ(testing::S(UserDataFolder()),
+            base + testing::HostSeparators(windows ? "Local/velni2qx/PATDAT" : "data/velni2qx/PATDAT"));
+  EXPECT_EQ(testing::S(InstalledTemplateFolder(U(base + "bin"))),
+            base + testing::HostSeparators(windows ? "bin/template/PATDAT" : "share/velni2qx/PATDAT"));
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    testing::SetEnvironment(variables[i], before[i] ? std::optional(testing::S(*before[i])) : std::nullopt);
+  }
 }
 
 }  // namespace
