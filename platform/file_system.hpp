@@ -29,6 +29,11 @@ bool IsFile(const std::u16string& path);           // a normal file
 bool IsFolder(const std::u16string& path);
 bool Exists(const std::u16string& path);           // a file or a folder
 
+// Throws, naming the file and why, when a rename could not replace the file at
+// `path`: on Windows a file another program holds open, or one marked read-only.
+// A POSIX rename replaces any file of a folder it may write to.
+void CheckReplaceable(const std::u16string& path);
+
 // The whole content of a normal file. A folder, a named pipe or a device in its
 // place is refused without waiting on it; every failure names the file and says why.
 std::string ReadWholeFile(const std::u16string& path);

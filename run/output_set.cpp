@@ -129,6 +129,7 @@ std::vector<std::u16string> OutputSet::Commit() {
   for (const char16_t* name : kOutputFileNames) {
     const std::u16string target = destination_ + name;
     if (fs::Exists(target) && !fs::IsFile(target)) throw RunError(failure::kCannotCreate, target);
+    if (fs::IsFile(target)) fs::CheckReplaceable(target);
     if (fs::IsFile(work_ + name)) written.emplace_back(name);
   }
   WriteJournal(work_, written);

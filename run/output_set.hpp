@@ -43,8 +43,9 @@ class OutputSet {
   // Moves every file of the set into the destination, replacing a file of its name
   // in any letter case, and removes from the destination the files of the ten names
   // that this run did not write. Returns the names moved, in order. Before anything
-  // moves, each name is checked to be free or a file, so the usual failure (a
-  // folder in a file's place) leaves the destination as it was; a rename that the
+  // moves, each name is checked to be free or a file that can be replaced, so the
+  // usual failures (a folder in a file's place; on Windows a file another program
+  // holds open, or a read-only one) leave the destination as it was; a rename that the
   // system refuses half-way (a disk gone) is reported, and the next run into the
   // destination finishes the moves.
   std::vector<std::u16string> Commit();

@@ -109,6 +109,8 @@ bool IsFile(const std::u16string& path) {
   return StatPath(path, info) && S_ISREG(info.st_mode);
 }
 
+void CheckReplaceable(const std::u16string&) {}
+
 bool IsFolder(const std::u16string& path) {
   struct stat info {};
   return StatPath(path, info) && S_ISDIR(info.st_mode);

@@ -112,6 +112,18 @@ bool IsFolder(const std::u16string& path) { return IsFolderAttributes(Attributes
 
 bool Exists(const std::u16string& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }
 
+void CheckReplaceable(const std::u16string& path) {
+  const DWORD attributes = AttributesOf(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    throw RunError(failure::kReadOnly, path);
+  }
+  // Replacing needs the right to delete, which a program holding the file open
+  // without sharing its deletion denies.
+  const Handle file(::CreateFileW(WidePath(path).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file.Valid() && ::GetLastError() != ERROR_FILE_NOT_FOUND) throw LastFailure(failure::kCannotWrite, path);
+}
+
 std::string ReadWholeFile(const std::u16string& path) {
   if (IsFolder(path)) throw RunError(failure::kNotARegularFile, path);
   const Handle file(OpenForReading(path));

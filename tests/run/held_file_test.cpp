@@ -45,7 +45,28 @@ TEST(HeldFileTest, AHeldTableOrOutputFileStopsTheRunNamingItAndKeepsTheTablesWho
     EXPECT_TRUE(fs::EqualsIgnoringCase(LastComponent(RobustWorld::NamedFile(result.message)), FromUtf8(c.named)))
         << ToUtf8(result.message);
     EXPECT_EQ(testing::CheckGrownByWholeEntries(before, world.data), "");
+    // Nothing of the new set moved in beside the file that could not be replaced.
+    EXPECT_EQ(testing::ReadBytes(world.destination / "X1.TXT"), "an earlier run's\r\n");
+    EXPECT_FALSE(std::filesystem::exists(world.destination / "CNT.TXT"));
   }
+}
+
+// Mended: a read-only output file was found only at its own move, after the files
+// before it had been replaced.
+TEST(HeldFileTest, AReadOnlyOutputFileStopsTheRunBeforeAnythingMoves) {
+  if (kPathSeparator != u'\\') GTEST_SKIP() << "a POSIX rename replaces a read-only file";
+  testing::TempFolder temp;
+  RobustWorld world(temp / "world");
+  world.Reset();
+  const std::filesystem::path x1 = world.destination / "X1.TXT";
+  testing::WriteBytes(x1, "an earlier run's\r\n");
+  std::filesystem::permissions(x1, std::filesystem::perms::owner_read, std::filesystem::perm_options::replace);
+  const testing::RunResult result = world.Run();
+  std::filesystem::permissions(x1, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  EXPECT_EQ(ToUtf8(LastComponent(RobustWorld::NamedFile(result.message))), "X1.TXT") << ToUtf8(result.message);
+  EXPECT_EQ(testing::ReadBytes(x1), "an earlier run's\r\n");
+  EXPECT_FALSE(std::filesystem::exists(world.destination / "CNT.TXT"));
 }
 
 }  // namespace
