@@ -2,16 +2,12 @@
 
 #include <cstdio>
 
+#include "render/plain_number.hpp"
+
 namespace velni::render {
 namespace {
 
 constexpr char kHeader[] = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-
-std::string Hex4(unsigned value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
-  return text;
-}
 
 }  // namespace
 

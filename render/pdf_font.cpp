@@ -1,19 +1,14 @@
 #include "render/pdf_font.hpp"
 
 #include <cmath>
-#include <cstdio>
+
+#include "render/plain_number.hpp"
 
 namespace velni::render {
 namespace {
 
 // A subset's name starts with six capital letters and "+".
 constexpr char kFontName[] = "VELNIA+IPAGothic";
-
-std::string Hex4(unsigned value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
-  return text;
-}
 
 std::string Ref(int number) { return std::to_string(number) + " 0 R"; }
 

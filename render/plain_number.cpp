@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <system_error>
 
 namespace velni::render {
@@ -19,6 +20,12 @@ void AppendNumber(std::string& out, double value, int decimals) {
     if (last[-1] == '.') --last;
   }
   out.append(text, static_cast<std::size_t>(last - text));
+}
+
+std::string Hex4(unsigned value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
+  return text;
 }
 
 }  // namespace velni::render

@@ -8,4 +8,7 @@ namespace velni::render {
 
 void AppendNumber(std::string& out, double value, int decimals = 2);
 
+// Four hexadecimal digits in capitals, as a PDF writes a glyph or character code.
+std::string Hex4(unsigned value);
+
 }  // namespace velni::render
