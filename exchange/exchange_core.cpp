@@ -1,9 +1,11 @@
-// The core branch: layers, colour runs, penetration tests and remarks, in that
-// order, from the records of the boring.
+// The core branch, in the order of the document type: layers, colour runs,
+// observations, penetration tests, density runs, samples, water levels, drilling.
 #include <cstdint>
 
+#include "exchange/core_elements.hpp"
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
+#include "exchange/own_field.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 #include "writers/penetration.hpp"
@@ -15,22 +17,14 @@ namespace {
 constexpr std::int64_t kDepth = 1;
 constexpr std::int64_t kSoilName = 2;
 constexpr std::int64_t kColour = 3;
-constexpr std::int64_t kRemark = 2;
 constexpr std::int64_t kMainEntry = 2;
 constexpr std::int64_t kFirstPartialEntry = 3;
 
-constexpr char16_t kRemarkTitle[] = u"記事";
 // The penetration of an entry written without one, in centimetres, as X5.TXT
 // takes it.
 std::u16string CentimetresText(double centimetres) { return DecimalText(static_cast<std::int64_t>(centimetres)); }
 
-// A field of the record itself: beyond the record's own field count the buffer
-// still shows an earlier record's field (a survey name is no colour), so it counts
-// as empty here.
-std::u16string OwnField(const SourceRecord& record, std::int64_t fieldCount, std::int64_t position) {
-  if (position > fieldCount) return {};
-  return TrimBlanks(record.fields[static_cast<std::size_t>(position)]);
-}
+constexpr char16_t kOneSoilGroup[] = u"1";
 
 XmlElement& AddRepeated(XmlElement& core, const char16_t* name, int& ordinal) {
   XmlElement& element = core.Add(name);
@@ -44,7 +38,8 @@ void AddLayer(const ExchangeNames& names, const std::u16string& bottom, const st
   layer.AddText(names.layerBottom, bottom);
   layer.AddText(names.layerName, soil);
   XmlElement& group = layer.Add(names.rockGroup);
-  group.Add(names.rockGroupCode);
+  // Every layer of the source names one soil, that is one soil group.
+  group.AddText(names.rockGroupCode, soil.empty() ? u"" : kOneSoilGroup);
   group.Add(names.rockSoilCode).emptyAllowed = true;
 }
 
@@ -101,29 +96,21 @@ void AddTest(const PenetrationFile& file, const SourceRecord& record, const Exch
   AddEntry(u"標準貫入試験_合計", total.value_or(TestEntry{}), test);
 }
 
-void AddRemark(const RemarksFile& file, const SourceRecord& record, int& ordinal, XmlElement& core) {
-  const std::u16string remark = OwnField(record, file.fieldCount, kRemark);
-  if (remark.empty()) return;  // as the conversion, which writes no row for it
-  const std::u16string depth = OwnField(record, file.fieldCount, kDepth);
-  XmlElement& element = AddRepeated(core, u"備考", ordinal);
-  element.AddText(u"備考_タイトル", kRemarkTitle);
-  element.AddText(u"備考_上端深度", depth);
-  element.AddText(u"備考_下端深度", depth);
-  element.AddText(u"備考_備考内容", remark);
-}
-
 }  // namespace
 
 void AddCoreInformation(const Boring& boring, const ExchangeNames& names, XmlElement& root) {
   XmlElement& core = root.Add(u"コア情報");
   AddLayers(boring.main, names, core);
   AddColours(boring.main, core);
+  AddObservations(boring.remarks, core);
   int ordinal = 0;
   for (const SourceRecord& record : boring.penetration.tests) {
     AddTest(boring.penetration, record, names, ordinal, core);
   }
-  ordinal = 0;
-  for (const SourceRecord& record : boring.remarks.records) AddRemark(boring.remarks, record, ordinal, core);
+  AddDensityRuns(boring.main, core);
+  AddSamples(boring.main, core);
+  AddWaterLevels(boring.main, names, core);
+  AddDrillingProgress(boring.main, names, core);
 }
 
 }  // namespace velni

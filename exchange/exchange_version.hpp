@@ -25,6 +25,10 @@ struct ExchangeNames {
   const char16_t* rockSoilCode;
   const char16_t* increments[3];  // the three 10 cm increments of a penetration test
   const char16_t* staffSuffix;    // after each staff role
+  const char16_t* waterStatusCode;  // the state of the drilling when a water level was measured
+  const char16_t* drilling;         // the drilling progress by date and its two children
+  const char16_t* drillingDate;
+  const char16_t* drillingDepth;
   bool publicFlag;                // whether 基礎情報 holds 公開フラグ beside 適用規格
   bool penetrationInMillimetres;  // otherwise centimetres, as the source gives them
 };

@@ -25,8 +25,11 @@ SourceRecord Record(std::int64_t number, std::initializer_list<const char16_t*> 
 
 Boring OneOfEach() {
   Boring boring;
-  boring.main.layerFieldCount = 3;
-  boring.main.layers = {Record(1, {u"0.60", u"盛土", u"暗褐"})};
+  boring.main.layerFieldCount = 6;
+  boring.main.layers = {Record(1, {u"0.60", u"盛土", u"暗褐", u"B", u"ゆるい", u"礫混じり"})};
+  boring.main.listFieldCount = 3;
+  boring.main.listBlocks = {std::vector{Record(1, {u"P-1", u"3.15", u"A"})}, std::vector{Record(1, {u"2.10", u"6/14"})},
+                            std::vector{Record(1, {u"5.00", u"6/14"})}};
   boring.penetration.fieldCount = 5;
   boring.penetration.tests = {Record(1, {u"1.15", u"50/18", u"10", u"20", u"20/5"})};
   boring.remarks.fieldCount = 2;
@@ -96,6 +99,10 @@ constexpr char kOutline400[] = R"(ボーリング情報
     色調
       色調_下端深度
       色調_色調名
+    観察記事
+      観察記事_上端深度
+      観察記事_下端深度
+      観察記事_記事
     標準貫入試験
       標準貫入試験_開始深度
       標準貫入試験_0_100打撃回数
@@ -106,11 +113,22 @@ constexpr char kOutline400[] = R"(ボーリング情報
       標準貫入試験_200_300貫入量
       標準貫入試験_合計打撃回数
       標準貫入試験_合計貫入量
-    備考
-      備考_タイトル
-      備考_上端深度
-      備考_下端深度
-      備考_備考内容)";
+    相対密度稠度
+      相対密度稠度_下端深度
+      相対密度_状態
+    試料採取
+      試料採取_上端深度
+      試料採取_下端深度
+      試料採取_試料番号
+      試料採取_採取方法コード
+      試料採取_採取方法
+    孔内水位
+      孔内水位_測定年月日
+      孔内水位_削孔状況コード
+      孔内水位_孔内水位
+    削孔工程
+      削孔工程_測定年月日
+      削孔工程_削孔深度)";
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -136,6 +154,9 @@ std::string Outline300() {
   Replace(outline, "_100_200", "_10_20");
   Replace(outline, "_200_300", "_20_30");
   Replace(outline, "_氏名", "");
+  Replace(outline, "削孔状況", "掘削状況");
+  Replace(outline, "削孔工程_削孔深度", "掘削工程_掘進深度");
+  Replace(outline, "削孔工程", "掘削工程");
   return outline;
 }
 
@@ -255,6 +276,82 @@ TEST(ExchangeDocument, JapaneseTextWithMarkupCharactersReadsBackTheSame) {
   const std::string bytes = ExchangeDocument(boring, ExchangeVersion::V400);
   EXPECT_NE(bytes.find("&amp;B&gt;"), std::string::npos);
   EXPECT_EQ(TextOf(ReadXml(DecodeCp932(bytes)), u"工学的地質区分名現場土質名_工学的地質区分名現場土質名"), name);
+}
+
+std::vector<std::u16string> TextsUnder(const testing::ReadDocument& document, std::u16string_view prefix) {
+  std::vector<std::u16string> texts;
+  for (const auto& element : document.elements) {
+    if (element.name.starts_with(prefix) && element.name.find(u'_') != std::u16string::npos) texts.push_back(element.name + u'=' + element.text);
+  }
+  return texts;
+}
+
+// A remark covers the ground from the last remark's depth (the surface for the
+// first) to its own; an empty one is not written but still ends an interval; a depth
+// that is no number or not deeper starts no interval, as in the picture.
+TEST(ExchangeDocument, RemarksAreObservationsOverTheIntervalAboveThem) {
+  Boring boring;
+  boring.remarks.fieldCount = 2;
+  boring.remarks.records = {Record(1, {u"0.60", u"盛土。"}), Record(2, {u"1.50", u""}), Record(3, {u"?", u"b"}),
+                            Record(4, {u"2.30", u"c"}), Record(5, {u"2.00", u"d"})};
+  EXPECT_EQ(TextsUnder(ReadBack(boring, ExchangeVersion::V400), u"観察記事"),
+            (std::vector<std::u16string>{
+                u"観察記事_上端深度=0.00", u"観察記事_下端深度=0.60", u"観察記事_記事=盛土。",
+                u"観察記事_上端深度=1.50", u"観察記事_下端深度=?",    u"観察記事_記事=b",
+                u"観察記事_上端深度=1.50", u"観察記事_下端深度=2.30", u"観察記事_記事=c",
+                u"観察記事_上端深度=2.30", u"観察記事_下端深度=2.00", u"観察記事_記事=d"}));
+}
+
+// Field 5 is a density for sands and gravels, a consistency for clays and silts: the
+// word decides, and 中位 goes by the layer's soil (its last word).
+TEST(ExchangeDocument, DensityOrConsistencyRunsFromLayerFieldFive) {
+  Boring boring;
+  boring.main.layerFieldCount = 5;
+  boring.main.layers = {Record(1, {u"1", u"シルト混じり砂", u"", u"", u"ゆるい"}),
+                        Record(2, {u"2", u"細砂", u"", u"", u"ゆるい"}),
+                        Record(3, {u"3", u"シルト混じり砂", u"", u"", u"中位"}),
+                        Record(4, {u"4", u"砂質シルト", u"", u"", u"中位"}),
+                        Record(5, {u"5", u"粘土", u"", u"", u""}),
+                        Record(6, {u"6", u"砂", u"", u"", u"軟らかい"})};
+  EXPECT_EQ(TextsUnder(ReadBack(boring, ExchangeVersion::V400), u"相対"),
+            (std::vector<std::u16string>{u"相対密度稠度_下端深度=2", u"相対密度_状態=ゆるい",
+                                         u"相対密度稠度_下端深度=3", u"相対密度_状態=中位",
+                                         u"相対密度稠度_下端深度=4", u"相対稠度_状態=中位",
+                                         u"相対密度稠度_下端深度=6", u"相対稠度_状態=軟らかい"}));
+}
+
+// Month and day of the lists take the year of the survey's start, the next year for
+// a day before the start; records the conversion leaves out are left out.
+TEST(ExchangeDocument, ListBlocksAreSamplesWaterLevelsAndDrillingByDate) {
+  Boring boring;
+  auto& h = boring.main.headerFields;
+  h[6] = u"11", h[7] = u"12", h[8] = u"20";  // 1999-12-20
+  boring.main.listFieldCount = 3;
+  boring.main.listBlocks = {
+      std::vector{Record(1, {u"P-1", u"3.15", u"A"}), Record(2, {u"P-2", u"4.15", u""})},
+      std::vector{Record(1, {u"2.10", u"12/25"}), Record(2, {u"", u"12/26"})},
+      std::vector{Record(1, {u"5.00", u"12/24"}), Record(2, {u"11.00", u"1/5"}), Record(3, {u"12.00", u""})}};
+  const auto document = ReadBack(boring, ExchangeVersion::V300);
+  EXPECT_EQ(TextsUnder(document, u"試料採取"),
+            (std::vector<std::u16string>{u"試料採取_上端深度=3.15", u"試料採取_下端深度=3.15", u"試料採取_試料番号=P-1",
+                                         u"試料採取_採取方法コード=", u"試料採取_採取方法=A"}));
+  EXPECT_EQ(TextsUnder(document, u"孔内水位"),
+            (std::vector<std::u16string>{u"孔内水位_測定年月日=1999-12-25", u"孔内水位_掘削状況コード=",
+                                         u"孔内水位_孔内水位=2.10"}));
+  EXPECT_EQ(TextsUnder(document, u"掘削工程"),
+            (std::vector<std::u16string>{u"掘削工程_測定年月日=1999-12-24", u"掘削工程_掘進深度=5.00",
+                                         u"掘削工程_測定年月日=2000-01-05", u"掘削工程_掘進深度=11.00",
+                                         u"掘削工程_測定年月日=", u"掘削工程_掘進深度=12.00"}));
+}
+
+TEST(ExchangeDocument, ALayerWithASoilNameIsOneSoilGroup) {
+  Boring boring = OneOfEach();
+  boring.main.layers.push_back(Record(2, {u"1.00", u""}));
+  std::vector<std::u16string> codes;
+  for (const auto& element : ReadBack(boring, ExchangeVersion::V400).elements) {
+    if (element.name == u"工学的地質区分名現場土質名_岩石群コード") codes.push_back(element.text);
+  }
+  EXPECT_EQ(codes, (std::vector<std::u16string>{u"1", u""}));
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+// A field of a record itself: beyond the record's own field count the record buffer
+// still shows an earlier record's field (a survey name is no colour), so it counts as
+// empty in the exchange file.
+#include <cstdint>
+#include <string>
+
+#include "model/boring.hpp"
+#include "text/fixed_width.hpp"
+
+namespace velni {
+
+inline std::u16string OwnField(const SourceRecord& record, std::int64_t fieldCount, std::int64_t position) {
+  if (position > fieldCount) return {};
+  return TrimBlanks(record.fields[static_cast<std::size_t>(position)]);
+}
+
+}  // namespace velni
