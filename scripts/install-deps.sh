@@ -5,17 +5,19 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libcli11-dev qt6-base-dev xvfb xauth x11-utils
-  fonts-ipafont-gothic nlohmann-json3-dev dpkg-dev lintian groff-base poppler-utils
+  fonts-ipafont-gothic nlohmann-json3-dev libexpat1-dev dpkg-dev lintian groff-base poppler-utils
   # The Windows build: the cross compiler, Wine to run its tests, GoogleTest's
   # sources to build for it, a ja_JP locale for Wine's code page 932, the MSI maker
-  # and the portable folder's zip.
+  # and the portable folder's zip. (expat for Windows is built from Debian's source
+  # package, fetched by fetch-expat-source.sh.)
   g++-mingw-w64-x86-64-posix wine64 googletest locales wixl msitools zip unzip "$@")
 
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+fetch_expat() { "$(dirname "$0")/fetch-expat-source.sh"; }
+[ ${#missing[@]} -eq 0 ] && { fetch_expat; exit 0; }
 
 if [ "$(id -u)" -eq 0 ]; then
   run_as_root=()
@@ -31,3 +33,4 @@ echo "Installing: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 "${run_as_root[@]}" apt-get update -qq
 "${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fetch_expat
