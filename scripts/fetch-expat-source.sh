@@ -16,6 +16,9 @@ apt_options=(-o "Dir::Etc::sourcelist=$work/sources.list" -o Dir::Etc::sourcepar
   -o Debug::NoLocking=1 -o APT::Sandbox::User=root)
 apt-get "${apt_options[@]}" update -qq
 (cd "$work" && apt-get "${apt_options[@]}" source -qq expat >/dev/null)
+# Debian's security patches test "#if XML_DTD == 1", which its autotools build
+# defines; expat's own CMake template defines XML_DTD empty.
+sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$work"/expat-*/expat/expat_config.h.cmake
 mkdir -p "$(dirname "$dest")"
 rm -rf "$dest"
 mv "$work"/expat-*/ "$dest"
