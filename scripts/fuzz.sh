@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(field_reader cp932 conversion_run)
+[ ${#targets[@]} -eq 0 ] && targets=(field_reader cp932 conversion_run xml_tree)
 
 scripts/install-deps.sh clang-14 libclang-rt-14-dev >&2
 cmake --preset fuzz >/dev/null

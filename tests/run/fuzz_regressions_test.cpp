@@ -12,6 +12,7 @@
 #include "fuzz/entries/conversion_run_entry.hpp"
 #include "fuzz/entries/cp932_entry.hpp"
 #include "fuzz/entries/field_reader_entry.hpp"
+#include "fuzz/entries/xml_tree_entry.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace velni {
@@ -41,6 +42,8 @@ void ReplayAll(const char* target, const Entry& entry) {
 TEST(FuzzRegressionsTest, FieldReaderInputs) { ReplayAll("field_reader", velni::fuzzing::FieldReaderEntry); }
 
 TEST(FuzzRegressionsTest, Cp932Inputs) { ReplayAll("cp932", velni::fuzzing::Cp932Entry); }
+
+TEST(FuzzRegressionsTest, XmlTreeInputs) { ReplayAll("xml_tree", velni::fuzzing::XmlTreeEntry); }
 
 TEST(FuzzRegressionsTest, ConversionRunInputs) {
   const stdfs::path dataFolder = stdfs::path(VELNI_SOURCE_DIR) / "fuzz" / "data" / "PATDAT";
