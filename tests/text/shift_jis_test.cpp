@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/reference_cp932.hpp"
+#include "text/cp932.hpp"
+
 namespace velni {
 namespace {
 
@@ -35,6 +38,21 @@ TEST(ShiftJis, EachClassOfCodePage932) {
     EXPECT_EQ(HasShiftJisForm(c.c), c.shiftJis) << c.reason;
     EXPECT_EQ(IsCp932Extension(c.c), c.extension) << c.reason;
   }
+}
+
+// The rows taken as JIS X 0208 agree, character by character, with a strict
+// reader over every character of code page 932.
+TEST(ShiftJis, AgreesWithAStrictReaderOverEveryCharacter) {
+  if (!testing::ReferenceReadsStrictShiftJis("A")) GTEST_SKIP() << "no strict Shift_JIS reader on this host";
+  int shiftJis = 0;
+  for (char32_t c = 0x80; c <= 0xFFFF; ++c) {
+    const auto unit = static_cast<char16_t>(c);
+    if (!HasCp932Form(unit)) continue;
+    const std::string code = EncodeCp932(std::u16string_view(&unit, 1));
+    EXPECT_EQ(HasShiftJisForm(unit), *testing::ReferenceReadsStrictShiftJis(code)) << static_cast<unsigned>(c);
+    shiftJis += HasShiftJisForm(unit) ? 1 : 0;
+  }
+  EXPECT_EQ(shiftJis, 6879 + 63);  // JIS X 0208 and the half-width katakana
 }
 
 }  // namespace
