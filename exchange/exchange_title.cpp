@@ -2,9 +2,11 @@
 // show it, from the header fields of the main data file.
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
+#include "model/exact_position.hpp"
 #include "model/header_fields.hpp"
 #include "text/fixed_width.hpp"
 
@@ -23,8 +25,8 @@ void AddEmpty(XmlElement& parent, std::initializer_list<const char16_t*> names) 
   for (const char16_t* name : names) parent.Add(name);
 }
 
-void AddAngle(const std::u16string& prefix, const std::u16string& field, XmlElement& parent) {
-  const std::array<std::u16string, 3> parts = ExchangeAngle(field);
+void AddAngle(const std::u16string& prefix, const std::u16string& field, int largestDegrees, XmlElement& parent) {
+  const std::array<std::u16string, 3> parts = ExchangeAngle(field, largestDegrees);
   parent.AddText(prefix + u"_度", parts[0]);
   parent.AddText(prefix + u"_分", parts[1]);
   parent.AddText(prefix + u"_秒", parts[2]);
@@ -40,8 +42,8 @@ void AddSurvey(const Fields& h, XmlElement& title) {
 
 void AddCoordinates(const Fields& h, XmlElement& title) {
   XmlElement& angles = title.Add(u"経度緯度情報");
-  AddAngle(u"経度", h[header::kLongitude], angles);
-  AddAngle(u"緯度", h[header::kLatitude], angles);
+  AddAngle(u"経度", h[header::kLongitude], kLargestLongitude, angles);
+  AddAngle(u"緯度", h[header::kLatitude], kLargestLatitude, angles);
   AddEmpty(angles, {u"取得方法コード", u"読取精度コード", u"測地系"});
 }
 
@@ -72,12 +74,26 @@ void AddCompany(const ExchangeNames& names, XmlElement& title) {
   }
 }
 
-void AddBoringAndEquipment(const Fields& h, const ExchangeNames& names, XmlElement& title) {
+// An optional element is left out when the field gives no value for it.
+void AddIfAny(XmlElement& parent, const char16_t* name, const std::optional<std::u16string>& value) {
+  if (value && !value->empty()) parent.AddText(name, *value);
+}
+
+// Elevation and length only when they are numbers: a name in their place is no
+// height (the check warns of it).
+void AddBoringBasics(const Fields& h, const ExchangeNames& names, XmlElement& title) {
   XmlElement& boring = title.Add(u"ボーリング基本情報");
-  boring.AddText(u"孔口標高", Field(h, header::kElevation));
-  boring.AddText(names.totalLength, Field(h, header::kTotalDepth));
+  boring.AddText(u"孔口標高", TwoDecimals(h[header::kElevation], true));
+  boring.AddText(names.totalLength, TwoDecimals(h[header::kTotalDepth], false));
   boring.Add(u"柱状図様式");
-  title.Add(u"試錐機").AddText(u"試錐機_名称", Field(h, header::kMachine));
+  AddIfAny(boring, names.drillingAngle, DrillingAngle(h[header::kAngle]));
+}
+
+// No header field is known to hold the machine's capacity (試錐機_能力): left out.
+void AddEquipment(const Fields& h, XmlElement& title) {
+  XmlElement& machine = title.Add(u"試錐機");
+  machine.AddText(u"試錐機_名称", Field(h, header::kMachine));
+  AddIfAny(machine, u"試錐機_方法", Field(h, header::kMethod));
   title.Add(u"エンジン").Add(u"エンジン_名称");
   title.Add(u"ポンプ").Add(u"ポンプ_名称");
 }
@@ -98,7 +114,8 @@ void AddTitleInformation(const MainData& main, const ExchangeNames& names, XmlEl
   AddSite(h, title);
   AddClientAndPeriod(h, title);
   AddCompany(names, title);
-  AddBoringAndEquipment(h, names, title);
+  AddBoringBasics(h, names, title);
+  AddEquipment(h, title);
 }
 
 }  // namespace velni

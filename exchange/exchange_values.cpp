@@ -2,11 +2,10 @@
 
 #include <cmath>
 
+#include "model/exact_position.hpp"
 #include "run/title_fields.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
-#include "text/run_error.hpp"
-#include "writers/title_sheets.hpp"
 
 namespace velni {
 namespace {
@@ -44,6 +43,25 @@ bool IsPlainDecimal(std::u16string_view text) {
   return allDigits(text.substr(0, point)) && allDigits(text.substr(point + 1));
 }
 
+// Adds 1 to a text of digits, carrying to the left.
+void IncrementDigits(std::u16string& digits) {
+  for (std::size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != u'9') {
+      ++digits[i];
+      return;
+    }
+    digits[i] = u'0';
+  }
+  digits.insert(digits.begin(), u'1');
+}
+
+// Leading zeros go, but one stays before the point.
+std::u16string WithoutLeadingZeros(const std::u16string& number) {
+  std::size_t start = 0;
+  while (start + 1 < number.size() && number[start] == u'0' && number[start + 1] != u'.') ++start;
+  return number.substr(start);
+}
+
 std::u16string PlainOrEmpty(std::u16string_view text) {
   const std::u16string trimmed = TrimBlanks(text);
   return IsPlainDecimal(trimmed) ? trimmed : std::u16string();
@@ -61,26 +79,42 @@ std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view mon
   return Digits(*y, 4) + u'-' + Digits(*m, 2) + u'-' + Digits(*d, 2);
 }
 
-std::array<std::u16string, 3> ExchangeAngle(std::u16string_view field) {
-  if (!ParseSingle(field)) return {};
-  std::array<std::u16string, 3> parts = DegreesMinutesSeconds(field);
-  for (std::u16string& part : parts) part = TrimBlanks(part);
-  return parts;
+std::array<std::u16string, 3> ExchangeAngle(std::u16string_view field, int largestDegrees) {
+  const std::optional<ExactAngle> angle = ExactAngleOf(field, largestDegrees);
+  if (!angle) return {};
+  return {angle->degrees, angle->minutes, angle->seconds};
 }
 
 std::array<std::u16string, 3> MeshCodeParts(std::u16string_view latitude, std::u16string_view longitude) {
-  if (!ParseSingle(latitude) || !ParseSingle(longitude)) return {};
-  const auto lat = DegreesMinutesSeconds(latitude);
-  const auto lon = DegreesMinutesSeconds(longitude);
-  std::u16string code;
-  try {
-    code = MeshCode(NumOrZero(lat[0]), NumOrZero(lat[1]), NumOrZero(lat[2]), NumOrZero(lon[0]), NumOrZero(lon[1]),
-                    NumOrZero(lon[2]));
-  } catch (const RunError&) {
-    return {};  // a position beyond the mesh (latitude 1e30) has no code: written empty like an angle that is none
-  }
-  if (code.size() != 8 || !IsPlainDecimal(code) || code == u"00000000") return {};
-  return {code.substr(0, 4), code.substr(4, 2), code.substr(6, 2)};
+  const std::optional<ExactAngle> lat = ExactAngleOf(latitude, kLargestLatitude);
+  const std::optional<ExactAngle> lon = ExactAngleOf(longitude, kLargestLongitude);
+  if (!lat || !lon) return {};
+  return StandardMeshOf(*lat, *lon).value_or(std::array<std::u16string, 3>{});
+}
+
+std::u16string TwoDecimals(std::u16string_view field, bool signed_) {
+  std::u16string text = TrimBlanks(field);
+  const bool negative = signed_ && !text.empty() && text[0] == u'-';
+  if (negative) text.erase(0, 1);
+  if (!IsPlainDecimal(text)) return {};
+  if (text.find(u'.') == std::u16string::npos) text += u'.';
+  text += u"000";  // at least three decimals: two kept, one to round by
+  const std::size_t point = text.find(u'.');
+  const bool roundUp = text[point + 3] >= u'5';
+  text.resize(point + 3);
+  text.erase(point, 1);
+  if (roundUp) IncrementDigits(text);
+  text.insert(text.size() - 2, 1, u'.');
+  const bool zero = text.find_first_not_of(u"0.") == std::u16string::npos;
+  return (negative && !zero ? u"-" : u"") + WithoutLeadingZeros(text);
+}
+
+std::optional<std::u16string> DrillingAngle(std::u16string_view field) {
+  const std::u16string text = TrimBlanks(field);
+  if (text == u"鉛直") return u"90";
+  if (text == u"水平") return u"0";
+  if (IsPlainDecimal(text)) return text;
+  return std::nullopt;
 }
 
 std::optional<TestEntry> SplitTestEntry(std::u16string_view field, std::u16string_view defaultCentimetres,
@@ -105,9 +139,7 @@ std::u16string TimesTen(std::u16string_view number) {
     digits.erase(point, 1);
     if (point + 1 < digits.size()) digits.insert(point + 1, 1, u'.');
   }
-  std::size_t start = 0;  // leading zeros go, but one stays before the point
-  while (start + 1 < digits.size() && digits[start] == u'0' && digits[start + 1] != u'.') ++start;
-  return digits.substr(start);
+  return WithoutLeadingZeros(digits);
 }
 
 }  // namespace velni

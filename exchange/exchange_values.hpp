@@ -13,14 +13,24 @@ namespace velni {
 // numbers that make a calendar date.
 std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day);
 
-// Degrees, minutes and seconds of an angle written as 35.4512, as the title sheets
-// split it (35, 45, 11); all three empty when the field is not a number.
-std::array<std::u16string, 3> ExchangeAngle(std::u16string_view field);
+// Degrees, minutes and seconds of an angle written as 35.451234, exactly as the
+// text says (35, 45, 12.34; the title sheets' single-precision split is theirs
+// alone); all three empty when the field is no angle of at most `largestDegrees`.
+std::array<std::u16string, 3> ExchangeAngle(std::u16string_view field, int largestDegrees);
 
-// The first, second and third level parts (4, 2 and 2 digits) of the regional mesh
-// code that the title sheets show for the position; all empty when latitude or
-// longitude is not a number or the code is not the 8 digits of a position.
+// The first, second and third level codes (4, 2 and 2 digits) of the standard
+// regional mesh that holds the exact position; all empty when latitude or
+// longitude is no angle or the position lies beyond the mesh.
 std::array<std::u16string, 3> MeshCodeParts(std::u16string_view latitude, std::u16string_view longitude);
+
+// A length or height in metres with two decimals, worked on the digits (12.3 gives
+// 12.30, 12.345 gives 12.35); empty unless the field is a plain decimal number, with
+// a minus sign only when `signed_` (a height below the datum).
+std::u16string TwoDecimals(std::u16string_view field, bool signed_);
+
+// The boring's angle in degrees from the horizontal: a plain number as written,
+// 鉛直 (vertical) 90 and 水平 (horizontal) 0; none for anything else.
+std::optional<std::u16string> DrillingAngle(std::u16string_view field);
 
 // One entry of a penetration test ("blows" or "blows/penetration", the penetration
 // in centimetres) with the penetration in the file's unit. A part that is not a

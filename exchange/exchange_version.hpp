@@ -17,6 +17,7 @@ struct ExchangeNames {
   const char16_t* version;        // the root's DTD_version
   const char16_t* systemId;       // the document type's file
   const char16_t* totalLength;    // the boring's drilled length
+  const char16_t* drillingAngle;  // the boring's angle, last of its basic information
   const char16_t* layer;          // one layer and its children
   const char16_t* layerBottom;
   const char16_t* layerName;

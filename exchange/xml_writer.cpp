@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "text/cp932.hpp"
+#include "text/shift_jis.hpp"
+#include "text/width_conversion.hpp"
 
 namespace velni {
 namespace {
@@ -13,12 +15,6 @@ bool XmlCanHold(char16_t c) {
   if (c < 0x20) return c == u'\t' || c == u'\n' || c == u'\r';
   if (c >= 0xD800 && c <= 0xDFFF) return false;  // a surrogate alone is no character
   return c != 0xFFFE && c != 0xFFFF;
-}
-
-std::u16string CharacterReference(char16_t c) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "&#x%X;", static_cast<unsigned>(c));
-  return std::u16string(digits, digits + std::char_traits<char>::length(digits));
 }
 
 const char16_t* EntityOf(char16_t c) {
@@ -37,8 +33,10 @@ void AppendEscaped(char16_t c, std::u16string& out) {
     out += entity;
   } else if (!XmlCanHold(c)) {
     out += CharacterReference(kReplacement);
-  } else if (c == u'\t' || c == u'\n' || c == u'\r' || !HasCp932Form(c)) {
-    // Line ends and tabs kept as references survive a reader's normalisation.
+  } else if (c == u'\t' || c == u'\n' || c == u'\r' || !HasShiftJisForm(c)) {
+    // Line ends and tabs kept as references survive a reader's normalisation; a
+    // character outside Shift_JIS proper as a reference keeps the bytes what the
+    // declaration says.
     out += CharacterReference(c);
   } else {
     out += c;
@@ -69,10 +67,16 @@ void AppendElement(const XmlElement& element, int depth, std::u16string& out) {
 
 }  // namespace
 
+std::u16string CharacterReference(char16_t c) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "&#x%X;", static_cast<unsigned>(c));
+  return std::u16string(digits, digits + std::char_traits<char>::length(digits));
+}
+
 std::u16string EscapeXml(std::u16string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  for (char16_t c : text) AppendEscaped(c, out);
+  for (char16_t c : KatakanaToFullWidth(text)) AppendEscaped(c, out);
   return out;
 }
 

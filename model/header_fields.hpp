@@ -15,6 +15,8 @@ inline constexpr std::size_t kLatitude = 14;
 inline constexpr std::size_t kLongitude = 15;
 inline constexpr std::size_t kElevation = 16;   // Titl01.txt line 21
 inline constexpr std::size_t kTotalDepth = 17;  // Titl01.txt line 22
+inline constexpr std::size_t kMethod = 18;      // Titl02.txt line 16 (ロータリー式)
 inline constexpr std::size_t kMachine = 19;     // Titl02.txt line 15
+inline constexpr std::size_t kAngle = 23;       // Titl02.txt line 30 (鉛直)
 
 }  // namespace velni::header_field

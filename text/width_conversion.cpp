@@ -74,7 +74,41 @@ void AppendHalfWidthOf(char16_t c, std::u16string& out) {
   }
 }
 
+// ｡ ｢ ｣ ､ ･ (U+FF61 to U+FF65) and the voicing marks ﾞ ﾟ (U+FF9E, U+FF9F).
+constexpr std::u16string_view kFullPunctuation = u"。「」、・";
+constexpr char16_t kFirstHalfPunctuation = u'｡';
+constexpr char16_t kHalfVoicedMark = u'ﾞ';
+constexpr char16_t kHalfSemiVoicedMark = u'ﾟ';
+
+// The letter that `base` and a following voicing mark make together; 0 when none.
+char16_t JoinedWithMark(char16_t base, char16_t mark) {
+  if (mark == kHalfVoicedMark && base == u'ウ') return u'ヴ';
+  if (mark == kHalfVoicedMark && kVoicedBases.find(base) != std::u16string_view::npos) return static_cast<char16_t>(base + 1);
+  if (mark == kHalfSemiVoicedMark && kSemiVoicedBases.find(base) != std::u16string_view::npos) return static_cast<char16_t>(base + 2);
+  return 0;
+}
+
+char16_t FullWidthKatakanaOf(char16_t c) {
+  if (c >= kFirstHalfPunctuation && c < kFirstHalfKatakana) return kFullPunctuation[c - kFirstHalfPunctuation];
+  if (c >= kFirstHalfKatakana && c <= kLastHalfKatakana) return kFullKatakana[c - kFirstHalfKatakana];
+  if (c == kHalfVoicedMark) return u'゛';
+  if (c == kHalfSemiVoicedMark) return u'゜';
+  return c;
+}
+
 }  // namespace
+
+std::u16string KatakanaToFullWidth(std::u16string_view text) {
+  std::u16string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t full = FullWidthKatakanaOf(text[i]);
+    const char16_t joined = full != text[i] && i + 1 < text.size() ? JoinedWithMark(full, text[i + 1]) : 0;
+    result += joined != 0 ? joined : full;
+    if (joined != 0) ++i;
+  }
+  return result;
+}
 
 std::u16string ToFullWidth(std::u16string_view text) {
   CheckLength(text);

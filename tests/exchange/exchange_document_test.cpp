@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "tests/support/temp_folder.hpp"
@@ -211,23 +212,47 @@ TEST(ExchangeDocument, MissingPartialEntriesAreLeftOutAndMissingTotalsAreEmpty) 
   EXPECT_EQ(TextOf(document, u"標準貫入試験_合計貫入量"), u"");
 }
 
-TEST(ExchangeDocument, TitleValuesComeFromTheHeaderAsTheTitleSheetsShowThem) {
+TEST(ExchangeDocument, TitleValuesComeFromTheHeader) {
   Boring boring = OneOfEach();
   auto& h = boring.main.headerFields;
   h[1] = u" BH1 ";
   h[4] = u"北河市河辺町";
   h[6] = u"11", h[7] = u"6", h[8] = u"14";  // era year 11 is 1999
   h[14] = u"35.4122", h[15] = u"139.4130";
-  h[17] = u"18.45";
+  h[16] = u"北河市";  // a name where the elevation belongs
+  h[17] = u"18.4";
   const auto document = ReadBack(boring, ExchangeVersion::V400);
   EXPECT_EQ(TextOf(document, u"ボーリング名"), u"BH1");
   EXPECT_EQ(TextOf(document, u"調査位置住所"), u"北河市河辺町");
   EXPECT_EQ(TextOf(document, u"調査期間_開始年月日"), u"1999-06-14");
   EXPECT_EQ(TextOf(document, u"緯度_秒"), u"22");
-  EXPECT_EQ(TextOf(document, u"経度_秒"), u"29");  // single precision: 139.4130 is 139.41299…
+  EXPECT_EQ(TextOf(document, u"経度_秒"), u"30");  // mended: the title sheets' split gives 29
   EXPECT_EQ(TextOf(document, u"コード1次"), u"5339");
   EXPECT_EQ(TextOf(document, u"コード3次"), u"25");
-  EXPECT_EQ(TextOf(document, u"総削孔長"), u"18.45");
+  EXPECT_EQ(TextOf(document, u"孔口標高"), u"");  // mended: was 北河市
+  EXPECT_EQ(TextOf(document, u"総削孔長"), u"18.40");
+}
+
+// The method after the machine's name, the angle last of the boring's basics, each
+// only when the header gives it.
+TEST(ExchangeDocument, MethodAndAngleInTheirPlaces) {
+  Boring boring = OneOfEach();
+  boring.main.headerFields[18] = u"ロータリー式";
+  boring.main.headerFields[23] = u"鉛直";
+  for (const auto& [version, angle] :
+       {std::pair{ExchangeVersion::V400, "角度"}, std::pair{ExchangeVersion::V300, "掘進角度"}}) {
+    const auto outline = ElementOutline(ReadBack(boring, version));
+    const auto at = [&outline](const std::string& line) {
+      return std::find(outline.begin(), outline.end(), line) - outline.begin();
+    };
+    EXPECT_EQ(at("      " + std::string(angle)), at("      柱状図様式") + 1);
+    EXPECT_EQ(at("    試錐機"), at("      " + std::string(angle)) + 1);
+    EXPECT_EQ(at("      試錐機_方法"), at("      試錐機_名称") + 1);
+    EXPECT_EQ(at("    エンジン"), at("      試錐機_方法") + 1);
+  }
+  const auto document = ReadBack(boring, ExchangeVersion::V400);
+  EXPECT_EQ(TextOf(document, u"試錐機_方法"), u"ロータリー式");
+  EXPECT_EQ(TextOf(document, u"角度"), u"90");
 }
 
 TEST(ExchangeDocument, ConsecutiveLayersOfOneColourAreOneRun) {

@@ -23,19 +23,43 @@ TEST(ExchangeValues, DatesFromEraYears) {
   for (const auto& c : cases) EXPECT_EQ(ExchangeDate(c.year, c.month, c.day), c.date) << testing::S(c.year);
 }
 
-TEST(ExchangeValues, AnglesAsTheTitleSheetsSplitThem) {
-  EXPECT_EQ(ExchangeAngle(u"35.4512"), (std::array<std::u16string, 3>{u"35", u"45", u"11"}));
-  EXPECT_EQ(ExchangeAngle(u""), (std::array<std::u16string, 3>{}));
-  EXPECT_EQ(ExchangeAngle(u"北緯35度"), (std::array<std::u16string, 3>{}));
+// Mended: the title sheets' single-precision split gave 11 seconds for 35.4512.
+TEST(ExchangeValues, AnglesExactlyAsTheTextSaysThem) {
+  EXPECT_EQ(ExchangeAngle(u"35.4512", 90), (std::array<std::u16string, 3>{u"35", u"45", u"12"}));
+  EXPECT_EQ(ExchangeAngle(u"35.451234", 90), (std::array<std::u16string, 3>{u"35", u"45", u"12.34"}));
+  EXPECT_EQ(ExchangeAngle(u"135.3221", 90), (std::array<std::u16string, 3>{}));
+  EXPECT_EQ(ExchangeAngle(u"北緯35度", 90), (std::array<std::u16string, 3>{}));
 }
 
 TEST(ExchangeValues, MeshCodeInItsThreeLevels) {
-  // 35° 41′ 22″, 139° 41′ 29″: worked by hand to 5339 45 25
-  EXPECT_EQ(MeshCodeParts(u"35.4122", u"139.4130"), (std::array<std::u16string, 3>{u"5339", u"45", u"25"}));
-  EXPECT_EQ(MeshCodeParts(u"0", u"139.4130"), (std::array<std::u16string, 3>{}));
+  // Mended: sample B01 (34°48'30", 135°32'15") gave 5235 14 62 from the title sheets' split.
+  EXPECT_EQ(MeshCodeParts(u"34.4830", u"135.3215"), (std::array<std::u16string, 3>{u"5235", u"14", u"73"}));
+  EXPECT_EQ(MeshCodeParts(u"35.4122", u"99.0000"), (std::array<std::u16string, 3>{}));  // beyond the mesh
   EXPECT_EQ(MeshCodeParts(u"35.4122", u""), (std::array<std::u16string, 3>{}));
-  // Mended: a position beyond the mesh stopped the export with a failure naming nothing.
   EXPECT_EQ(MeshCodeParts(u"1e30", u"139.4130"), (std::array<std::u16string, 3>{}));
+}
+
+// Mended: a name in the elevation's place was copied as the elevation.
+TEST(ExchangeValues, TwoDecimalsOnTheDigits) {
+  const struct {
+    const char16_t* field;
+    bool signed_;
+    const char16_t* value;
+  } cases[] = {
+      {u"12.35", false, u"12.35"}, {u" 12.3 ", false, u"12.30"}, {u"12", false, u"12.00"},
+      {u"12.345", false, u"12.35"}, {u"9.995", false, u"10.00"}, {u"007.5", false, u"7.50"},
+      {u"-1.2", true, u"-1.20"},   {u"-0.001", true, u"0.00"},   {u"-1.2", false, u""},
+      {u"北河市", true, u""},      {u"1e2", true, u""},          {u"", true, u""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TwoDecimals(c.field, c.signed_), c.value) << testing::S(c.field);
+}
+
+TEST(ExchangeValues, DrillingAngleInDegreesFromTheHorizontal) {
+  EXPECT_EQ(DrillingAngle(u"鉛直"), u"90");
+  EXPECT_EQ(DrillingAngle(u" 水平 "), u"0");
+  EXPECT_EQ(DrillingAngle(u"45"), u"45");
+  EXPECT_EQ(DrillingAngle(u"斜め"), std::nullopt);
+  EXPECT_EQ(DrillingAngle(u""), std::nullopt);
 }
 
 TEST(ExchangeValues, TimesTenOnTheDigits) {

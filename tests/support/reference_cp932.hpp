@@ -10,4 +10,8 @@ namespace velni::testing {
 // The UTF-16 units that `bytes` decode to; none when the host rejects them.
 std::optional<std::u16string> ReferenceDecodeCp932(const std::string& bytes);
 
+// Whether a strict Shift_JIS reader (iconv's SHIFT_JIS) reads `bytes` as one
+// character; none where the host has no such reader (Windows).
+std::optional<bool> ReferenceReadsStrictShiftJis(const std::string& bytes);
+
 }  // namespace velni::testing

@@ -71,6 +71,22 @@ TEST(WidthConversionTest, HalfOfFullGivesBackTheText) {
   for (const auto& text : texts) EXPECT_EQ(S(ToHalfWidth(ToFullWidth(text))), S(text));
 }
 
+TEST(WidthConversionTest, KatakanaToFullWidth) {
+  const struct {
+    const char16_t* in;
+    const char16_t* out;
+    const char* why;
+  } cases[] = {
+      {u"ｸﾛ ﾏﾝｼｮﾝ", u"クロ マンション", "letters one by one, small ones included"},
+      {u"ﾎﾞｰﾘﾝｸﾞ", u"ボーリング", "a voicing mark joins its letter"},
+      {u"ﾊﾟｲﾌﾟ ｳﾞ", u"パイプ ヴ", "semi-voiced, and ｳﾞ"},
+      {u"ｱﾞﾞ ﾟｶ", u"ア゛゛ ゜カ", "a mark that joins nothing stands alone"},
+      {u"｡｢ｶ｣､･", u"。「カ」、・", "half-width punctuation"},
+      {u"AB12ab漢ガ", u"AB12ab漢ガ", "digits, letters and full-width text stay"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(S(KatakanaToFullWidth(c.in)), S(c.out)) << c.why;
+}
+
 TEST(WidthConversionTest, TextsBeyond32767CharactersOverflow) {
   EXPECT_EQ(ToFullWidth(std::u16string(32767, u'1')).size(), 32767u);
   EXPECT_THROW(ToFullWidth(std::u16string(32768, u'1')), RunError);

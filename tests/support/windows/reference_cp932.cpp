@@ -12,4 +12,6 @@ std::optional<std::u16string> ReferenceDecodeCp932(const std::string& bytes) {
   return std::u16string(out, out + length);
 }
 
+std::optional<bool> ReferenceReadsStrictShiftJis(const std::string&) { return std::nullopt; }
+
 }  // namespace velni::testing
