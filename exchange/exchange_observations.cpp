@@ -4,6 +4,7 @@
 
 #include "exchange/core_elements.hpp"
 #include "exchange/own_field.hpp"
+#include "exchange/remark_text.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
@@ -27,7 +28,7 @@ void AddObservations(const RemarksFile& remarks, XmlElement& core) {
       element.ordinal = ++ordinal;
       element.AddText(u"観察記事_上端深度", top);
       element.AddText(u"観察記事_下端深度", depth);
-      element.AddText(u"観察記事_記事", remark);
+      element.AddText(u"観察記事_記事", ExchangeRemarkText(remark));
     }
     // A depth that is no number, or not below the last, starts no new interval:
     // the picture skips such a remark the same way.

@@ -317,11 +317,11 @@ std::vector<std::u16string> TextsUnder(const testing::ReadDocument& document, st
 TEST(ExchangeDocument, RemarksAreObservationsOverTheIntervalAboveThem) {
   Boring boring;
   boring.remarks.fieldCount = 2;
-  boring.remarks.records = {Record(1, {u"0.60", u"盛土。"}), Record(2, {u"1.50", u""}), Record(3, {u"?", u"b"}),
+  boring.remarks.records = {Record(1, {u"0.60", u"盛土。＠礫"}), Record(2, {u"1.50", u""}), Record(3, {u"?", u"b"}),
                             Record(4, {u"2.30", u"c"}), Record(5, {u"2.00", u"d"})};
   EXPECT_EQ(TextsUnder(ReadBack(boring, ExchangeVersion::V400), u"観察記事"),
             (std::vector<std::u16string>{
-                u"観察記事_上端深度=0.00", u"観察記事_下端深度=0.60", u"観察記事_記事=盛土。",
+                u"観察記事_上端深度=0.00", u"観察記事_下端深度=0.60", u"観察記事_記事=盛土。\\n礫",
                 u"観察記事_上端深度=1.50", u"観察記事_下端深度=?",    u"観察記事_記事=b",
                 u"観察記事_上端深度=1.50", u"観察記事_下端深度=2.30", u"観察記事_記事=c",
                 u"観察記事_上端深度=2.30", u"観察記事_下端深度=2.00", u"観察記事_記事=d"}));
