@@ -4,20 +4,13 @@
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
+#include "model/penetration_entry.hpp"
+#include "model/record_positions.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
-#include "writers/penetration.hpp"
 
 namespace velni {
 namespace {
-
-// Fields of a layer record and of a test record.
-constexpr std::int64_t kDepth = 1;
-constexpr std::int64_t kSoilName = 2;
-constexpr std::int64_t kColour = 3;
-constexpr std::int64_t kRemark = 2;
-constexpr std::int64_t kMainEntry = 2;
-constexpr std::int64_t kFirstPartialEntry = 3;
 
 constexpr char16_t kRemarkTitle[] = u"記事";
 // The penetration of an entry written without one, in centimetres, as X5.TXT
@@ -27,9 +20,9 @@ std::u16string CentimetresText(double centimetres) { return DecimalText(static_c
 // A field of the record itself: beyond the record's own field count the buffer
 // still shows an earlier record's field (a survey name is no colour), so it counts
 // as empty here.
-std::u16string OwnField(const SourceRecord& record, std::int64_t fieldCount, std::int64_t position) {
-  if (position > fieldCount) return {};
-  return TrimBlanks(record.fields[static_cast<std::size_t>(position)]);
+std::u16string OwnField(const SourceRecord& record, std::int64_t fieldCount, std::size_t position) {
+  if (static_cast<std::int64_t>(position) > fieldCount) return {};
+  return TrimBlanks(record.fields[position]);
 }
 
 XmlElement& AddRepeated(XmlElement& core, const char16_t* name, int& ordinal) {
@@ -52,8 +45,8 @@ void AddLayer(const ExchangeNames& names, const std::u16string& bottom, const st
 void AddLayers(const MainData& main, const ExchangeNames& names, XmlElement& core) {
   int ordinal = 0;
   for (const SourceRecord& record : main.layers) {
-    AddLayer(names, OwnField(record, main.layerFieldCount, kDepth),
-             OwnField(record, main.layerFieldCount, kSoilName), ordinal, core);
+    AddLayer(names, OwnField(record, main.layerFieldCount, layer_field::kDepth),
+             OwnField(record, main.layerFieldCount, layer_field::kSoilName), ordinal, core);
   }
   if (ordinal == 0) AddLayer(names, {}, {}, ordinal, core);
 }
@@ -65,8 +58,8 @@ void AddColours(const MainData& main, XmlElement& core) {
   std::u16string previous;
   XmlElement* run = nullptr;
   for (const SourceRecord& record : main.layers) {
-    const std::u16string colour = OwnField(record, main.layerFieldCount, kColour);
-    const std::u16string bottom = OwnField(record, main.layerFieldCount, kDepth);
+    const std::u16string colour = OwnField(record, main.layerFieldCount, layer_field::kColour);
+    const std::u16string bottom = OwnField(record, main.layerFieldCount, layer_field::kDepth);
     if (colour.empty()) {
       run = nullptr;
     } else if (run != nullptr && colour == previous) {
@@ -89,22 +82,22 @@ void AddTest(const PenetrationFile& file, const SourceRecord& record, const Exch
              XmlElement& core) {
   const bool mm = names.penetrationInMillimetres;
   XmlElement& test = AddRepeated(core, u"標準貫入試験", ordinal);
-  test.AddText(u"標準貫入試験_開始深度", OwnField(record, file.fieldCount, kDepth));
-  for (std::int64_t i = 0; i < 3; ++i) {
-    const std::u16string field = OwnField(record, file.fieldCount, kFirstPartialEntry + i);
+  test.AddText(u"標準貫入試験_開始深度", OwnField(record, file.fieldCount, test_field::kDepth));
+  for (std::size_t i = 0; i < 3; ++i) {
+    const std::u16string field = OwnField(record, file.fieldCount, test_field::kFirstPartialEntry + i);
     if (const auto entry = SplitTestEntry(field, CentimetresText(kPartialDrivePenetration), mm)) {
       AddEntry(std::u16string(names.increments[i]), *entry, test);
     }
   }
-  const auto total = SplitTestEntry(OwnField(record, file.fieldCount, kMainEntry),
+  const auto total = SplitTestEntry(OwnField(record, file.fieldCount, test_field::kMainEntry),
                                     CentimetresText(kMainDrivePenetration), mm);
   AddEntry(u"標準貫入試験_合計", total.value_or(TestEntry{}), test);
 }
 
 void AddRemark(const RemarksFile& file, const SourceRecord& record, int& ordinal, XmlElement& core) {
-  const std::u16string remark = OwnField(record, file.fieldCount, kRemark);
+  const std::u16string remark = OwnField(record, file.fieldCount, remark_field::kText);
   if (remark.empty()) return;  // as the conversion, which writes no row for it
-  const std::u16string depth = OwnField(record, file.fieldCount, kDepth);
+  const std::u16string depth = OwnField(record, file.fieldCount, remark_field::kDepth);
   XmlElement& element = AddRepeated(core, u"備考", ordinal);
   element.AddText(u"備考_タイトル", kRemarkTitle);
   element.AddText(u"備考_上端深度", depth);

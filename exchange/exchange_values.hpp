@@ -6,12 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "model/survey_dates.hpp"
+
 namespace velni {
 
 // "YYYY-MM-DD" from an era year, a month and a day as the main data file gives them
 // (the year counted as the title sheets count it); empty unless all three are whole
 // numbers that make a calendar date.
 std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day);
+// "YYYY-MM-DD".
+std::u16string DateText(const CalendarDate& date);
 
 // Degrees, minutes and seconds of an angle written as 35.4512, as the title sheets
 // split it (35, 45, 11); all three empty when the field is not a number.

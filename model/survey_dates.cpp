@@ -1,0 +1,40 @@
+#include "model/survey_dates.hpp"
+
+#include <cmath>
+
+#include "text/number_text.hpp"
+
+namespace velni {
+namespace {
+
+std::optional<int> WholeNumber(std::optional<double> value, int low, int high) {
+  if (!value || *value != std::trunc(*value) || *value < low || *value > high) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+}  // namespace
+
+float WesternYear(std::u16string_view eraYear) {
+  const float v = NumOrZero(eraYear);
+  return (v > 40 && v < 65) ? v + 1925.0f : v + 1988.0f;
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+DateReading ReadDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day) {
+  // An empty or non-numeric era year is no year, although the title sheets show 1988.
+  if (!ParseDouble(eraYear)) return {std::nullopt, DatePart::Year};
+  const std::optional<int> y = WholeNumber(double{WesternYear(eraYear)}, 1, 9999);
+  if (!y) return {std::nullopt, DatePart::Year};
+  const std::optional<int> m = WholeNumber(ParseDouble(month), 1, 12);
+  if (!m) return {std::nullopt, DatePart::Month};
+  const std::optional<int> d = WholeNumber(ParseDouble(day), 1, DaysInMonth(*y, *m));
+  if (!d) return {std::nullopt, DatePart::Day};
+  return {CalendarDate{*y, *m, *d}, DatePart::Year};
+}
+
+}  // namespace velni
