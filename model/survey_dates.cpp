@@ -1,7 +1,10 @@
 #include "model/survey_dates.hpp"
 
 #include <cmath>
+#include <initializer_list>
 
+#include "model/header_fields.hpp"
+#include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
@@ -35,6 +38,40 @@ DateReading ReadDate(std::u16string_view eraYear, std::u16string_view month, std
   const std::optional<int> d = WholeNumber(ParseDouble(day), 1, DaysInMonth(*y, *m));
   if (!d) return {std::nullopt, DatePart::Day};
   return {CalendarDate{*y, *m, *d}, DatePart::Year};
+}
+
+namespace {
+
+bool AllBlank(std::initializer_list<std::u16string_view> fields) {
+  for (std::u16string_view field : fields) {
+    if (!TrimBlanks(field).empty()) return false;
+  }
+  return true;
+}
+
+PeriodDay ReadPeriodDay(const RecordFieldsSnapshot& h, std::size_t year, std::size_t month, std::size_t day,
+                        const CalendarDate& exportDay) {
+  if (AllBlank({h[year], h[month], h[day]})) return {};
+  const DateReading reading = ReadDate(h[year], h[month], h[day]);
+  if (!reading.date) {
+    const std::size_t fields[] = {year, month, day};
+    return {std::nullopt, DateFault::NotADate, fields[static_cast<std::size_t>(reading.fault)]};
+  }
+  if (*reading.date > exportDay) return {std::nullopt, DateFault::AfterExport, year};
+  return {reading.date, DateFault::None, 0};
+}
+
+}  // namespace
+
+SurveyPeriod ReadSurveyPeriod(const RecordFieldsSnapshot& header, const CalendarDate& exportDay) {
+  namespace h = header_field;
+  SurveyPeriod period{ReadPeriodDay(header, h::kStartYear, h::kStartMonth, h::kStartDay, exportDay),
+                      ReadPeriodDay(header, h::kEndYear, h::kEndMonth, h::kEndDay, exportDay)};
+  if (period.start.date && period.end.date && *period.end.date < *period.start.date) {
+    period.start = {std::nullopt, DateFault::EndsBeforeStart, h::kStartYear};
+    period.end = {std::nullopt, DateFault::EndsBeforeStart, h::kEndYear};
+  }
+  return period;
 }
 
 }  // namespace velni

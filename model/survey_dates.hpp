@@ -2,8 +2,11 @@
 // The dates of the main data file: years in the era count of the source, months and
 // days as separate fields.
 #include <compare>
+#include <cstddef>
 #include <optional>
 #include <string_view>
+
+#include "model/boring.hpp"
 
 namespace velni {
 
@@ -33,5 +36,29 @@ DateReading ReadDate(std::u16string_view eraYear, std::u16string_view month, std
 
 // 1 to 31 for a month of 1 to 12, by the Gregorian leap-year rule.
 int DaysInMonth(int year, int month);
+
+// What keeps a day of the survey's period from being written.
+enum class DateFault {
+  None,
+  Missing,          // its three fields are blank: nothing to write, nothing wrong
+  NotADate,         // the fields make no calendar date
+  AfterExport,      // it lies after the day of the export
+  EndsBeforeStart,  // the period's last day lies before its first: both are doubtful
+};
+
+struct PeriodDay {
+  std::optional<CalendarDate> date;  // only when the fault is None
+  DateFault fault = DateFault::Missing;
+  std::size_t field = 0;  // the header field at fault; 0 when none is
+};
+
+struct SurveyPeriod {
+  PeriodDay start;
+  PeriodDay end;
+};
+
+// The survey's first and last day from the header fields, each checked against the
+// day of the export and against each other.
+SurveyPeriod ReadSurveyPeriod(const RecordFieldsSnapshot& header, const CalendarDate& exportDay);
 
 }  // namespace velni

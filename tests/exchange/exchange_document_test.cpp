@@ -209,6 +209,18 @@ TEST(ExchangeDocument, TitleValuesComeFromTheHeaderAsTheTitleSheetsShowThem) {
   EXPECT_EQ(TextOf(document, u"総削孔長"), u"18.45");
 }
 
+// Era year 40 is 2028 by the title sheets' rule: not a day of a survey exported in 2020.
+TEST(ExchangeDocument, DaysOfTheSurveyAfterTheExportAreEmpty) {
+  Boring boring = OneOfEach();
+  auto& h = boring.main.headerFields;
+  h[6] = u"40", h[7] = u"6", h[8] = u"14";
+  h[9] = u"11", h[10] = u"6", h[11] = u"18";
+  const auto document =
+      ReadXml(DecodeCp932(ExchangeDocument(boring, ExchangeVersion::V400, CalendarDate{2020, 4, 1})));
+  EXPECT_EQ(TextOf(document, u"調査期間_開始年月日"), u"");
+  EXPECT_EQ(TextOf(document, u"調査期間_終了年月日"), u"1999-06-18");
+}
+
 TEST(ExchangeDocument, ConsecutiveLayersOfOneColourAreOneRun) {
   Boring boring;
   boring.main.layerFieldCount = 3;

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+
+#include "model/header_fields.hpp"
+
 #include "tests/support/temp_folder.hpp"
 
 namespace velni {
@@ -35,6 +40,51 @@ TEST(ReadDateTest, GivesTheCalendarDateOrThePartAtFault) {
     EXPECT_EQ(reading.date, c.date);
     if (!c.date) {
       EXPECT_EQ(reading.fault, c.fault);
+    }
+  }
+}
+
+// Each row: the era year, month and day of the first and of the last day; then each
+// day as written (empty when not) with its fault and the header field named.
+TEST(ReadSurveyPeriodTest, DaysThatCannotBeAreNotWritten) {
+  const CalendarDate exportDay{2020, 4, 1};
+  struct Day {
+    const char16_t* written;
+    DateFault fault;
+    std::size_t field;
+  };
+  const struct {
+    std::array<const char16_t*, 6> fields;
+    Day start, end;
+  } cases[] = {
+      {{u"11", u"6", u"14", u"11", u"6", u"18"}, {u"1999-06-14", DateFault::None, 0}, {u"1999-06-18", DateFault::None, 0}},
+      {{u"", u"", u"", u" ", u"", u""}, {u"", DateFault::Missing, 0}, {u"", DateFault::Missing, 0}},
+      {{u"11", u"2", u"30", u"11", u"6", u"18"}, {u"", DateFault::NotADate, 8}, {u"1999-06-18", DateFault::None, 0}},
+      {{u"11", u"6", u"14", u"", u"6", u"18"}, {u"1999-06-14", DateFault::None, 0}, {u"", DateFault::NotADate, 9}},
+      {{u"11", u"6", u"14", u"11", u"13", u"1"}, {u"1999-06-14", DateFault::None, 0}, {u"", DateFault::NotADate, 10}},
+      // The era rule gives 2028 for 40 and 2053 for 65: after the export.
+      {{u"40", u"6", u"14", u"65", u"6", u"18"}, {u"", DateFault::AfterExport, 6}, {u"", DateFault::AfterExport, 9}},
+      {{u"32", u"3", u"31", u"32", u"4", u"1"}, {u"2020-03-31", DateFault::None, 0}, {u"2020-04-01", DateFault::None, 0}},
+      {{u"32", u"3", u"31", u"32", u"4", u"2"}, {u"2020-03-31", DateFault::None, 0}, {u"", DateFault::AfterExport, 9}},
+      // A period that ends before it starts: neither day can be trusted.
+      {{u"11", u"6", u"18", u"11", u"6", u"14"}, {u"", DateFault::EndsBeforeStart, 6}, {u"", DateFault::EndsBeforeStart, 9}},
+  };
+  const auto text = [](const PeriodDay& day) {
+    if (!day.date) return std::string();
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", day.date->year, day.date->month, day.date->day);
+    return std::string(buffer);
+  };
+  for (const auto& c : cases) {
+    RecordFieldsSnapshot header;
+    for (std::size_t i = 0; i < 6; ++i) header[header_field::kStartYear + i] = c.fields[i];
+    SCOPED_TRACE(testing::S(header[6] + u"/" + header[7] + u"/" + header[8] + u" - " + header[9] + u"/" + header[10] +
+                            u"/" + header[11]));
+    const SurveyPeriod period = ReadSurveyPeriod(header, exportDay);
+    for (const auto& [day, expected] : {std::pair{period.start, c.start}, std::pair{period.end, c.end}}) {
+      EXPECT_EQ(text(day), testing::S(expected.written));
+      EXPECT_EQ(day.fault, expected.fault);
+      EXPECT_EQ(day.field, expected.field);
     }
   }
 }
