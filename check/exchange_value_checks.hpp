@@ -8,7 +8,8 @@
 namespace velni {
 
 // Days of the survey's period that do not exist, lie after `exportDay` or end the
-// period before it starts.
+// period before it starts; penetration tests whose increments do not add up to
+// their whole drive, and blow counts that are not whole numbers.
 CheckProblems CheckExchangeValues(const Boring& boring, const CalendarDate& exportDay);
 
 }  // namespace velni

@@ -1,10 +1,12 @@
 // The core branch: layers, colour runs, penetration tests and remarks, in that
 // order, from the records of the boring.
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
-#include "model/penetration_entry.hpp"
+#include "model/test_entries.hpp"
 #include "model/record_positions.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
@@ -78,20 +80,35 @@ void AddEntry(const std::u16string& prefix, const TestEntry& entry, XmlElement& 
   test.AddText(prefix + u"貫入量", entry.penetration);
 }
 
+// An increment as the source gives it, but for a left-out last penetration that the
+// total gives.
+std::optional<TestEntry> IncrementEntry(const std::u16string& field, const TestEntries& read, std::size_t i,
+                                        bool inMillimetres) {
+  const std::u16string given = read.penetrationFromTotal == i
+                                   ? TrimBlanks(field) + u"/" + PlainNumberText(read.increments[i]->penetration)
+                                   : field;
+  return SplitTestEntry(given, CentimetresText(kPartialDrivePenetration), inMillimetres);
+}
+
 void AddTest(const PenetrationFile& file, const SourceRecord& record, const ExchangeNames& names, int& ordinal,
              XmlElement& core) {
   const bool mm = names.penetrationInMillimetres;
   XmlElement& test = AddRepeated(core, u"標準貫入試験", ordinal);
   test.AddText(u"標準貫入試験_開始深度", OwnField(record, file.fieldCount, test_field::kDepth));
-  for (std::size_t i = 0; i < 3; ++i) {
-    const std::u16string field = OwnField(record, file.fieldCount, test_field::kFirstPartialEntry + i);
-    if (const auto entry = SplitTestEntry(field, CentimetresText(kPartialDrivePenetration), mm)) {
+  std::array<std::u16string, test_field::kPartialEntries> partials;
+  for (std::size_t i = 0; i < partials.size(); ++i) {
+    partials[i] = OwnField(record, file.fieldCount, test_field::kFirstPartialEntry + i);
+  }
+  const std::u16string main = OwnField(record, file.fieldCount, test_field::kMainEntry);
+  const TestEntries read = ReadTestEntries(main, partials);
+  for (std::size_t i = 0; i < partials.size(); ++i) {
+    if (const auto entry = IncrementEntry(partials[i], read, i, mm)) {
       AddEntry(std::u16string(names.increments[i]), *entry, test);
     }
   }
-  const auto total = SplitTestEntry(OwnField(record, file.fieldCount, test_field::kMainEntry),
-                                    CentimetresText(kMainDrivePenetration), mm);
+  const auto total = SplitTestEntry(main, CentimetresText(kMainDrivePenetration), mm);
   AddEntry(u"標準貫入試験_合計", total.value_or(TestEntry{}), test);
+  if (IsSelfSinking(read.total)) test.AddText(u"標準貫入試験_備考", u"自沈");
 }
 
 void AddRemark(const RemarksFile& file, const SourceRecord& record, int& ordinal, XmlElement& core) {

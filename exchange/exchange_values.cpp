@@ -1,5 +1,8 @@
 #include "exchange/exchange_values.hpp"
 
+#include <cmath>
+#include <cstdint>
+
 
 #include "model/survey_dates.hpp"
 #include "run/title_fields.hpp"
@@ -80,6 +83,15 @@ std::optional<TestEntry> SplitTestEntry(std::u16string_view field, std::u16strin
   const std::u16string_view centimetres = slash == std::u16string::npos ? defaultCentimetres : whole.substr(slash + 1);
   const std::u16string penetration = PlainOrEmpty(centimetres);
   return TestEntry{PlainOrEmpty(blows), inMillimetres ? TimesTen(penetration) : penetration};
+}
+
+std::u16string PlainNumberText(double value) {
+  const auto hundredths = static_cast<std::int64_t>(std::round(value * 100));
+  std::u16string text = DecimalText(hundredths / 100);
+  if (hundredths % 100 == 0) return text;
+  text += u'.' + Digits(static_cast<int>(hundredths % 100), 2);
+  if (text.back() == u'0') text.pop_back();
+  return text;
 }
 
 std::u16string TimesTen(std::u16string_view number) {

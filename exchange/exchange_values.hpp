@@ -38,6 +38,9 @@ struct TestEntry {
 std::optional<TestEntry> SplitTestEntry(std::u16string_view field, std::u16string_view defaultCentimetres,
                                         bool inMillimetres);
 
+// A number of 0 or more as a plain decimal with at most two places: 7, 2.5, 0.25.
+std::u16string PlainNumberText(double value);
+
 // A plain decimal number (digits, at most one point with digits after it) times 10,
 // worked on the digits so that no rounding creeps in: 18 gives 180, 2.25 gives 22.5;
 // empty for any other text.

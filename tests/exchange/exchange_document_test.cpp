@@ -34,6 +34,13 @@ Boring OneOfEach() {
   return boring;
 }
 
+// One of each, its test sunk under its own weight so that its remark shows.
+Boring EveryElement() {
+  Boring boring = OneOfEach();
+  boring.penetration.tests[0].fields[2] = u"0/18";
+  return boring;
+}
+
 // The structure of version 4.00 as the issue lists it, for one element of each kind.
 constexpr char kOutline400[] = R"(ボーリング情報
   基礎情報
@@ -106,6 +113,7 @@ constexpr char kOutline400[] = R"(ボーリング情報
       標準貫入試験_200_300貫入量
       標準貫入試験_合計打撃回数
       標準貫入試験_合計貫入量
+      標準貫入試験_備考
     備考
       備考_タイトル
       備考_上端深度
@@ -144,8 +152,8 @@ testing::ReadDocument ReadBack(const Boring& boring, ExchangeVersion version) {
 }
 
 TEST(ExchangeDocument, FollowsTheStructureOfEachVersion) {
-  EXPECT_EQ(ElementOutline(ReadBack(OneOfEach(), ExchangeVersion::V400)), Lines(kOutline400));
-  EXPECT_EQ(ElementOutline(ReadBack(OneOfEach(), ExchangeVersion::V300)), Lines(Outline300()));
+  EXPECT_EQ(ElementOutline(ReadBack(EveryElement(), ExchangeVersion::V400)), Lines(kOutline400));
+  EXPECT_EQ(ElementOutline(ReadBack(EveryElement(), ExchangeVersion::V300)), Lines(Outline300()));
 }
 
 TEST(ExchangeDocument, DeclaresItsEncodingVersionAndDocumentType) {
@@ -188,6 +196,22 @@ TEST(ExchangeDocument, MissingPartialEntriesAreLeftOutAndMissingTotalsAreEmpty) 
   EXPECT_EQ(TextOf(document, u"標準貫入試験_100_200打撃回数"), u"7");
   EXPECT_EQ(TextOf(document, u"標準貫入試験_200_300打撃回数"), u"(none)");
   EXPECT_EQ(TextOf(document, u"標準貫入試験_合計貫入量"), u"");
+}
+
+// 50 blows over 17 cm in two increments, the second without its penetration: it is
+// the 7 cm that the total leaves, not 10. A test of no blows is self-sinking.
+TEST(ExchangeDocument, IncrementsAddUpToTheirTestAndSelfSinkingIsNoted) {
+  Boring boring = OneOfEach();
+  boring.penetration.tests = {Record(1, {u"1.15", u"50/17", u"20", u"30"}), Record(2, {u"2.15", u"0/45"})};
+  std::vector<std::u16string> texts;
+  for (const auto& element : ReadBack(boring, ExchangeVersion::V400).elements) {
+    if (element.name.starts_with(u"標準貫入試験_")) texts.push_back(element.name + u"=" + element.text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::u16string>{
+                       u"標準貫入試験_開始深度=1.15", u"標準貫入試験_0_100打撃回数=20", u"標準貫入試験_0_100貫入量=100",
+                       u"標準貫入試験_100_200打撃回数=30", u"標準貫入試験_100_200貫入量=70",
+                       u"標準貫入試験_合計打撃回数=50", u"標準貫入試験_合計貫入量=170", u"標準貫入試験_開始深度=2.15",
+                       u"標準貫入試験_合計打撃回数=0", u"標準貫入試験_合計貫入量=450", u"標準貫入試験_備考=自沈"}));
 }
 
 TEST(ExchangeDocument, TitleValuesComeFromTheHeaderAsTheTitleSheetsShowThem) {
