@@ -6,8 +6,8 @@
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
-#include "model/test_entries.hpp"
 #include "model/record_positions.hpp"
+#include "model/test_entries.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 
