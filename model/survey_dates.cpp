@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include "model/header_fields.hpp"
 #include "text/fixed_width.hpp"
@@ -13,6 +14,15 @@ namespace {
 std::optional<int> WholeNumber(std::optional<double> value, int low, int high) {
   if (!value || *value != std::trunc(*value) || *value < low || *value > high) return std::nullopt;
   return static_cast<int>(*value);
+}
+
+// Month and day in a year that is known to be one.
+DateReading DateInYear(int year, std::u16string_view month, std::u16string_view day) {
+  const std::optional<int> m = WholeNumber(ParseDouble(month), 1, 12);
+  if (!m) return {std::nullopt, DatePart::Month};
+  const std::optional<int> d = WholeNumber(ParseDouble(day), 1, DaysInMonth(year, *m));
+  if (!d) return {std::nullopt, DatePart::Day};
+  return {CalendarDate{year, *m, *d}, DatePart::Year};
 }
 
 }  // namespace
@@ -33,11 +43,7 @@ DateReading ReadDate(std::u16string_view eraYear, std::u16string_view month, std
   if (!ParseDouble(eraYear)) return {std::nullopt, DatePart::Year};
   const std::optional<int> y = WholeNumber(double{WesternYear(eraYear)}, 1, 9999);
   if (!y) return {std::nullopt, DatePart::Year};
-  const std::optional<int> m = WholeNumber(ParseDouble(month), 1, 12);
-  if (!m) return {std::nullopt, DatePart::Month};
-  const std::optional<int> d = WholeNumber(ParseDouble(day), 1, DaysInMonth(*y, *m));
-  if (!d) return {std::nullopt, DatePart::Day};
-  return {CalendarDate{*y, *m, *d}, DatePart::Year};
+  return DateInYear(*y, month, day);
 }
 
 namespace {
@@ -62,6 +68,21 @@ PeriodDay ReadPeriodDay(const RecordFieldsSnapshot& h, std::size_t year, std::si
 }
 
 }  // namespace
+
+std::optional<CalendarDate> ListRecordDate(const RecordFieldsSnapshot& header, std::u16string_view monthDay) {
+  namespace h = header_field;
+  const std::optional<CalendarDate> start =
+      ReadDate(header[h::kStartYear], header[h::kStartMonth], header[h::kStartDay]).date;
+  const std::size_t slash = monthDay.find(u'/');
+  if (!start || slash == std::u16string_view::npos) return std::nullopt;
+  const std::u16string_view month = monthDay.substr(0, slash);
+  const std::u16string_view day = monthDay.substr(slash + 1);
+  // Month and day as a leap year takes them, to tell where they fall in the year.
+  const std::optional<CalendarDate> inLeapYear = DateInYear(2000, month, day).date;
+  if (!inLeapYear) return std::nullopt;
+  const bool beforeStart = std::pair(inLeapYear->month, inLeapYear->day) < std::pair(start->month, start->day);
+  return DateInYear(beforeStart ? start->year + 1 : start->year, month, day).date;
+}
 
 SurveyPeriod ReadSurveyPeriod(const RecordFieldsSnapshot& header, const CalendarDate& exportDay) {
   namespace h = header_field;

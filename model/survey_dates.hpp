@@ -61,4 +61,10 @@ struct SurveyPeriod {
 // day of the export and against each other.
 SurveyPeriod ReadSurveyPeriod(const RecordFieldsSnapshot& header, const CalendarDate& exportDay);
 
+// The day of a dated list record, whose field gives only month and day ("6/14",
+// split at its first "/"): in the year of the survey's first day, or in the year
+// after when that would put it before the first day (a survey over the new year).
+// None without a first day or when month and day make no date in that year.
+std::optional<CalendarDate> ListRecordDate(const RecordFieldsSnapshot& header, std::u16string_view monthDay);
+
 }  // namespace velni

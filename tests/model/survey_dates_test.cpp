@@ -89,5 +89,24 @@ TEST(ReadSurveyPeriodTest, DaysThatCannotBeAreNotWritten) {
   }
 }
 
+// The survey starts on 1999-12-28 (era year 11).
+TEST(ListRecordDateTest, MonthAndDayInTheYearOfTheSurvey) {
+  RecordFieldsSnapshot header;
+  header[header_field::kStartYear] = u"11", header[header_field::kStartMonth] = u"12";
+  header[header_field::kStartDay] = u"28";
+  const std::pair<const char16_t*, std::optional<CalendarDate>> cases[] = {
+      {u"12/28", CalendarDate{1999, 12, 28}},
+      {u"12/30", CalendarDate{1999, 12, 30}},
+      {u"1/3", CalendarDate{2000, 1, 3}},  // over the new year
+      {u"2/29", CalendarDate{2000, 2, 29}},
+      {u"12/31/5", std::nullopt},  // the day is what follows the first "/"
+      {u"6/31", std::nullopt},
+      {u"6", std::nullopt},
+      {u"", std::nullopt},
+  };
+  for (const auto& [monthDay, date] : cases) EXPECT_EQ(ListRecordDate(header, monthDay), date) << testing::S(monthDay);
+  EXPECT_EQ(ListRecordDate(RecordFieldsSnapshot{}, u"6/14"), std::nullopt);  // no first day: no year
+}
+
 }  // namespace
 }  // namespace velni
