@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "check/header_facts.hpp"
+#include "model/record_positions.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 #include "writers/range_line.hpp"
@@ -11,12 +12,7 @@
 namespace velni {
 namespace {
 
-constexpr int kDepthField = 1;
-constexpr int kRangeTextField = 4;
-constexpr int kListDepthField = 2;
-constexpr int kListKeyField = 3;
-
-void Warn(CheckProblems& problems, const MainData& main, const SourceRecord& layer, int field,
+void Warn(CheckProblems& problems, const MainData& main, const SourceRecord& layer, std::size_t field,
           const std::u16string& message) {
   problems.push_back({Severity::Warning, main.path, RecordPlace(record_label::kLayer, layer.number, field), message});
 }
@@ -25,7 +21,7 @@ void CheckRangePart(const std::u16string& part, const CodeTable& l4, const MainD
                     const SourceRecord& layer, CheckProblems& problems) {
   for (std::size_t i = 0; i < std::min(part.size(), kCodedRangeCharacters); ++i) {
     const std::u16string key(1, part[i]);
-    if (!l4.Has(key)) Warn(problems, main, layer, kRangeTextField, u"範囲の「" + key + u"」は L4.TXT にありません。");
+    if (!l4.Has(key)) Warn(problems, main, layer, layer_field::kRangeText, u"範囲の「" + key + u"」は L4.TXT にありません。");
   }
 }
 
@@ -35,17 +31,17 @@ void CheckLayerDepths(const MainData& main, CheckProblems& problems) {
   const std::optional<double> total = TotalDepth(main);
   std::optional<double> previous;
   for (const SourceRecord& layer : main.layers) {
-    const std::u16string& text = layer.fields[kDepthField];
+    const std::u16string& text = layer.fields[layer_field::kDepth];
     const std::optional<double> depth = ParseDouble(TrimBlanks(text));
     if (!depth) {
-      Warn(problems, main, layer, kDepthField, u"深度「" + text + u"」が数値ではありません。");
+      Warn(problems, main, layer, layer_field::kDepth, u"深度「" + text + u"」が数値ではありません。");
       continue;
     }
     if (previous && *depth <= *previous) {
-      Warn(problems, main, layer, kDepthField, u"深度 " + text + u" m が上の層の深度より深くなっていません。");
+      Warn(problems, main, layer, layer_field::kDepth, u"深度 " + text + u" m が上の層の深度より深くなっていません。");
     }
     if (total && *depth > *total) {
-      Warn(problems, main, layer, kDepthField,
+      Warn(problems, main, layer, layer_field::kDepth,
            u"深度 " + text + u" m がヘッダの総掘進長 " + TrimBlanks(main.headerFields[kTotalDepthField]) +
                u" m より深くなっています。");
     }
@@ -55,7 +51,7 @@ void CheckLayerDepths(const MainData& main, CheckProblems& problems) {
 
 void CheckRangeKeys(const MainData& main, const CodeTable& l4, CheckProblems& problems) {
   for (const SourceRecord& layer : main.layers) {
-    const std::u16string& text = layer.fields[kRangeTextField];
+    const std::u16string& text = layer.fields[layer_field::kRangeText];
     if (TrimBlanks(text).empty()) continue;
     const RangeParts parts = SplitRange(text);
     CheckRangePart(parts.before, l4, main, layer, problems);
@@ -65,11 +61,11 @@ void CheckRangeKeys(const MainData& main, const CodeTable& l4, CheckProblems& pr
 
 void CheckListKeys(const MainData& main, const CodeTable& l10, CheckProblems& problems) {
   for (const SourceRecord& record : main.listBlocks[0]) {
-    const std::u16string& key = record.fields[kListKeyField];
+    const std::u16string& key = record.fields[sample_field::kMethodKey];
     if (key.empty() || l10.Has(key)) continue;
     problems.push_back({Severity::Warning, main.path,
-                        RecordPlace(record_label::kListBlock1, record.number, kListKeyField),
-                        u"「" + key + u"」は L10.TXT にありません（深度 " + record.fields[kListDepthField] + u"）。"});
+                        RecordPlace(record_label::kListBlock1, record.number, sample_field::kMethodKey),
+                        u"「" + key + u"」は L10.TXT にありません（深度 " + record.fields[sample_field::kDepth] + u"）。"});
   }
 }
 

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "model/record_positions.hpp"
 #include "tables/soil_code_forecast.hpp"
 #include "tables/soil_entry.hpp"
 
 namespace velni {
 namespace {
-
-constexpr int kSoilNameField = 2;
 
 struct NewName {
   std::u16string name;
@@ -20,9 +19,9 @@ struct NewName {
 void CheckSoilNames(const MainData& main, SoilNameStore& store, CheckProblems& problems) {
   std::vector<NewName> newNames;
   for (const SourceRecord& layer : main.layers) {
-    const std::u16string& raw = layer.fields[kSoilNameField];
+    const std::u16string& raw = layer.fields[layer_field::kSoilName];
     if (raw.empty() || store.FindCode(raw)) continue;
-    const std::u16string where = RecordPlace(record_label::kLayer, layer.number, kSoilNameField);
+    const std::u16string where = RecordPlace(record_label::kLayer, layer.number, layer_field::kSoilName);
     if (const auto why = WhyNotStorable(raw)) {
       problems.push_back({Severity::Fault, main.path, where, *why});
       continue;
@@ -37,7 +36,7 @@ void CheckSoilNames(const MainData& main, SoilNameStore& store, CheckProblems& p
       ForecastSoilCodes(store.Folders().dataFolderPath + kExtendedTableName, names);
   for (std::size_t i = 0; i < newNames.size(); ++i) {
     problems.push_back({Severity::Warning, main.path,
-                        RecordPlace(record_label::kLayer, newNames[i].firstLayer->number, kSoilNameField),
+                        RecordPlace(record_label::kLayer, newNames[i].firstLayer->number, layer_field::kSoilName),
                         u"土質名「" + names[i] + u"」は土質名表にありません。変換するとコード " + codes[i] +
                             u" で登録されます。"});
   }

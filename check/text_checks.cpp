@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "check/penetration_entry.hpp"
+#include "model/penetration_entry.hpp"
+#include "model/record_positions.hpp"
 #include "text/cp932.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
@@ -16,8 +17,6 @@ namespace {
 constexpr std::size_t kDepthWidth = 7;
 constexpr double kLargestThreeDigits = 999;
 constexpr std::int64_t kLargestLineNumber = 999;
-constexpr int kFirstEntryField = 2;
-constexpr int kLastEntryField = 5;
 
 // A record's own fields: beyond them the buffer still shows earlier records.
 std::int64_t OwnFields(std::int64_t count) { return std::clamp<std::int64_t>(count, 0, kRecordFieldLimit); }
@@ -42,9 +41,9 @@ void CheckSectionForms(const std::u16string& path, const std::u16string& label,
   for (const SourceRecord& record : records) CheckRecordForms(path, label, record.number, record.fields, count, problems);
 }
 
-void CheckDepthWidth(const std::u16string& path, const std::u16string& label, const SourceRecord& record, int field,
-                     CheckProblems& problems) {
-  const std::u16string& depth = record.fields[static_cast<std::size_t>(field)];
+void CheckDepthWidth(const std::u16string& path, const std::u16string& label, const SourceRecord& record,
+                     std::size_t field, CheckProblems& problems) {
+  const std::u16string& depth = record.fields[field];
   if (depth.size() <= kDepthWidth) return;
   problems.push_back({Severity::Warning, path, RecordPlace(label, record.number, field),
                       u"深度「" + depth + u"」は 7 文字を超えるため、先頭が切れて「" +
@@ -58,16 +57,15 @@ void CheckLineCount(const std::u16string& path, const std::u16string& outputName
                       outputName + u" が " + DecimalText(lines) + u" 行になり、999 行を超えた行番号は上の桁が切れます。"});
 }
 
-std::int64_t NonEmpty(const std::vector<SourceRecord>& records, int field) {
-  return std::count_if(records.begin(), records.end(),
-                       [field](const SourceRecord& r) { return !r.fields[static_cast<std::size_t>(field)].empty(); });
+std::int64_t NonEmpty(const std::vector<SourceRecord>& records, std::size_t field) {
+  return std::count_if(records.begin(), records.end(), [field](const SourceRecord& r) { return !r.fields[field].empty(); });
 }
 
 void CheckN(const PenetrationFile& penetration, const SourceRecord& test, CheckProblems& problems) {
-  const auto entry = ParseDriveEntry(test.fields[kFirstEntryField], true);
+  const auto entry = ParseDriveEntry(test.fields[test_field::kMainEntry], true);
   if (!entry || BlowCountN(*entry) <= kLargestThreeDigits) return;
   problems.push_back({Severity::Warning, penetration.path,
-                      RecordPlace(record_label::kPenetrationTest, test.number, kFirstEntryField),
+                      RecordPlace(record_label::kPenetrationTest, test.number, test_field::kMainEntry),
                       u"N 値 " + TrimBlanks(DoubleText(BlowCountN(*entry))) + u" は 3 桁を超えるため、上の桁が切れます。"});
 }
 
@@ -86,10 +84,11 @@ std::u16string CutN(const std::u16string& entry, const WrittenEntry& written) {
 
 // X5.TXT keeps the last three characters of the blows and of the penetration: a
 // longer one changes the entry ("50/12.5" is written as 50/2.5).
-void CheckEntryCut(const PenetrationFile& penetration, const SourceRecord& test, int field, CheckProblems& problems) {
-  const std::u16string& entry = test.fields[static_cast<std::size_t>(field)];
+void CheckEntryCut(const PenetrationFile& penetration, const SourceRecord& test, std::size_t field,
+                   CheckProblems& problems) {
+  const std::u16string& entry = test.fields[field];
   if (entry.empty()) return;
-  const bool isMain = field == kFirstEntryField;
+  const bool isMain = field == test_field::kMainEntry;
   const WrittenEntry written = SplitEntry(entry, isMain);
   const std::size_t slash = entry.find(u'/');
   const bool hasSlash = slash != std::u16string::npos;
@@ -121,44 +120,49 @@ void CheckCp932Forms(const Boring& boring, CheckProblems& problems) {
 
 void CheckFixedWidths(const Boring& boring, CheckProblems& problems) {
   const MainData& main = boring.main;
-  for (const SourceRecord& layer : main.layers) CheckDepthWidth(main.path, record_label::kLayer, layer, 1, problems);
-  for (const SourceRecord& r : main.listBlocks[0]) CheckDepthWidth(main.path, record_label::kListBlock1, r, 2, problems);
-  for (const SourceRecord& r : main.listBlocks[1]) CheckDepthWidth(main.path, record_label::kListBlock2, r, 1, problems);
-  for (const SourceRecord& r : main.listBlocks[2]) CheckDepthWidth(main.path, record_label::kListBlock3, r, 1, problems);
+  const auto widths = [&main, &problems](const char16_t* label, const std::vector<SourceRecord>& records,
+                                          std::size_t field) {
+    for (const SourceRecord& r : records) CheckDepthWidth(main.path, label, r, field, problems);
+  };
+  widths(record_label::kLayer, main.layers, layer_field::kDepth);
+  widths(record_label::kListBlock1, main.listBlocks[0], sample_field::kDepth);
+  widths(record_label::kListBlock2, main.listBlocks[1], dated_field::kDepth);
+  widths(record_label::kListBlock3, main.listBlocks[2], dated_field::kDepth);
   for (const SourceRecord& r : boring.remarks.records) {
-    CheckDepthWidth(boring.remarks.path, record_label::kRemark, r, 1, problems);
+    CheckDepthWidth(boring.remarks.path, record_label::kRemark, r, remark_field::kDepth, problems);
   }
   for (const SourceRecord& test : boring.penetration.tests) {
-    CheckDepthWidth(boring.penetration.path, record_label::kPenetrationTest, test, 1, problems);
+    CheckDepthWidth(boring.penetration.path, record_label::kPenetrationTest, test, test_field::kDepth, problems);
     CheckN(boring.penetration, test, problems);
-    for (int field = kFirstEntryField; field <= kLastEntryField; ++field) {
+    for (std::size_t field = test_field::kMainEntry; field <= test_field::kLastEntry; ++field) {
       CheckEntryCut(boring.penetration, test, field, problems);
     }
   }
   CheckLineCount(main.path, u"X1.TXT", static_cast<std::int64_t>(main.layers.size()), problems);
-  CheckLineCount(main.path, u"X3.TXT", NonEmpty(main.layers, 4), problems);
-  CheckLineCount(main.path, u"X11.TXT", NonEmpty(main.listBlocks[0], 3), problems);
-  CheckLineCount(main.path, u"N9.TXT", NonEmpty(main.listBlocks[1], 1), problems);
-  CheckLineCount(main.path, u"N8.TXT", NonEmpty(main.listBlocks[2], 1), problems);
-  CheckLineCount(boring.remarks.path, u"X12.TXT", NonEmpty(boring.remarks.records, 2), problems);
+  CheckLineCount(main.path, u"X3.TXT", NonEmpty(main.layers, layer_field::kRangeText), problems);
+  CheckLineCount(main.path, u"X11.TXT", NonEmpty(main.listBlocks[0], sample_field::kMethodKey), problems);
+  CheckLineCount(main.path, u"N9.TXT", NonEmpty(main.listBlocks[1], dated_field::kDepth), problems);
+  CheckLineCount(main.path, u"N8.TXT", NonEmpty(main.listBlocks[2], dated_field::kDepth), problems);
+  CheckLineCount(boring.remarks.path, u"X12.TXT", NonEmpty(boring.remarks.records, remark_field::kText), problems);
   CheckLineCount(boring.penetration.path, u"X5.TXT", static_cast<std::int64_t>(boring.penetration.tests.size()),
                  problems);
 }
 
 void CheckRemarkRows(const RemarksFile& remarks, CheckProblems& problems) {
   for (const SourceRecord& remark : remarks.records) {
-    const int rows = RemarkRowsNeeded(remark.fields[2]);
-    if (remark.fields[2].empty() || rows <= kRemarkRows) continue;
-    problems.push_back({Severity::Warning, remarks.path, RecordPlace(record_label::kRemark, remark.number, 2),
+    const std::u16string& text = remark.fields[remark_field::kText];
+    const int rows = RemarkRowsNeeded(text);
+    if (text.empty() || rows <= kRemarkRows) continue;
+    problems.push_back({Severity::Warning, remarks.path, RecordPlace(record_label::kRemark, remark.number, remark_field::kText),
                         u"記事が " + DecimalText(rows) + u" 行になり、20 行を超えた分は切り捨てられます。"});
   }
 }
 
 void CheckPenetrationEntries(const PenetrationFile& penetration, CheckProblems& problems) {
   for (const SourceRecord& test : penetration.tests) {
-    for (int field = kFirstEntryField; field <= kLastEntryField; ++field) {
-      const std::u16string& entry = test.fields[static_cast<std::size_t>(field)];
-      if (entry.empty() || ParseDriveEntry(entry, field == kFirstEntryField)) continue;
+    for (std::size_t field = test_field::kMainEntry; field <= test_field::kLastEntry; ++field) {
+      const std::u16string& entry = test.fields[field];
+      if (entry.empty() || ParseDriveEntry(entry, field == test_field::kMainEntry)) continue;
       problems.push_back({Severity::Warning, penetration.path,
                           RecordPlace(record_label::kPenetrationTest, test.number, field),
                           u"打撃回数「" + entry + u"」が数値（回数 または 回数/貫入量）ではありません。"});

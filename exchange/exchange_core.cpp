@@ -1,24 +1,20 @@
 // The core branch, in the order of the document type: layers, colour runs,
 // observations, penetration tests, density runs, samples, water levels, drilling.
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "exchange/core_elements.hpp"
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
 #include "exchange/own_field.hpp"
+#include "model/record_positions.hpp"
+#include "model/test_entries.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
-#include "writers/penetration.hpp"
 
 namespace velni {
 namespace {
-
-// Fields of a layer record and of a test record.
-constexpr std::int64_t kDepth = 1;
-constexpr std::int64_t kSoilName = 2;
-constexpr std::int64_t kColour = 3;
-constexpr std::int64_t kMainEntry = 2;
-constexpr std::int64_t kFirstPartialEntry = 3;
 
 // The penetration of an entry written without one, in centimetres, as X5.TXT
 // takes it.
@@ -47,8 +43,8 @@ void AddLayer(const ExchangeNames& names, const std::u16string& bottom, const st
 void AddLayers(const MainData& main, const ExchangeNames& names, XmlElement& core) {
   int ordinal = 0;
   for (const SourceRecord& record : main.layers) {
-    AddLayer(names, OwnField(record, main.layerFieldCount, kDepth),
-             OwnField(record, main.layerFieldCount, kSoilName), ordinal, core);
+    AddLayer(names, OwnField(record, main.layerFieldCount, layer_field::kDepth),
+             OwnField(record, main.layerFieldCount, layer_field::kSoilName), ordinal, core);
   }
   if (ordinal == 0) AddLayer(names, {}, {}, ordinal, core);
 }
@@ -60,8 +56,8 @@ void AddColours(const MainData& main, XmlElement& core) {
   std::u16string previous;
   XmlElement* run = nullptr;
   for (const SourceRecord& record : main.layers) {
-    const std::u16string colour = OwnField(record, main.layerFieldCount, kColour);
-    const std::u16string bottom = OwnField(record, main.layerFieldCount, kDepth);
+    const std::u16string colour = OwnField(record, main.layerFieldCount, layer_field::kColour);
+    const std::u16string bottom = OwnField(record, main.layerFieldCount, layer_field::kDepth);
     if (colour.empty()) {
       run = nullptr;
     } else if (run != nullptr && colour == previous) {
@@ -80,20 +76,35 @@ void AddEntry(const std::u16string& prefix, const TestEntry& entry, XmlElement& 
   test.AddText(prefix + u"貫入量", entry.penetration);
 }
 
+// An increment as the source gives it, but for a left-out last penetration that the
+// total gives.
+std::optional<TestEntry> IncrementEntry(const std::u16string& field, const TestEntries& read, std::size_t i,
+                                        bool inMillimetres) {
+  const std::u16string given = read.penetrationFromTotal == i
+                                   ? TrimBlanks(field) + u"/" + PlainNumberText(read.increments[i]->penetration)
+                                   : field;
+  return SplitTestEntry(given, CentimetresText(kPartialDrivePenetration), inMillimetres);
+}
+
 void AddTest(const PenetrationFile& file, const SourceRecord& record, const ExchangeNames& names, int& ordinal,
              XmlElement& core) {
   const bool mm = names.penetrationInMillimetres;
   XmlElement& test = AddRepeated(core, u"標準貫入試験", ordinal);
-  test.AddText(u"標準貫入試験_開始深度", OwnField(record, file.fieldCount, kDepth));
-  for (std::int64_t i = 0; i < 3; ++i) {
-    const std::u16string field = OwnField(record, file.fieldCount, kFirstPartialEntry + i);
-    if (const auto entry = SplitTestEntry(field, CentimetresText(kPartialDrivePenetration), mm)) {
+  test.AddText(u"標準貫入試験_開始深度", OwnField(record, file.fieldCount, test_field::kDepth));
+  std::array<std::u16string, test_field::kPartialEntries> partials;
+  for (std::size_t i = 0; i < partials.size(); ++i) {
+    partials[i] = OwnField(record, file.fieldCount, test_field::kFirstPartialEntry + i);
+  }
+  const std::u16string main = OwnField(record, file.fieldCount, test_field::kMainEntry);
+  const TestEntries read = ReadTestEntries(main, partials);
+  for (std::size_t i = 0; i < partials.size(); ++i) {
+    if (const auto entry = IncrementEntry(partials[i], read, i, mm)) {
       AddEntry(std::u16string(names.increments[i]), *entry, test);
     }
   }
-  const auto total = SplitTestEntry(OwnField(record, file.fieldCount, kMainEntry),
-                                    CentimetresText(kMainDrivePenetration), mm);
+  const auto total = SplitTestEntry(main, CentimetresText(kMainDrivePenetration), mm);
   AddEntry(u"標準貫入試験_合計", total.value_or(TestEntry{}), test);
+  if (IsSelfSinking(read.total)) test.AddText(u"標準貫入試験_備考", u"自沈");
 }
 
 }  // namespace

@@ -6,13 +6,10 @@
 
 #include "exchange/core_elements.hpp"
 #include "exchange/own_field.hpp"
+#include "model/record_positions.hpp"
 
 namespace velni {
 namespace {
-
-constexpr std::int64_t kDepth = 1;
-constexpr std::int64_t kSoilName = 2;
-constexpr std::int64_t kDensityOrConsistency = 5;
 
 bool HasAny(const std::u16string& text, std::initializer_list<const char16_t*> parts) {
   for (const char16_t* part : parts) {
@@ -45,10 +42,10 @@ void AddDensityRuns(const MainData& main, XmlElement& core) {
   std::u16string previous;
   XmlElement* run = nullptr;
   for (const SourceRecord& record : main.layers) {
-    const std::u16string state = OwnField(record, main.layerFieldCount, kDensityOrConsistency);
-    const std::u16string bottom = OwnField(record, main.layerFieldCount, kDepth);
+    const std::u16string state = OwnField(record, main.layerFieldCount, layer_field::kDensity);
+    const std::u16string bottom = OwnField(record, main.layerFieldCount, layer_field::kDepth);
     const char16_t* kind =
-        IsConsistency(state, OwnField(record, main.layerFieldCount, kSoilName)) ? u"相対稠度_状態" : u"相対密度_状態";
+        IsConsistency(state, OwnField(record, main.layerFieldCount, layer_field::kSoilName)) ? u"相対稠度_状態" : u"相対密度_状態";
     const std::u16string key = kind + (u'=' + state);
     if (state.empty()) {
       run = nullptr;

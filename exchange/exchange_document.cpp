@@ -1,5 +1,7 @@
 #include "exchange/exchange_document.hpp"
 
+#include <ctime>
+
 #include "exchange/exchange_parts.hpp"
 #include "exchange/xml_writer.hpp"
 #include "text/number_text.hpp"
@@ -22,17 +24,23 @@ void CollectEmpty(const XmlElement& element, const std::u16string& path, std::ve
 
 }  // namespace
 
-XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version) {
+CalendarDate ExportDayToday() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm local = *std::localtime(&now);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version, const CalendarDate& exportDay) {
   const ExchangeNames& names = NamesOf(version);
   XmlElement root{u"ボーリング情報", {{u"DTD_version", names.version}}, {}, {}, false, 0};
   AddBasicInformation(names, root);
-  AddTitleInformation(boring.main, names, root);
+  AddTitleInformation(boring.main, names, exportDay, root);
   AddCoreInformation(boring, names, root);
   return root;
 }
 
-std::string ExchangeDocument(const Boring& boring, ExchangeVersion version) {
-  return WriteXmlDocument(BuildExchangeTree(boring, version), NamesOf(version).systemId);
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version, const CalendarDate& exportDay) {
+  return WriteXmlDocument(BuildExchangeTree(boring, version, exportDay), NamesOf(version).systemId);
 }
 
 std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
@@ -41,8 +49,9 @@ std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
   return empty;
 }
 
-std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version) {
-  return EmptyRequiredElements(BuildExchangeTree(boring, version));
+std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version,
+                                                          const CalendarDate& exportDay) {
+  return EmptyRequiredElements(BuildExchangeTree(boring, version, exportDay));
 }
 
 }  // namespace velni

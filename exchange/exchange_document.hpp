@@ -7,15 +7,22 @@
 #include "exchange/exchange_version.hpp"
 #include "exchange/xml_element.hpp"
 #include "model/boring.hpp"
+#include "model/survey_dates.hpp"
 
 namespace velni {
 
+// The day of the export: today on this computer's calendar.
+CalendarDate ExportDayToday();
+
 // The root ボーリング情報 with its DTD_version and every element in the order of
-// the version's document type; an element our data has no value for is empty.
-XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version);
+// the version's document type; an element our data has no value for is empty, as is
+// a day of the survey after `exportDay`.
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version,
+                             const CalendarDate& exportDay = ExportDayToday());
 
 // The whole file: code page 932, CR LF, declaration and document type.
-std::string ExchangeDocument(const Boring& boring, ExchangeVersion version);
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version,
+                             const CalendarDate& exportDay = ExportDayToday());
 
 // The required elements of the tree that are empty, each as its path below the
 // root ("標題情報/調査基本情報/調査目的"), a repeated element with its place
@@ -24,6 +31,7 @@ std::string ExchangeDocument(const Boring& boring, ExchangeVersion version);
 std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root);
 
 // The same for the file that would be exported: what the check mode warns of.
-std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version);
+std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version,
+                                                          const CalendarDate& exportDay = ExportDayToday());
 
 }  // namespace velni

@@ -5,13 +5,12 @@
 #include "exchange/core_elements.hpp"
 #include "exchange/own_field.hpp"
 #include "exchange/remark_text.hpp"
+#include "model/record_positions.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
 namespace {
 
-constexpr std::int64_t kDepth = 1;
-constexpr std::int64_t kRemark = 2;
 constexpr char16_t kSurface[] = u"0.00";
 
 }  // namespace
@@ -21,8 +20,8 @@ void AddObservations(const RemarksFile& remarks, XmlElement& core) {
   std::u16string top = kSurface;
   double topValue = 0;
   for (const SourceRecord& record : remarks.records) {
-    const std::u16string depth = OwnField(record, remarks.fieldCount, kDepth);
-    const std::u16string remark = OwnField(record, remarks.fieldCount, kRemark);
+    const std::u16string depth = OwnField(record, remarks.fieldCount, remark_field::kDepth);
+    const std::u16string remark = OwnField(record, remarks.fieldCount, remark_field::kText);
     if (!remark.empty()) {  // as the conversion, which writes no row for it
       XmlElement& element = core.Add(u"観察記事");
       element.ordinal = ++ordinal;

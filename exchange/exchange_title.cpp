@@ -19,7 +19,8 @@ using Fields = RecordFieldsSnapshot;
 
 std::u16string Field(const Fields& h, std::size_t position) { return TrimBlanks(h[position]); }
 
-std::u16string DateFrom(const Fields& h, std::size_t year) { return ExchangeDate(h[year], h[year + 1], h[year + 2]); }
+// Empty unless it is a day that can be.
+std::u16string DateOf(const PeriodDay& day) { return day.date ? DateText(*day.date) : std::u16string(); }
 
 void AddEmpty(XmlElement& parent, std::initializer_list<const char16_t*> names) {
   for (const char16_t* name : names) parent.Add(name);
@@ -56,13 +57,14 @@ void AddSite(const Fields& h, XmlElement& title) {
   site.AddText(u"コード3次", mesh[2]);
 }
 
-void AddClientAndPeriod(const Fields& h, XmlElement& title) {
+void AddClientAndPeriod(const Fields& h, const CalendarDate& exportDay, XmlElement& title) {
   XmlElement& client = title.Add(u"発注機関");
   client.AddText(u"発注機関名称", Field(h, header::kClient));
   client.Add(u"テクリスコード");
   XmlElement& period = title.Add(u"調査期間");
-  period.AddText(u"調査期間_開始年月日", DateFrom(h, header::kStartYear));
-  period.AddText(u"調査期間_終了年月日", DateFrom(h, header::kEndYear));
+  const SurveyPeriod days = ReadSurveyPeriod(h, exportDay);
+  period.AddText(u"調査期間_開始年月日", DateOf(days.start));
+  period.AddText(u"調査期間_終了年月日", DateOf(days.end));
 }
 
 // The source names no company roles, so the company's elements stay empty.
@@ -93,7 +95,7 @@ void AddBoringBasics(const Fields& h, const ExchangeNames& names, XmlElement& ti
 void AddEquipment(const Fields& h, XmlElement& title) {
   XmlElement& machine = title.Add(u"試錐機");
   machine.AddText(u"試錐機_名称", Field(h, header::kMachine));
-  AddIfAny(machine, u"試錐機_方法", Field(h, header::kMethod));
+  AddIfAny(machine, u"試錐機_方法", Field(h, header::kDrillingMethod));
   title.Add(u"エンジン").Add(u"エンジン_名称");
   title.Add(u"ポンプ").Add(u"ポンプ_名称");
 }
@@ -106,13 +108,14 @@ void AddBasicInformation(const ExchangeNames& names, XmlElement& root) {
   if (names.publicFlag) basic.Add(u"公開フラグ").Add(u"公開フラグ_コード");
 }
 
-void AddTitleInformation(const MainData& main, const ExchangeNames& names, XmlElement& root) {
+void AddTitleInformation(const MainData& main, const ExchangeNames& names, const CalendarDate& exportDay,
+                         XmlElement& root) {
   const Fields& h = main.headerFields;
   XmlElement& title = root.Add(u"標題情報");
   AddSurvey(h, title);
   AddCoordinates(h, title);
   AddSite(h, title);
-  AddClientAndPeriod(h, title);
+  AddClientAndPeriod(h, exportDay, title);
   AddCompany(names, title);
   AddBoringBasics(h, names, title);
   AddEquipment(h, title);

@@ -1,26 +1,16 @@
 #include "exchange/exchange_values.hpp"
 
 #include <cmath>
+#include <cstdint>
 
 #include "model/exact_position.hpp"
+#include "model/survey_dates.hpp"
 #include "run/title_fields.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 
 namespace velni {
 namespace {
-
-std::optional<int> WholeNumber(std::u16string_view text, int low, int high) {
-  const std::optional<double> value = ParseDouble(text);
-  if (!value || *value != std::trunc(*value) || *value < low || *value > high) return std::nullopt;
-  return static_cast<int>(*value);
-}
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
-}
 
 std::u16string Digits(int value, int width) {
   std::u16string text;
@@ -70,13 +60,12 @@ std::u16string PlainOrEmpty(std::u16string_view text) {
 }  // namespace
 
 std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day) {
-  if (!ParseDouble(eraYear)) return {};
-  const std::optional<int> y = WholeNumber(EraYear(eraYear), 1, 9999);
-  const std::optional<int> m = WholeNumber(month, 1, 12);
-  if (!y || !m) return {};
-  const std::optional<int> d = WholeNumber(day, 1, DaysInMonth(*y, *m));
-  if (!d) return {};
-  return Digits(*y, 4) + u'-' + Digits(*m, 2) + u'-' + Digits(*d, 2);
+  const std::optional<CalendarDate> date = ReadDate(eraYear, month, day).date;
+  return date ? DateText(*date) : std::u16string();
+}
+
+std::u16string DateText(const CalendarDate& date) {
+  return Digits(date.year, 4) + u'-' + Digits(date.month, 2) + u'-' + Digits(date.day, 2);
 }
 
 std::array<std::u16string, 3> ExchangeAngle(std::u16string_view field, int largestDegrees) {
@@ -127,6 +116,15 @@ std::optional<TestEntry> SplitTestEntry(std::u16string_view field, std::u16strin
   const std::u16string_view centimetres = slash == std::u16string::npos ? defaultCentimetres : whole.substr(slash + 1);
   const std::u16string penetration = PlainOrEmpty(centimetres);
   return TestEntry{PlainOrEmpty(blows), inMillimetres ? TimesTen(penetration) : penetration};
+}
+
+std::u16string PlainNumberText(double value) {
+  const auto hundredths = static_cast<std::int64_t>(std::round(value * 100));
+  std::u16string text = DecimalText(hundredths / 100);
+  if (hundredths % 100 == 0) return text;
+  text += u'.' + Digits(static_cast<int>(hundredths % 100), 2);
+  if (text.back() == u'0') text.pop_back();
+  return text;
 }
 
 std::u16string TimesTen(std::u16string_view number) {

@@ -6,12 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "model/survey_dates.hpp"
+
 namespace velni {
 
 // "YYYY-MM-DD" from an era year, a month and a day as the main data file gives them
 // (the year counted as the title sheets count it); empty unless all three are whole
 // numbers that make a calendar date.
 std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day);
+// "YYYY-MM-DD".
+std::u16string DateText(const CalendarDate& date);
 
 // Degrees, minutes and seconds of an angle written as 35.451234, exactly as the
 // text says (35, 45, 12.34; the title sheets' single-precision split is theirs
@@ -43,6 +47,9 @@ struct TestEntry {
 // None for an empty entry. Without "/", the penetration is `defaultCentimetres`.
 std::optional<TestEntry> SplitTestEntry(std::u16string_view field, std::u16string_view defaultCentimetres,
                                         bool inMillimetres);
+
+// A number of 0 or more as a plain decimal with at most two places: 7, 2.5, 0.25.
+std::u16string PlainNumberText(double value);
 
 // A plain decimal number (digits, at most one point with digits after it) times 10,
 // worked on the digits so that no rounding creeps in: 18 gives 180, 2.25 gives 22.5;

@@ -10,9 +10,9 @@
 
 namespace velni {
 
-inline std::u16string OwnField(const SourceRecord& record, std::int64_t fieldCount, std::int64_t position) {
-  if (position > fieldCount) return {};
-  return TrimBlanks(record.fields[static_cast<std::size_t>(position)]);
+inline std::u16string OwnField(const SourceRecord& record, std::int64_t fieldCount, std::size_t position) {
+  if (static_cast<std::int64_t>(position) > fieldCount) return {};
+  return TrimBlanks(record.fields[position]);
 }
 
 }  // namespace velni

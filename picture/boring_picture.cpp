@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "check/header_facts.hpp"
-#include "check/penetration_entry.hpp"
+#include "model/penetration_entry.hpp"
+#include "model/record_positions.hpp"
 #include "picture/picture_pages.hpp"
 #include "picture/picture_parts.hpp"
 #include "text/fixed_width.hpp"
@@ -29,10 +30,11 @@ struct Deepest {
   }
 };
 
-void TakeRecords(Deepest& deepest, const std::vector<SourceRecord>& records, const std::u16string& file,
-                 const char16_t* label) {
+void TakeRecords(Deepest& deepest, const std::vector<SourceRecord>& records, std::size_t depthField,
+                 const std::u16string& file, const char16_t* label) {
   for (const SourceRecord& record : records) {
-    deepest.Take(picture::NumberOf(record.fields[1]), file, RecordPosition(label, record.number, 0, 1));
+    deepest.Take(picture::NumberOf(record.fields[depthField]), file,
+                 RecordPosition(label, record.number, 0, static_cast<std::int64_t>(depthField)));
   }
 }
 
@@ -40,14 +42,14 @@ Deepest DeepestOf(const Boring& boring) {
   Deepest deepest;
   deepest.Take(picture::NumberOf(boring.main.headerFields[kTotalDepthField]), boring.main.path,
                RecordPosition(record_label::kHeaderFields, 1, 0, kTotalDepthField));
-  TakeRecords(deepest, boring.main.layers, boring.main.path, record_label::kLayer);
-  TakeRecords(deepest, boring.remarks.records, boring.remarks.path, record_label::kRemark);
+  TakeRecords(deepest, boring.main.layers, layer_field::kDepth, boring.main.path, record_label::kLayer);
+  TakeRecords(deepest, boring.remarks.records, remark_field::kDepth, boring.remarks.path, record_label::kRemark);
   for (const SourceRecord& test : boring.penetration.tests) {
-    const auto entry = ParseDriveEntry(test.fields[2], true);
-    const auto top = picture::NumberOf(test.fields[1]);
+    const auto entry = ParseDriveEntry(test.fields[test_field::kMainEntry], true);
+    const auto top = picture::NumberOf(test.fields[test_field::kDepth]);
     const double drive = entry ? entry->penetration / 100 : 0;
     deepest.Take(top ? std::optional<double>(*top + drive) : std::nullopt, boring.penetration.path,
-                 RecordPosition(record_label::kPenetrationTest, test.number, 0, 1));
+                 RecordPosition(record_label::kPenetrationTest, test.number, 0, test_field::kDepth));
   }
   return deepest;
 }

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "check/header_facts.hpp"
+#include "model/record_positions.hpp"
 #include "picture/picture_columns.hpp"
 #include "picture/picture_parts.hpp"
 #include "picture/soil_pattern.hpp"
@@ -10,9 +11,6 @@
 namespace velni::picture {
 namespace {
 
-constexpr int kDepthField = 1;
-constexpr int kSoilNameField = 2;
-constexpr int kColourField = 3;
 constexpr double kLineHeight = kTextSize * 1.25;
 
 struct Band {
@@ -55,10 +53,10 @@ void DrawLayer(const MainData& main, const SourceRecord& layer, const Band& band
                Drawing& drawing) {
   const double y = DepthY(band.bottom);
   const Box area{kLog.x, DepthY(band.top), kLog.width, y - DepthY(band.top), 0.15};
-  if (area.height >= kThinnestPattern) DrawPattern(PatternOf(layer.fields[kSoilNameField]), area, drawing);
+  if (area.height >= kThinnestPattern) DrawPattern(PatternOf(layer.fields[layer_field::kSoilName]), area, drawing);
   if (numbersFit) BottomNumbers(main, band, drawing);
-  CentreInBand(layer.fields[kSoilNameField], kSoilName, band, drawing);
-  CentreInBand(layer.fields[kColourField], kColour, band, drawing);
+  CentreInBand(layer.fields[layer_field::kSoilName], kSoilName, band, drawing);
+  CentreInBand(layer.fields[layer_field::kColour], kColour, band, drawing);
 }
 
 }  // namespace
@@ -68,7 +66,7 @@ void DrawLayers(const MainData& main, Drawing& drawing) {
   double lastNumbersY = kBodyTop;
   double lastLineY = kBodyTop;
   for (const SourceRecord& layer : main.layers) {
-    const auto bottom = NumberOf(layer.fields[kDepthField]);
+    const auto bottom = NumberOf(layer.fields[layer_field::kDepth]);
     if (!bottom || *bottom <= top) continue;  // no band to draw
     // Numbers too close to the ones above are left out rather than overlapping.
     const bool numbersFit = DepthY(*bottom) - lastNumbersY >= kTextSize;
@@ -87,11 +85,11 @@ void DrawRemarks(const RemarksFile& remarks, Drawing& drawing) {
   double lastLineY = kBodyTop;
   const int columns = static_cast<int>((kRemarks.width - 2) / kTextSize);
   for (const SourceRecord& remark : remarks.records) {
-    const auto bottom = NumberOf(remark.fields[kDepthField]);
+    const auto bottom = NumberOf(remark.fields[remark_field::kDepth]);
     if (!bottom || *bottom <= top) continue;
     const double last = DepthY(*bottom) - kLineHeight / 2;
     double y = DepthY(top) + kLineHeight / 2 + 0.3;
-    for (const std::u16string& line : WrapText(remark.fields[2], columns)) {
+    for (const std::u16string& line : WrapText(remark.fields[remark_field::kText], columns)) {
       if (y > last + 0.01) break;  // the rest has no room in its range
       drawing.labels.push_back({{kRemarks.x + 1, y}, line, kTextSize, TextAnchor::Left});
       y += kLineHeight;

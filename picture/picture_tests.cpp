@@ -1,7 +1,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "check/penetration_entry.hpp"
+#include "model/penetration_entry.hpp"
+#include "model/record_positions.hpp"
 #include "picture/picture_columns.hpp"
 #include "picture/picture_parts.hpp"
 #include "text/number_text.hpp"
@@ -32,8 +33,8 @@ void DrawTests(const PenetrationFile& penetration, Drawing& drawing) {
   double lastLabelY = -kTextSize;
   double lastPointY = -kTextSize;
   for (const SourceRecord& test : penetration.tests) {
-    const auto depth = NumberOf(test.fields[1]);
-    const auto entry = ParseDriveEntry(test.fields[2], true);
+    const auto depth = NumberOf(test.fields[test_field::kDepth]);
+    const auto entry = ParseDriveEntry(test.fields[test_field::kMainEntry], true);
     if (!depth || !entry) continue;
     // The point stands at the middle of the main drive.
     const double y = DepthY(*depth + entry->penetration / 2 / kCentimetresPerMetre);

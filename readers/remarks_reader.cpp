@@ -1,5 +1,6 @@
 #include "readers/remarks_reader.hpp"
 
+#include "model/record_positions.hpp"
 #include "readers/record_reader.hpp"
 #include "readers/source_file.hpp"
 #include "text/fixed_width.hpp"
@@ -38,7 +39,7 @@ RemarksFile ReadRemarksFile(const std::u16string& path, RecordFieldsSnapshot& bu
   const std::int64_t records = LoopCount(header.recordCount, file, kRecordCountField);
   remarks.fieldCount = LoopCount(header.fieldCount, file, kFieldCountField);
   remarks.records = ReadRecordBlock(file, buffer, record_label::kRemark, records, remarks.fieldCount,
-                                    [](RecordFieldsSnapshot& fields) { CutAtParenthesis(fields[1]); });
+                                    [](RecordFieldsSnapshot& fields) { CutAtParenthesis(fields[remark_field::kDepth]); });
   remarks.recordsLeft = !file.AtEndOfRecords();
   return remarks;
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "files/open_files.hpp"
+#include "model/record_positions.hpp"
 #include "run/passes.hpp"
 #include "tables/soil_entry.hpp"
 #include "text/fixed_width.hpp"
@@ -15,20 +16,17 @@
 namespace velni {
 namespace {
 
-// Where the soil name stands in a layer record.
-constexpr std::int64_t kSoilNameField = 2;
-
 // A name the tables must not take and do not hold stops the run before the first
 // layer registers anything, named at its layer.
 void RefuseUnstorableNames(RunContext& run) {
   const MainData& main = run.boring.main;
   for (const SourceRecord& layer : main.layers) {
-    const std::u16string& name = layer.fields[kSoilNameField];
+    const std::u16string& name = layer.fields[layer_field::kSoilName];
     const auto why = WhyNotStorable(name);
     if (!why || name.empty() || run.SoilNames->FindCode(name)) continue;
     throw RunError(*why, main.path,
                    RecordPosition(record_label::kLayer, layer.number,
-                                  static_cast<std::int64_t>(main.layers.size()), kSoilNameField));
+                                  static_cast<std::int64_t>(main.layers.size()), layer_field::kSoilName));
   }
 }
 
@@ -54,10 +52,11 @@ void RunLayerSection(RunContext& run) {
   std::int16_t x3Line = 1;
   for (const SourceRecord& layer : main.layers) {
     const RecordFieldsSnapshot& fields = layer.fields;
-    const std::u16string soilName = SoilNameOnOneLine(fields[kSoilNameField]);
-    WriteSoilNameLine(x1, x1Line, fields[1], LayerSoilCode(run, soilName), soilName);
+    const std::u16string soilName = SoilNameOnOneLine(fields[layer_field::kSoilName]);
+    WriteSoilNameLine(x1, x1Line, fields[layer_field::kDepth], LayerSoilCode(run, soilName), soilName);
     // A blank range text gives no X3.TXT line and takes no line number.
-    if (!TrimBlanks(fields[4]).empty()) WriteRangeLine(x3, x3Line, fields[1], fields[4], run.codeTables.l4);
+    const std::u16string& range = fields[layer_field::kRangeText];
+    if (!TrimBlanks(range).empty()) WriteRangeLine(x3, x3Line, fields[layer_field::kDepth], range, run.codeTables.l4);
   }
   x3.Close();
   x1.Close();

@@ -2,6 +2,8 @@
 #include <functional>
 
 #include "files/open_files.hpp"
+#include "model/record_positions.hpp"
+#include "model/title_slots.hpp"
 #include "run/passes.hpp"
 #include "run/record_fields.hpp"
 #include "text/output_file.hpp"
@@ -32,16 +34,16 @@ void WriteListBlock(RunContext& run, const std::vector<SourceRecord>& block, con
 void RunListSection(RunContext& run) {
   const MainData& main = run.boring.main;
   if (!main.hasListSection) return;
-  WriteListBlock(run, main.listBlocks[0], {u"X11.TXT", 3},
+  WriteListBlock(run, main.listBlocks[0], {u"X11.TXT", sample_field::kMethodKey},
                  [&run](OutputFile& out, std::int16_t& lineNo, const TextArray& fields) {
                    WriteCodedListLine(out, lineNo, fields, run.codeTables.l10);
                  });
   // N9.TXT and N8.TXT date their lines with the year of the survey's first date.
   const auto dated = [&run](OutputFile& out, std::int16_t& lineNo, const TextArray& fields) {
-    WriteDatedListLine(out, lineNo, fields, run.Title1Fields[10]);
+    WriteDatedListLine(out, lineNo, fields, run.Title1Fields[title1_slot::kStartYear]);
   };
-  WriteListBlock(run, main.listBlocks[1], {u"N9.TXT", 1}, dated);
-  WriteListBlock(run, main.listBlocks[2], {u"N8.TXT", 1}, dated);
+  WriteListBlock(run, main.listBlocks[1], {u"N9.TXT", dated_field::kDepth}, dated);
+  WriteListBlock(run, main.listBlocks[2], {u"N8.TXT", dated_field::kDepth}, dated);
 }
 
 }  // namespace velni

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "model/record_positions.hpp"
 #include "run/normalise_n12.hpp"
 #include "text/input_file.hpp"
 #include "text/record_position.hpp"
@@ -10,9 +11,6 @@
 
 namespace velni {
 namespace {
-
-constexpr std::int64_t kDepthField = 1;
-constexpr std::int64_t kRemarkField = 2;
 
 RunError AtRemark(const RemarksFile& remarks, const SourceRecord& remark, std::int64_t field,
                   const std::u16string& what) {
@@ -44,9 +42,9 @@ bool DepthReadsBack(const std::u16string& depth) {
 // The remark whose depth broke the reading back: the first one N12.TXT cannot carry.
 RunError ReadBackFailure(const RemarksFile& remarks, const RunError& cause) {
   for (const SourceRecord& remark : remarks.records) {
-    if (remark.fields[kRemarkField].empty() || DepthReadsBack(remark.fields[kDepthField])) continue;
-    return AtRemark(remarks, remark, kDepthField,
-                    u"深度「" + remark.fields[kDepthField] +
+    if (remark.fields[remark_field::kText].empty() || DepthReadsBack(remark.fields[remark_field::kDepth])) continue;
+    return AtRemark(remarks, remark, remark_field::kDepth,
+                    u"深度「" + remark.fields[remark_field::kDepth] +
                         u"」は「,」や改行を含むため、記事を X12.TXT に書けません（記事の行を読み戻すと項目がずれます）。");
   }
   return RunError(cause.What(), remarks.path);
@@ -59,11 +57,11 @@ bool WriteRemarkRows(const RemarksFile& remarks, const std::u16string& n12Name, 
   std::int16_t lineNo = 1;
   bool wroteAny = false;
   for (const SourceRecord& remark : remarks.records) {
-    if (remark.fields[kRemarkField].empty()) continue;  // a depth without a remark
+    if (remark.fields[remark_field::kText].empty()) continue;  // a depth without a remark
     try {
-      WrapRemarks(n12, lineNo, remark.fields[kDepthField], remark.fields[kRemarkField]);
+      WrapRemarks(n12, lineNo, remark.fields[remark_field::kDepth], remark.fields[remark_field::kText]);
     } catch (const RunError& error) {
-      throw AtRemark(remarks, remark, kRemarkField,
+      throw AtRemark(remarks, remark, remark_field::kText,
                      error.What() + u" 記事の行が 32766 行を超えるため、X12.TXT に書けません。");
     }
     wroteAny = true;

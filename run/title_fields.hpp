@@ -9,9 +9,8 @@
 
 namespace velni {
 
-// The Western year of an era year: above 40 and below 65 it is counted from 1925,
-// otherwise from 1988 (a field that is not a number counts as 0). The text form
-// of a single-precision number, with its leading blank.
+// The Western year of an era year (WesternYear) in the text form of a
+// single-precision number, with its leading blank.
 std::u16string EraYear(std::u16string_view field);
 
 // Degrees, minutes and seconds of an angle written as 35.4512, each the text form

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "model/header_fields.hpp"
+#include "model/record_positions.hpp"
+#include "model/title_slots.hpp"
 #include "run/remark_rows.hpp"
 #include "run/title_fields.hpp"
 #include "text/fixed_width.hpp"
@@ -19,12 +21,12 @@ using GivesLine = std::function<bool(const SourceRecord&)>;
 
 // Title2Fields(5..10) as the run maps them from the latitude and the longitude.
 TextArray Angles(const std::u16string& latitude, const std::u16string& longitude) {
-  TextArray angles(10);
+  TextArray angles(title2_slot::kLongitudeSeconds);
   const auto lat = DegreesMinutesSeconds(latitude);
   const auto lon = DegreesMinutesSeconds(longitude);
   for (int i = 0; i < 3; ++i) {
-    angles[5 + i] = lat[static_cast<std::size_t>(i)];
-    angles[8 + i] = lon[static_cast<std::size_t>(i)];
+    angles[title2_slot::kLatitudeDegrees + i] = lat[static_cast<std::size_t>(i)];
+    angles[title2_slot::kLongitudeDegrees + i] = lon[static_cast<std::size_t>(i)];
   }
   return angles;
 }
@@ -76,10 +78,10 @@ void CheckLineCounts(const Boring& boring, std::vector<RunError>& faults) {
   const MainData& main = boring.main;
   const GivesLine every = [](const SourceRecord&) { return true; };
   CheckLines(main.path, record_label::kLayer, main.layers, u"X1.TXT", every, faults);
-  CheckLines(main.path, record_label::kLayer, main.layers, u"X3.TXT", FieldSet(4, false), faults);
-  CheckLines(main.path, record_label::kListBlock1, main.listBlocks[0], u"X11.TXT", FieldSet(3), faults);
-  CheckLines(main.path, record_label::kListBlock2, main.listBlocks[1], u"N9.TXT", FieldSet(1), faults);
-  CheckLines(main.path, record_label::kListBlock3, main.listBlocks[2], u"N8.TXT", FieldSet(1), faults);
+  CheckLines(main.path, record_label::kLayer, main.layers, u"X3.TXT", FieldSet(layer_field::kRangeText, false), faults);
+  CheckLines(main.path, record_label::kListBlock1, main.listBlocks[0], u"X11.TXT", FieldSet(sample_field::kMethodKey), faults);
+  CheckLines(main.path, record_label::kListBlock2, main.listBlocks[1], u"N9.TXT", FieldSet(dated_field::kDepth), faults);
+  CheckLines(main.path, record_label::kListBlock3, main.listBlocks[2], u"N8.TXT", FieldSet(dated_field::kDepth), faults);
   const PenetrationFile& tests = boring.penetration;
   CheckLines(tests.path, record_label::kPenetrationTest, tests.tests, u"X5.TXT", every, faults);
 }

@@ -1,5 +1,6 @@
 #include "tables/title_code_lookups.hpp"
 
+#include "model/title_slots.hpp"
 #include "tables/table_scan.hpp"
 #include "text/fixed_width.hpp"
 #include "text/width_conversion.hpp"
@@ -54,17 +55,18 @@ void FillFirstCodeFields(const std::u16string& dataFolderPath, std::u16string_vi
   const CodeAndNumber split = CodeAndNumberSplit(firstHeaderField);
   // Only an H(1) that is empty after trimming leaves both parts empty.
   if (split.code.empty() && split.number.empty()) {
-    title1Fields[16] = kNoCode;
-    title1Fields[17] = kNoNumber;
+    title1Fields[title1_slot::kFirstCode] = kNoCode;
+    title1Fields[title1_slot::kBoringNumber] = kNoNumber;
     return;
   }
-  title1Fields[16].clear();
-  title1Fields[17] = split.number;
+  title1Fields[title1_slot::kFirstCode].clear();
+  title1Fields[title1_slot::kBoringNumber] = split.number;
   const std::u16string code = ToFullWidth(split.code);
   const auto found = FindFirstRecord(dataFolderPath + u"L1.TXT",
                                      [&](const TableRecord& record) { return record.field2 == code; });
-  if (found) title1Fields[16] = found->field1;
-  if (title1Fields[16].empty()) title1Fields[16] = kNoCode;
+  std::u16string& firstCode = title1Fields[title1_slot::kFirstCode];
+  if (found) firstCode = found->field1;
+  if (firstCode.empty()) firstCode = kNoCode;
 }
 
 std::u16string LookUpThirdCode(const std::u16string& dataFolderPath, std::u16string_view firstHeaderField) {

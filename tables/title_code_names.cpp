@@ -1,5 +1,6 @@
 #include "tables/title_code_names.hpp"
 
+#include "model/title_slots.hpp"
 #include "platform/file_system.hpp"
 #include "tables/table_scan.hpp"
 #include "text/fixed_width.hpp"
@@ -23,9 +24,9 @@ std::u16string LookupCodeName(const std::u16string& tablePath, std::u16string_vi
 
 TitleCodeNames LookUpTitleCodeNames(const std::u16string& dataFolderPath, const TextArray& title1Fields) {
   TitleCodeNames names;
-  names.first = LookupCodeName(dataFolderPath + u"L1.TXT", title1Fields[16]);
-  names.second = LookupCodeName(dataFolderPath + u"L3.TXT", title1Fields[18]);
-  names.third = LookupCodeName(dataFolderPath + u"L2.TXT", title1Fields[27]);
+  names.first = LookupCodeName(dataFolderPath + u"L1.TXT", title1Fields[title1_slot::kFirstCode]);
+  names.second = LookupCodeName(dataFolderPath + u"L3.TXT", title1Fields[title1_slot::kSecondCode]);
+  names.third = LookupCodeName(dataFolderPath + u"L2.TXT", title1Fields[title1_slot::kThirdCode]);
   return names;
 }
 

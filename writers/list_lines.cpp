@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "model/record_positions.hpp"
 #include "text/fixed_width.hpp"
 #include "writers/counted_line.hpp"
 
@@ -30,11 +31,12 @@ std::u16string DateText(const std::u16string& monthDay, const std::u16string& ye
 void WriteCodedListLine(OutputFile& x11, std::int16_t& lineNo, const TextArray& fields,
                         const CodeTable& l10) {
   // An unknown key gives code 0 and an empty key field.
-  const std::optional<std::int16_t> code = l10.CodeOf(fields[3]);
-  WriteLineStart(x11, lineNo, RightAlign(fields[2], kFieldWidth));
+  const std::u16string& key = fields[sample_field::kMethodKey];
+  const std::optional<std::int16_t> code = l10.CodeOf(key);
+  WriteLineStart(x11, lineNo, RightAlign(fields[sample_field::kDepth], kFieldWidth));
   x11.Write(CounterField(code.value_or(0)));
   x11.Write(u",");
-  x11.Write(code ? std::u16string_view(fields[3]) : std::u16string_view());
+  x11.Write(code ? std::u16string_view(key) : std::u16string_view());
   x11.Write(u",");
   x11.Write(kTwentyBlanks);
   EndCountedLine(x11, lineNo);
@@ -44,9 +46,9 @@ void WriteDatedListLine(OutputFile& out, std::int16_t& lineNo, const TextArray& 
                         const std::u16string& yearText) {
   out.Write(CounterField(lineNo));
   out.Write(u",");
-  out.Write(DateText(fields[2], yearText));
+  out.Write(DateText(fields[dated_field::kMonthDay], yearText));
   out.Write(u",");
-  out.Write(RightAlign(fields[1], kFieldWidth));
+  out.Write(RightAlign(fields[dated_field::kDepth], kFieldWidth));
   EndCountedLine(out, lineNo);
 }
 

@@ -10,11 +10,13 @@
 
 namespace velni {
 
-// One X11.TXT line from fields 2 and 3 of the record; adds 1 to `lineNo`.
+// One X11.TXT line from a sample record: its depth and its L10.TXT key; adds 1 to
+// `lineNo`.
 void WriteCodedListLine(OutputFile& x11, std::int16_t& lineNo, const TextArray& fields,
                         const CodeTable& l10);
 
-// One N9.TXT or N8.TXT line from fields 1 and 2 of the record; adds 1 to `lineNo`.
+// One N9.TXT or N8.TXT line from a dated record: its month/day and its depth; adds
+// 1 to `lineNo`.
 void WriteDatedListLine(OutputFile& out, std::int16_t& lineNo, const TextArray& fields,
                         const std::u16string& yearText);
 

@@ -1,10 +1,11 @@
 #include "writers/penetration.hpp"
 
 #include <array>
-#include <cmath>
 #include <optional>
 #include <string>
 
+#include "model/penetration_entry.hpp"
+#include "model/record_positions.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 #include "writers/counted_line.hpp"
@@ -19,8 +20,6 @@ constexpr int kEntries = 4;
 // kMainDrivePenetration and kPartialDrivePenetration as written.
 constexpr char16_t kMainPenetration[] = u" 30";
 constexpr char16_t kPartialPenetration[] = u" 10";
-// The penetration that the blow count N is scaled to.
-constexpr double kStandardPenetration = 30;
 
 std::u16string NumberField(double value) { return RightAlign(DoubleText(value), kEntryWidth); }
 
@@ -50,18 +49,14 @@ WrittenEntry SplitEntry(const std::u16string& field, bool isMain) {
   return entry;
 }
 
-double BlowCountN(double blows, double penetration) {
-  if (penetration == 0) return blows;
-  const double n = std::trunc(kStandardPenetration / penetration * blows);
-  return n == 0 ? 0 : n;
-}
-
 void WritePenetrationRecord(OutputFile& x5, std::int16_t& lineNo, const TextArray& record) {
-  std::array<WrittenEntry, kEntries + 1> entries;  // from index 1, as the record's fields
-  for (int i = 1; i <= kEntries; ++i) entries[i] = SplitEntry(record[i + 1], i == 1);
+  std::array<WrittenEntry, kEntries + 1> entries;  // from index 1: the main entry, then the partial ones
+  for (int i = 1; i <= kEntries; ++i) {
+    entries[i] = SplitEntry(record[test_field::kMainEntry + i - 1], i == 1);
+  }
   const auto main = MainFields(entries[1]);
 
-  WriteLineStart(x5, lineNo, RightAlign(record[1], kDepthWidth));
+  WriteLineStart(x5, lineNo, RightAlign(record[test_field::kDepth], kDepthWidth));
   x5.Write(main[0] + u"," + main[1] + u",");
   x5.Write(main[2] + u",");
   x5.Write(entries[2].blows + u"," + entries[2].penetration + u",");

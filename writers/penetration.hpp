@@ -22,14 +22,4 @@ struct WrittenEntry {
 };
 WrittenEntry SplitEntry(const std::u16string& field, bool isMain);
 
-// The penetration (cm) of an entry written without one: the main blow count is
-// over 30 cm, a partial one over 10 cm.
-inline constexpr double kMainDrivePenetration = 30;
-inline constexpr double kPartialDrivePenetration = 10;
-
-// N, the blows scaled to 30 cm, in the order that fixes its rounding: 30 divided by
-// the penetration, then times the blows, truncated (11 over 11 gives 29). With no
-// penetration the blows are N as they stand. Zero has no sign.
-double BlowCountN(double blows, double penetration);
-
 }  // namespace velni

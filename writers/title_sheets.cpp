@@ -5,12 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "model/title_slots.hpp"
 #include "text/fixed_width.hpp"
 #include "text/number_text.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
 namespace {
+
+namespace t1 = title1_slot;
+namespace t2 = title2_slot;
 
 // The widths of the date and coordinate lines, which the second sheet repeats as
 // blank fields.
@@ -56,19 +60,19 @@ void WriteBlankFields(OutputFile& sheet, const std::array<int, 6>& widths) {
 
 // Lines 15 to 32: the names and codes of the second sheet.
 void WriteCodeBlock(OutputFile& sheet, const TextArray& a, const TextArray& b, const TitleCodeNames& names) {
-  WriteTrimmed(sheet, a[23]);
-  WriteTrimmed(sheet, a[22]);
-  sheet.WriteLine(CodeLine(a[16]));
+  WriteTrimmed(sheet, a[t1::kMachine]);
+  WriteTrimmed(sheet, a[t1::kDrillingMethod]);
+  sheet.WriteLine(CodeLine(a[t1::kFirstCode]));
   sheet.WriteLine(LineEndsAsBlanks(names.first));
-  WriteTrimmed(sheet, a[17]);
-  WriteTrimmed(sheet, b[11]);
-  sheet.WriteLine(CodeLine(a[18]));
+  WriteTrimmed(sheet, a[t1::kBoringNumber]);
+  WriteTrimmed(sheet, b[t2::kUnfilled11]);
+  sheet.WriteLine(CodeLine(a[t1::kSecondCode]));
   sheet.WriteLine(LineEndsAsBlanks(names.second));
-  WriteTrimmed(sheet, a[19]);
+  WriteTrimmed(sheet, a[t1::kUnfilled19]);
   sheet.WriteLine(Blanks(8));
-  for (int entry : {12, 13, 14}) WriteTrimmed(sheet, b[entry]);
-  for (int entry : {24, 25, 26}) WriteTrimmed(sheet, a[entry]);
-  sheet.WriteLine(CodeLine(a[27]));
+  for (int entry : {t2::kCopied24, t2::kCopied25, t2::kCopied26}) WriteTrimmed(sheet, b[entry]);
+  for (int entry : {t1::kCopied20, t1::kCopied22, t1::kAngle}) WriteTrimmed(sheet, a[entry]);
+  sheet.WriteLine(CodeLine(a[t1::kThirdCode]));
   sheet.WriteLine(LineEndsAsBlanks(names.third));
 }
 
@@ -89,22 +93,23 @@ std::u16string MeshCode(float latitudeDegrees, float latitudeMinutes, float lati
 }
 
 std::u16string MeshCodeOf(const TextArray& b) {
-  return MeshCode(Coordinate(b[5]), Coordinate(b[6]), Coordinate(b[7]), Coordinate(b[8]), Coordinate(b[9]),
-                  Coordinate(b[10]));
+  return MeshCode(Coordinate(b[t2::kLatitudeDegrees]), Coordinate(b[t2::kLatitudeMinutes]),
+                  Coordinate(b[t2::kLatitudeSeconds]), Coordinate(b[t2::kLongitudeDegrees]),
+                  Coordinate(b[t2::kLongitudeMinutes]), Coordinate(b[t2::kLongitudeSeconds]));
 }
 
 void WriteFirstSheet(OutputFile& sheet, const TextArray& a, const TextArray& b) {
-  for (int entry : {1, 4, 3}) WriteTrimmed(sheet, a[entry]);
-  WriteAligned(sheet, a, 10, kDateWidths);
-  WriteTrimmed(sheet, a[6]);
-  WriteAligned(sheet, b, 5, kAngleWidths);
-  for (int entry : {1, 3, 4, 15}) WriteTrimmed(sheet, b[entry]);
-  for (int entry : {20, 21, 28}) WriteTrimmed(sheet, a[entry]);
+  for (int entry : {t1::kBoringName, t1::kUnfilled4, t1::kUnfilled3}) WriteTrimmed(sheet, a[entry]);
+  WriteAligned(sheet, a, t1::kStartYear, kDateWidths);
+  WriteTrimmed(sheet, a[t1::kSurveyName]);
+  WriteAligned(sheet, b, t2::kLatitudeDegrees, kAngleWidths);
+  for (int entry : {t2::kSite, t2::kCopied31, t2::kCopied32, t2::kUnfilled15}) WriteTrimmed(sheet, b[entry]);
+  for (int entry : {t1::kElevation, t1::kTotalDepth, t1::kUnfilled28}) WriteTrimmed(sheet, a[entry]);
 }
 
 void WriteSecondSheet(OutputFile& sheet, const TextArray& a, const TextArray& b, const TitleCodeNames& names,
                       const std::u16string& meshCode) {
-  WriteTrimmed(sheet, a[5]);
+  WriteTrimmed(sheet, a[t1::kClient]);
   WriteBlankFields(sheet, kDateWidths);
   sheet.WriteLine();
   WriteBlankFields(sheet, kAngleWidths);

@@ -38,6 +38,13 @@ Boring OneOfEach() {
   return boring;
 }
 
+// One of each, its test sunk under its own weight so that its remark shows.
+Boring EveryElement() {
+  Boring boring = OneOfEach();
+  boring.penetration.tests[0].fields[2] = u"0/18";
+  return boring;
+}
+
 // The structure of version 4.00 as the issue lists it, for one element of each kind.
 constexpr char kOutline400[] = R"(ボーリング情報
   基礎情報
@@ -114,6 +121,7 @@ constexpr char kOutline400[] = R"(ボーリング情報
       標準貫入試験_200_300貫入量
       標準貫入試験_合計打撃回数
       標準貫入試験_合計貫入量
+      標準貫入試験_備考
     相対密度稠度
       相対密度稠度_下端深度
       相対密度_状態
@@ -166,8 +174,8 @@ testing::ReadDocument ReadBack(const Boring& boring, ExchangeVersion version) {
 }
 
 TEST(ExchangeDocument, FollowsTheStructureOfEachVersion) {
-  EXPECT_EQ(ElementOutline(ReadBack(OneOfEach(), ExchangeVersion::V400)), Lines(kOutline400));
-  EXPECT_EQ(ElementOutline(ReadBack(OneOfEach(), ExchangeVersion::V300)), Lines(Outline300()));
+  EXPECT_EQ(ElementOutline(ReadBack(EveryElement(), ExchangeVersion::V400)), Lines(kOutline400));
+  EXPECT_EQ(ElementOutline(ReadBack(EveryElement(), ExchangeVersion::V300)), Lines(Outline300()));
 }
 
 TEST(ExchangeDocument, DeclaresItsEncodingVersionAndDocumentType) {
@@ -212,6 +220,22 @@ TEST(ExchangeDocument, MissingPartialEntriesAreLeftOutAndMissingTotalsAreEmpty) 
   EXPECT_EQ(TextOf(document, u"標準貫入試験_合計貫入量"), u"");
 }
 
+// 50 blows over 17 cm in two increments, the second without its penetration: it is
+// the 7 cm that the total leaves, not 10. A test of no blows is self-sinking.
+TEST(ExchangeDocument, IncrementsAddUpToTheirTestAndSelfSinkingIsNoted) {
+  Boring boring = OneOfEach();
+  boring.penetration.tests = {Record(1, {u"1.15", u"50/17", u"20", u"30"}), Record(2, {u"2.15", u"0/45"})};
+  std::vector<std::u16string> texts;
+  for (const auto& element : ReadBack(boring, ExchangeVersion::V400).elements) {
+    if (element.name.starts_with(u"標準貫入試験_")) texts.push_back(element.name + u"=" + element.text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::u16string>{
+                       u"標準貫入試験_開始深度=1.15", u"標準貫入試験_0_100打撃回数=20", u"標準貫入試験_0_100貫入量=100",
+                       u"標準貫入試験_100_200打撃回数=30", u"標準貫入試験_100_200貫入量=70",
+                       u"標準貫入試験_合計打撃回数=50", u"標準貫入試験_合計貫入量=170", u"標準貫入試験_開始深度=2.15",
+                       u"標準貫入試験_合計打撃回数=0", u"標準貫入試験_合計貫入量=450", u"標準貫入試験_備考=自沈"}));
+}
+
 TEST(ExchangeDocument, TitleValuesComeFromTheHeader) {
   Boring boring = OneOfEach();
   auto& h = boring.main.headerFields;
@@ -253,6 +277,18 @@ TEST(ExchangeDocument, MethodAndAngleInTheirPlaces) {
   const auto document = ReadBack(boring, ExchangeVersion::V400);
   EXPECT_EQ(TextOf(document, u"試錐機_方法"), u"ロータリー式");
   EXPECT_EQ(TextOf(document, u"角度"), u"90");
+}
+
+// Era year 40 is 2028 by the title sheets' rule: not a day of a survey exported in 2020.
+TEST(ExchangeDocument, DaysOfTheSurveyAfterTheExportAreEmpty) {
+  Boring boring = OneOfEach();
+  auto& h = boring.main.headerFields;
+  h[6] = u"40", h[7] = u"6", h[8] = u"14";
+  h[9] = u"11", h[10] = u"6", h[11] = u"18";
+  const auto document =
+      ReadXml(DecodeCp932(ExchangeDocument(boring, ExchangeVersion::V400, CalendarDate{2020, 4, 1})));
+  EXPECT_EQ(TextOf(document, u"調査期間_開始年月日"), u"");
+  EXPECT_EQ(TextOf(document, u"調査期間_終了年月日"), u"1999-06-18");
 }
 
 TEST(ExchangeDocument, ConsecutiveLayersOfOneColourAreOneRun) {

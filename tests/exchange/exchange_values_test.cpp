@@ -23,6 +23,13 @@ TEST(ExchangeValues, DatesFromEraYears) {
   for (const auto& c : cases) EXPECT_EQ(ExchangeDate(c.year, c.month, c.day), c.date) << testing::S(c.year);
 }
 
+// What the total leaves an increment, worked in double precision (17.3 - 15 is
+// 2.3000000000000007), written as the source would write it.
+TEST(ExchangeValues, PlainNumbersWithAtMostTwoPlaces) {
+  const std::pair<double, const char16_t*> cases[] = {{7, u"7"}, {2.5, u"2.5"}, {0.25, u"0.25"}, {17.3 - 15, u"2.3"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(PlainNumberText(value), text) << value;
+}
+
 // Mended: the title sheets' single-precision split gave 11 seconds for 35.4512.
 TEST(ExchangeValues, AnglesExactlyAsTheTextSaysThem) {
   EXPECT_EQ(ExchangeAngle(u"35.4512", 90), (std::array<std::u16string, 3>{u"35", u"45", u"12"}));
