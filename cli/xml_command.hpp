@@ -15,9 +15,10 @@ namespace velni::cli {
 struct XmlCommandLine {
   std::optional<std::string> output;  // the file, or with --batch the folder
   std::string version = "4.00";
+  std::optional<std::string> surveyFacts;  // --survey-facts
 };
 
-// Adds --xml and --xml-version; call after the other options are described, so
+// Adds --xml, --xml-version and --survey-facts; call after the other options are described, so
 // that the options an export does not take are refused beside it.
 void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml);
 
@@ -35,5 +36,7 @@ inline constexpr char16_t kXmlWritten[] = u"交換用データを書き出しま
 inline constexpr char16_t kXmlStopped[] = u"書き出しを中止しました。";
 inline constexpr char16_t kXmlNoSource[] = u"変換元ファイルがありません: ";
 inline constexpr char16_t kXmlEmptyElement[] = u"値のない必須要素: ";
+inline constexpr char16_t kXmlFactsUsed[] = u"調査の事実: ";
+inline constexpr char16_t kXmlNoFacts[] = u"調査の事実のファイルはありません: ";
 
 }  // namespace velni::cli

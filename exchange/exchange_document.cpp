@@ -22,17 +22,17 @@ void CollectEmpty(const XmlElement& element, const std::u16string& path, std::ve
 
 }  // namespace
 
-XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version) {
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts) {
   const ExchangeNames& names = NamesOf(version);
   XmlElement root{u"ボーリング情報", {{u"DTD_version", names.version}}, {}, {}, false, 0};
-  AddBasicInformation(names, root);
-  AddTitleInformation(boring.main, names, root);
+  AddBasicInformation(facts, names, root);
+  AddTitleInformation(boring.main, facts, names, root);
   AddCoreInformation(boring, names, root);
   return root;
 }
 
-std::string ExchangeDocument(const Boring& boring, ExchangeVersion version) {
-  return WriteXmlDocument(BuildExchangeTree(boring, version), NamesOf(version).systemId);
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts) {
+  return WriteXmlDocument(BuildExchangeTree(boring, version, facts), NamesOf(version).systemId);
 }
 
 std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
@@ -41,8 +41,9 @@ std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
   return empty;
 }
 
-std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version) {
-  return EmptyRequiredElements(BuildExchangeTree(boring, version));
+std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version,
+                                                          const SurveyFacts& facts) {
+  return EmptyRequiredElements(BuildExchangeTree(boring, version, facts));
 }
 
 }  // namespace velni

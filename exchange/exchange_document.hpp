@@ -5,17 +5,19 @@
 #include <vector>
 
 #include "exchange/exchange_version.hpp"
+#include "exchange/survey_facts.hpp"
 #include "exchange/xml_element.hpp"
 #include "model/boring.hpp"
 
 namespace velni {
 
 // The root ボーリング情報 with its DTD_version and every element in the order of
-// the version's document type; an element our data has no value for is empty.
-XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version);
+// the version's document type, with what the source cannot say from `facts`; an
+// element neither has a value for is empty.
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts = {});
 
 // The whole file: code page 932, CR LF, declaration and document type.
-std::string ExchangeDocument(const Boring& boring, ExchangeVersion version);
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts = {});
 
 // The required elements of the tree that are empty, each as its path below the
 // root ("標題情報/調査基本情報/調査目的"), a repeated element with its place
@@ -24,6 +26,7 @@ std::string ExchangeDocument(const Boring& boring, ExchangeVersion version);
 std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root);
 
 // The same for the file that would be exported: what the check mode warns of.
-std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version);
+std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version,
+                                                          const SurveyFacts& facts = {});
 
 }  // namespace velni
