@@ -1,6 +1,7 @@
 #include "cli/survey_facts_option.hpp"
 
 #include "cli/absolute_path.hpp"
+#include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
 #include "text/number_text.hpp"
 
@@ -23,6 +24,11 @@ SurveyFacts NumberedInBatch(SurveyFacts facts, std::size_t index, std::size_t to
   facts.boringCount = DecimalText(static_cast<std::int64_t>(total));
   facts.boringNumber = DecimalText(static_cast<std::int64_t>(index + 1));
   return facts;
+}
+
+std::u16string SurveyFactsLine(const std::optional<std::u16string>& path) {
+  if (!path) return {};
+  return (fs::Exists(*path) ? u"調査の事実: " : u"調査の事実のファイルはありません: ") + *path;
 }
 
 std::vector<ProtectedFile> SurveyFactsFile(const std::optional<std::u16string>& path) {

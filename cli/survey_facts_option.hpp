@@ -27,6 +27,9 @@ SurveyFacts SurveyFactsFrom(const std::optional<std::u16string>& path);
 // boring's place in its order (`index` from 0).
 SurveyFacts NumberedInBatch(SurveyFacts facts, std::size_t index, std::size_t total);
 
+// What --verbose says of the facts file: used, or not there; empty without one.
+std::u16string SurveyFactsLine(const std::optional<std::u16string>& path);
+
 // The facts file as an output must not replace it.
 std::vector<ProtectedFile> SurveyFactsFile(const std::optional<std::u16string>& path);
 

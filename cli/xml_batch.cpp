@@ -77,6 +77,22 @@ void Summarise(const std::vector<Exported>& results, Verbosity verbosity, std::o
   }
 }
 
+// Each planned boring in the batch's order, numbered by it, with its facts.
+void ExportPlanned(const std::vector<PlannedBoring>& plan, const XmlBatchOptions& options,
+                   const std::u16string& sourceFolder, const std::vector<ProtectedFile>& tables,
+                   std::vector<Exported>& results, std::ostream& errors) {
+  const std::size_t total = results.size() + plan.size();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const PlannedBoring& planned = plan[i];
+    const BatchPlace place{i, plan.size(), SurveyFactsPathFor(options.surveyFacts, planned.sourcePath, sourceFolder)};
+    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version, tables, place)});
+    Announce(results.size() - 1, total, results.back(), options.verbosity, errors);
+    if (place.factsPath && options.verbosity == Verbosity::Verbose) {
+      errors << "  " << ToUtf8(SurveyFactsLine(place.factsPath)) << std::endl;
+    }
+  }
+}
+
 int Refuse(const char16_t* message, std::ostream& errors) {
   errors << kErrorPrefix << ToUtf8(message) << std::endl;
   return kExitRefused;
@@ -105,12 +121,7 @@ int RunXmlBatch(const XmlBatchOptions& options, std::ostream& out, std::ostream&
   }
   const std::size_t total = results.size() + plan.size();
   for (std::size_t i = 0; i < results.size(); ++i) Announce(i, total, results[i], options.verbosity, errors);
-  for (std::size_t i = 0; i < plan.size(); ++i) {
-    const PlannedBoring& planned = plan[i];
-    const BatchPlace place{i, plan.size(), SurveyFactsPathFor(options.surveyFacts, planned.sourcePath, sourceFolder)};
-    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version, tables, place)});
-    Announce(results.size() - 1, total, results.back(), options.verbosity, errors);
-  }
+  ExportPlanned(plan, options, sourceFolder, tables, results, errors);
   Summarise(results, options.verbosity, out);
   return Failures(results) == 0 ? kExitCompleted : kExitFailed;
 }

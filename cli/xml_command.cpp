@@ -34,10 +34,6 @@ std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source,
   return EmptyRequiredExchangeElements(boring, version, facts);
 }
 
-void SayFacts(const std::optional<std::u16string>& factsPath, std::ostream& errors) {
-  if (!factsPath) return;
-  errors << ToUtf8((fs::Exists(*factsPath) ? kXmlFactsUsed : kXmlNoFacts) + *factsPath) << "\n";
-}
 
 int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
   const std::u16string source = AbsolutePath(request.source);
@@ -60,7 +56,7 @@ int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream
     const auto empty = toStandardOutput ? ExportToStandardOutput(source, version, facts)
                                         : ExportExchangeFile(source, output, version, facts);
     if (request.verbosity == Verbosity::Verbose) {
-      SayFacts(factsPath, errors);
+      if (factsPath) errors << ToUtf8(SurveyFactsLine(factsPath)) << "\n";
       for (const std::u16string& path : empty) errors << ToUtf8(kXmlEmptyElement + path) << "\n";
     }
   } catch (const RunError& error) {

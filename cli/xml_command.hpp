@@ -36,7 +36,5 @@ inline constexpr char16_t kXmlWritten[] = u"交換用データを書き出しま
 inline constexpr char16_t kXmlStopped[] = u"書き出しを中止しました。";
 inline constexpr char16_t kXmlNoSource[] = u"変換元ファイルがありません: ";
 inline constexpr char16_t kXmlEmptyElement[] = u"値のない必須要素: ";
-inline constexpr char16_t kXmlFactsUsed[] = u"調査の事実: ";
-inline constexpr char16_t kXmlNoFacts[] = u"調査の事実のファイルはありません: ";
 
 }  // namespace velni::cli
