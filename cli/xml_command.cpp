@@ -34,7 +34,6 @@ std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source,
   return EmptyRequiredExchangeElements(boring, version, facts);
 }
 
-
 int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
   const std::u16string source = AbsolutePath(request.source);
   const bool toStandardOutput = *xml.output == kStandardOutputName;
