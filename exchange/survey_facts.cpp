@@ -97,24 +97,30 @@ class FactsParser {
   const SurveyFacts& Facts() const { return facts_; }
 
  private:
-  void Set(const std::u16string& key, const std::u16string& value, std::int64_t number) {
+  const Key* Find(const std::u16string& key) const {
     for (const Key& known : keys_) {
-      if (known.name != key) continue;
-      // Two names of one fact (a role with and without "_氏名") count as one key.
-      const void* fact = known.field != nullptr ? static_cast<const void*>(known.field) : known.target;
-      if (const auto seen = seenOn_.find(fact); seen != seenOn_.end()) {
-        Fail(u"「" + key + u"」の事実は " + DecimalText(seen->second) + u" 行目にもあります。", number);
-      }
-      if (const std::u16string fault = ValueFault(key, value, known.kind); !fault.empty()) Fail(fault, number);
-      seenOn_[fact] = number;
-      if (known.field != nullptr) {
-        *known.field = value.empty() ? 0 : static_cast<std::size_t>(ParseDouble(value).value_or(0));
-      } else {
-        *known.target = value;
-      }
-      return;
+      if (known.name == key) return &known;
     }
-    Fail(u"「" + key + u"」という項目名はありません（要素名で書きます。例: 調査目的 = 橋梁基礎の設計）。", number);
+    return nullptr;
+  }
+
+  void Set(const std::u16string& key, const std::u16string& value, std::int64_t number) {
+    const Key* known = Find(key);
+    if (known == nullptr) {
+      Fail(u"「" + key + u"」という項目名はありません（要素名で書きます。例: 調査目的 = 橋梁基礎の設計）。", number);
+    }
+    // Two names of one fact (a role with and without "_氏名") count as one key.
+    const void* fact = known->field != nullptr ? static_cast<const void*>(known->field) : known->target;
+    if (const auto seen = seenOn_.find(fact); seen != seenOn_.end()) {
+      Fail(u"「" + key + u"」の事実は " + DecimalText(seen->second) + u" 行目にもあります。", number);
+    }
+    if (const std::u16string fault = ValueFault(key, value, known->kind); !fault.empty()) Fail(fault, number);
+    seenOn_[fact] = number;
+    if (known->field != nullptr) {
+      *known->field = value.empty() ? 0 : static_cast<std::size_t>(ParseDouble(value).value_or(0));
+    } else {
+      *known->target = value;
+    }
   }
 
   [[noreturn]] void Fail(const std::u16string& what, std::int64_t line) const {
