@@ -4,10 +4,10 @@
 
 #include "check/boring_reading.hpp"
 #include "check/count_checks.hpp"
+#include "check/exchange_checks.hpp"
 #include "check/layer_checks.hpp"
 #include "check/soil_name_check.hpp"
 #include "check/text_checks.hpp"
-#include "exchange/exchange_document.hpp"
 #include "run/writing_faults.hpp"
 #include "tables/code_table.hpp"
 #include "text/run_error.hpp"
@@ -51,17 +51,10 @@ void CheckWriting(const Boring& boring, CheckProblems& problems) {
   }
 }
 
-void CheckExchangeElements(const Boring& boring, ExchangeVersion version, CheckProblems& problems) {
-  for (const std::u16string& element : EmptyRequiredExchangeElements(boring, version)) {
-    problems.push_back({Severity::Warning, boring.main.path, u"",
-                        u"交換用データ (XML) の必須要素 " + element + u" は値がないため空で書き出されます。"});
-  }
-}
-
 }  // namespace
 
 CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string& dataFolderPath,
-                          SoilNameStore* store, std::optional<ExchangeVersion> exchange) {
+                          SoilNameStore* store, std::optional<ExchangeVersion> exchange, const SurveyFacts& facts) {
   CheckProblems problems;
   CodeTables tables;
   const bool tablesLoaded = LoadTables(tables, dataFolderPath, problems);
@@ -78,7 +71,10 @@ CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string
   CheckWriting(boring, problems);
   CheckRecordsLeft(boring, problems);
   CheckCarriedFields(boring, problems);
-  if (exchange && checked.mainRead) CheckExchangeElements(boring, *exchange, problems);
+  if (exchange && checked.mainRead) {
+    const CheckProblems forExchange = CheckForExchange(boring, *exchange, facts);
+    problems.insert(problems.end(), forExchange.begin(), forExchange.end());
+  }
   return problems;
 }
 

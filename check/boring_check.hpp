@@ -7,6 +7,7 @@
 
 #include "check/check_problem.hpp"
 #include "exchange/exchange_version.hpp"
+#include "exchange/survey_facts.hpp"
 #include "tables/soil_name_store.hpp"
 
 namespace velni {
@@ -14,8 +15,9 @@ namespace velni {
 // `dataFolderPath` with its final separator. `store` reads the soil-name tables
 // (a batch shares one); without one the check reads them for itself. With
 // `exchange`, the boring is also checked for export to the exchange XML of that
-// version: each required element it has no value for is a warning.
+// version with the survey facts `facts` (CheckForExchange).
 CheckProblems CheckBoring(const std::u16string& sourcePath, const std::u16string& dataFolderPath,
-                          SoilNameStore* store = nullptr, std::optional<ExchangeVersion> exchange = std::nullopt);
+                          SoilNameStore* store = nullptr, std::optional<ExchangeVersion> exchange = std::nullopt,
+                          const SurveyFacts& facts = {});
 
 }  // namespace velni

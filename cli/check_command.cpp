@@ -7,8 +7,10 @@
 #include "cli/check_report.hpp"
 #include "cli/output_guard.hpp"
 #include "cli/run_report.hpp"
+#include "cli/survey_facts_option.hpp"
 #include "platform/host_path.hpp"
 #include "run/main_data_files.hpp"
+#include "text/run_error.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
@@ -48,6 +50,22 @@ std::vector<std::u16string> SourcesOf(const CheckOptions& options, CheckProblems
   return sources;
 }
 
+// The facts for exporting the boring `sources[index]`, as the export would take
+// them; a malformed facts file is a fault of the boring, and the check goes on
+// without facts.
+SurveyFacts FactsFor(const CheckOptions& options, const std::vector<std::u16string>& sources, std::size_t index,
+                     CheckProblems& problems) {
+  if (!options.exchange) return {};
+  const std::u16string survey = options.batch ? AbsolutePath(options.sources.front()) : u"";
+  try {
+    const SurveyFacts facts = SurveyFactsFrom(SurveyFactsPathFor(options.surveyFacts, sources[index], survey));
+    return options.batch ? NumberedInBatch(facts, index, sources.size()) : facts;
+  } catch (const RunError& error) {
+    problems.push_back({Severity::Fault, error.Path(), error.Where(), error.What()});
+    return {};
+  }
+}
+
 // The report must not replace a file that the check reads.
 std::u16string RefusedReport(const CheckOptions& options, const std::vector<std::u16string>& sources) {
   if (!options.report) return {};
@@ -74,8 +92,11 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& error
   // One store for all borings: each table is indexed once.
   SoilNameStore store({options.dataFolderPath});
   int status = StatusOf(survey.problems);
-  for (const std::u16string& source : sources) {
-    checked.push_back({source, CheckBoring(source, options.dataFolderPath, &store, options.exchange)});
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    CheckProblems factsProblems;
+    const SurveyFacts facts = FactsFor(options, sources, i, factsProblems);
+    checked.push_back({sources[i], CheckBoring(sources[i], options.dataFolderPath, &store, options.exchange, facts)});
+    checked.back().problems.insert(checked.back().problems.begin(), factsProblems.begin(), factsProblems.end());
     Print(checked.back(), options.quiet, out);
     status = std::max(status, StatusOf(checked.back().problems));
   }

@@ -22,6 +22,8 @@ struct CheckOptions {
   bool quiet = false;
   // Also check for export to the exchange XML of this version.
   std::optional<ExchangeVersion> exchange;
+  // The survey facts file for that export: as --xml takes it (single or batch).
+  std::optional<std::string> surveyFacts;
 };
 
 int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& errors);

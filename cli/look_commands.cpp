@@ -32,6 +32,7 @@ struct LookLine {
   std::optional<std::string> picture;
   std::optional<std::string> pictures;
   std::optional<std::string> xmlVersion;
+  std::optional<std::string> surveyFacts;
   std::vector<std::string> sources;
 };
 
@@ -45,6 +46,7 @@ void Describe(CLI::App& app, LookLine& line) {
   app.add_option("--picture", line.picture);
   app.add_option("--pictures", line.pictures);
   app.add_option("--xml-version", line.xmlVersion)->check(CLI::IsMember({"4.00", "3.00"}));
+  app.add_option("--survey-facts", line.surveyFacts);
   app.add_flag("--quiet", line.quiet)->excludes(app.add_flag("--verbose", line.verbose));
   app.add_option("SOURCE", line.sources);
 }
@@ -58,6 +60,7 @@ std::optional<std::string> Misuse(const LookLine& line) {
   if (line.pictures && !line.batch) return "--pictures は --batch と一緒に使います。";
   if (line.picture && (line.batch || line.sources.size() != 1)) return "--picture には主データファイルを 1 つ指定してください。";
   if (line.xmlVersion && !line.check) return "--xml-version は --xml か --check と一緒に使います。";
+  if (line.surveyFacts && !line.xmlVersion) return "--survey-facts は --xml か --check --xml-version と一緒に使います。";
   if (line.report && !line.check) return "--report は --check と一緒に使います（図を描くときは使えません）。";
   return std::nullopt;
 }
@@ -72,7 +75,8 @@ int Check(const LookLine& line) {
   const auto exchange = line.xmlVersion ? ExchangeVersionOf(*line.xmlVersion) : std::nullopt;
   // A report on standard output ("-") has it to itself; the problem lines go to standard error.
   std::ostream& out = line.report == kStandardOutputName ? std::cerr : std::cout;
-  return RunCheck({line.sources, line.batch, choice.folder, line.report, line.quiet, exchange}, out, std::cerr);
+  return RunCheck({line.sources, line.batch, choice.folder, line.report, line.quiet, exchange, line.surveyFacts}, out,
+                  std::cerr);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "cli/cli_run_ui.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/output_guard.hpp"
+#include "cli/survey_facts_option.hpp"
 #include "cli/xml_command.hpp"
 #include "exchange/exchange_file.hpp"
 #include "platform/file_system.hpp"
@@ -26,14 +27,24 @@ struct Exported {
   std::string failure;  // empty when written
 };
 
-std::string Export(const PlannedBoring& planned, ExchangeVersion version, const std::vector<ProtectedFile>& tables) {
+// Where a boring stands in the batch, and the facts file that applies to it.
+struct BatchPlace {
+  std::size_t index = 0;
+  std::size_t total = 0;
+  std::optional<std::u16string> factsPath;
+};
+
+std::string Export(const PlannedBoring& planned, ExchangeVersion version, const std::vector<ProtectedFile>& tables,
+                   const BatchPlace& place) {
   if (!planned.refusal.empty()) return ToUtf8(planned.refusal);
   const std::u16string output = planned.destinationPath + u".XML";
-  const auto refusal = RefusedOutput(u"--xml", output, Joined(SourceFilesOf(planned.sourcePath), tables));
+  const auto refusal = RefusedOutput(u"--xml", output,
+                                     Joined(SourceFilesOf(planned.sourcePath), tables, SurveyFactsFile(place.factsPath)));
   if (!refusal.empty()) return ToUtf8(refusal);
   try {
+    const SurveyFacts facts = NumberedInBatch(SurveyFactsFrom(place.factsPath), place.index, place.total);
     if (const auto folder = fs::CreateFoldersAbove(output)) throw RunError(u"フォルダを作成できません。", *folder);
-    ExportExchangeFile(planned.sourcePath, output, version);
+    ExportExchangeFile(planned.sourcePath, output, version, facts);
     return {};
   } catch (const RunError& error) {
     return OneLine(kXmlStopped + (u" " + error.Message()));
@@ -66,6 +77,22 @@ void Summarise(const std::vector<Exported>& results, Verbosity verbosity, std::o
   }
 }
 
+// Each planned boring in the batch's order, numbered by it, with its facts.
+void ExportPlanned(const std::vector<PlannedBoring>& plan, const XmlBatchOptions& options,
+                   const std::u16string& sourceFolder, const std::vector<ProtectedFile>& tables,
+                   std::vector<Exported>& results, std::ostream& errors) {
+  const std::size_t total = results.size() + plan.size();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const PlannedBoring& planned = plan[i];
+    const BatchPlace place{i, plan.size(), SurveyFactsPathFor(options.surveyFacts, planned.sourcePath, sourceFolder)};
+    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version, tables, place)});
+    Announce(results.size() - 1, total, results.back(), options.verbosity, errors);
+    if (place.factsPath && options.verbosity == Verbosity::Verbose) {
+      errors << "  " << ToUtf8(SurveyFactsLine(place.factsPath)) << std::endl;
+    }
+  }
+}
+
 int Refuse(const char16_t* message, std::ostream& errors) {
   errors << kErrorPrefix << ToUtf8(message) << std::endl;
   return kExitRefused;
@@ -94,10 +121,7 @@ int RunXmlBatch(const XmlBatchOptions& options, std::ostream& out, std::ostream&
   }
   const std::size_t total = results.size() + plan.size();
   for (std::size_t i = 0; i < results.size(); ++i) Announce(i, total, results[i], options.verbosity, errors);
-  for (const PlannedBoring& planned : plan) {
-    results.push_back({ToUtf8(planned.boring.RelativePath()), Export(planned, options.version, tables)});
-    Announce(results.size() - 1, total, results.back(), options.verbosity, errors);
-  }
+  ExportPlanned(plan, options, sourceFolder, tables, results, errors);
   Summarise(results, options.verbosity, out);
   return Failures(results) == 0 ? kExitCompleted : kExitFailed;
 }

@@ -3,6 +3,7 @@
 // DIR/<its folder below the survey folder>/<its name without .JDF>.XML, the same
 // places the batch conversion gives its output folders.
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "cli/verbosity.hpp"
@@ -15,8 +16,10 @@ struct XmlBatchOptions {
   std::string outputFolder;
   ExchangeVersion version = ExchangeVersion::V400;
   Verbosity verbosity = Verbosity::Normal;
+  std::optional<std::string> surveyFacts;  // the facts file, looked for by its name from each boring upwards
 };
 
+// ボーリング総数 and ボーリング連番 are the batch's count and order.
 // One line per boring on `errors`, the summary on `out`. Returns the exit status:
 // completed when every boring was exported, failed when any was not, refused when
 // the survey folder holds no boring at all.

@@ -12,6 +12,7 @@
 #include "cli/parse_command_line.hpp"
 #include "cli/xml_batch.hpp"
 #include "cli/run_report.hpp"
+#include "cli/survey_facts_option.hpp"
 #include "exchange/exchange_document.hpp"
 #include "exchange/exchange_file.hpp"
 #include "platform/host_path.hpp"
@@ -24,12 +25,13 @@ namespace velni::cli {
 namespace {
 
 // The exchange XML on standard output ("-"): the document only, nothing else there.
-std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source, ExchangeVersion version) {
+std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source, ExchangeVersion version,
+                                                   const SurveyFacts& facts) {
   const Boring boring = ReadBoring(source, FileNameOf(source));
-  if (!WriteWholeFile(kStandardOutputName, ExchangeDocument(boring, version))) {
+  if (!WriteWholeFile(kStandardOutputName, ExchangeDocument(boring, version, facts))) {
     throw RunError(u"標準出力に書き込めません。");
   }
-  return EmptyRequiredExchangeElements(boring, version);
+  return EmptyRequiredExchangeElements(boring, version, facts);
 }
 
 int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
@@ -40,16 +42,20 @@ int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream
     errors << kErrorPrefix << ToUtf8(kXmlNoSource + source) << std::endl;
     return kExitRefused;
   }
-  const auto refusal = RefusedOutput(u"--xml", output, Joined(SourceFilesOf(source), KnownDataFolderFiles()));
+  const auto factsPath = SurveyFactsPathFor(xml.surveyFacts, source);
+  const auto refusal = RefusedOutput(u"--xml", output,
+                                     Joined(SourceFilesOf(source), KnownDataFolderFiles(), SurveyFactsFile(factsPath)));
   if (!refusal.empty()) {
     errors << ToUtf8(refusal) << std::endl;
     return kExitRefused;
   }
   try {
     const ExchangeVersion version = *ExchangeVersionOf(xml.version);
-    const auto empty = toStandardOutput ? ExportToStandardOutput(source, version)
-                                        : ExportExchangeFile(source, output, version);
+    const SurveyFacts facts = SurveyFactsFrom(factsPath);
+    const auto empty = toStandardOutput ? ExportToStandardOutput(source, version, facts)
+                                        : ExportExchangeFile(source, output, version, facts);
     if (request.verbosity == Verbosity::Verbose) {
+      if (factsPath) errors << ToUtf8(SurveyFactsLine(factsPath)) << "\n";
       for (const std::u16string& path : empty) errors << ToUtf8(kXmlEmptyElement + path) << "\n";
     }
   } catch (const RunError& error) {
@@ -66,6 +72,7 @@ void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml) {
   CLI::Option* output = app.add_option("--xml", xml.output);
   for (const char* other : {"--yes", "--no", "--report", "--data-folder"}) output->excludes(app.get_option(other));
   app.add_option("--xml-version", xml.version)->check(CLI::IsMember({"4.00", "3.00"}))->needs(output);
+  app.add_option("--survey-facts", xml.surveyFacts)->needs(output);
 }
 
 int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
@@ -78,8 +85,9 @@ int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ost
     return UsageError("--batch --xml には出力フォルダを指定してください（「-」は標準出力です）。", errors);
   }
   if (request.batch) {
-    return RunXmlBatch({request.source, *xml.output, *ExchangeVersionOf(xml.version), request.verbosity}, out,
-                       errors);
+    return RunXmlBatch(
+        {request.source, *xml.output, *ExchangeVersionOf(xml.version), request.verbosity, xml.surveyFacts}, out,
+        errors);
   }
   return ExportOne(xml, request, out, errors);
 }

@@ -15,9 +15,10 @@ namespace velni::cli {
 struct XmlCommandLine {
   std::optional<std::string> output;  // the file, or with --batch the folder
   std::string version = "4.00";
+  std::optional<std::string> surveyFacts;  // --survey-facts
 };
 
-// Adds --xml and --xml-version; call after the other options are described, so
+// Adds --xml, --xml-version and --survey-facts; call after the other options are described, so
 // that the options an export does not take are refused beside it.
 void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml);
 

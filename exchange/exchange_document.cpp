@@ -30,17 +30,19 @@ CalendarDate ExportDayToday() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version, const CalendarDate& exportDay) {
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts,
+                             const CalendarDate& exportDay) {
   const ExchangeNames& names = NamesOf(version);
   XmlElement root{u"ボーリング情報", {{u"DTD_version", names.version}}, {}, {}, false, 0};
-  AddBasicInformation(names, root);
-  AddTitleInformation(boring.main, names, exportDay, root);
+  AddBasicInformation(facts, names, root);
+  AddTitleInformation(boring.main, facts, names, exportDay, root);
   AddCoreInformation(boring, names, root);
   return root;
 }
 
-std::string ExchangeDocument(const Boring& boring, ExchangeVersion version, const CalendarDate& exportDay) {
-  return WriteXmlDocument(BuildExchangeTree(boring, version, exportDay), NamesOf(version).systemId);
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts,
+                             const CalendarDate& exportDay) {
+  return WriteXmlDocument(BuildExchangeTree(boring, version, facts, exportDay), NamesOf(version).systemId);
 }
 
 std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
@@ -50,8 +52,8 @@ std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root) {
 }
 
 std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version,
-                                                          const CalendarDate& exportDay) {
-  return EmptyRequiredElements(BuildExchangeTree(boring, version, exportDay));
+                                                          const SurveyFacts& facts, const CalendarDate& exportDay) {
+  return EmptyRequiredElements(BuildExchangeTree(boring, version, facts, exportDay));
 }
 
 }  // namespace velni

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "exchange/exchange_version.hpp"
+#include "exchange/survey_facts.hpp"
 #include "exchange/xml_element.hpp"
 #include "model/boring.hpp"
 #include "model/survey_dates.hpp"
@@ -15,13 +16,14 @@ namespace velni {
 CalendarDate ExportDayToday();
 
 // The root ボーリング情報 with its DTD_version and every element in the order of
-// the version's document type; an element our data has no value for is empty, as is
-// a day of the survey after `exportDay`.
-XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version,
+// the version's document type, with what the source cannot say from `facts`; an
+// element neither has a value for is empty, as is a day of the survey after
+// `exportDay`.
+XmlElement BuildExchangeTree(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts = {},
                              const CalendarDate& exportDay = ExportDayToday());
 
 // The whole file: code page 932, CR LF, declaration and document type.
-std::string ExchangeDocument(const Boring& boring, ExchangeVersion version,
+std::string ExchangeDocument(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts = {},
                              const CalendarDate& exportDay = ExportDayToday());
 
 // The required elements of the tree that are empty, each as its path below the
@@ -32,6 +34,7 @@ std::vector<std::u16string> EmptyRequiredElements(const XmlElement& root);
 
 // The same for the file that would be exported: what the check mode warns of.
 std::vector<std::u16string> EmptyRequiredExchangeElements(const Boring& boring, ExchangeVersion version,
+                                                          const SurveyFacts& facts = {},
                                                           const CalendarDate& exportDay = ExportDayToday());
 
 }  // namespace velni

@@ -7,14 +7,11 @@
 #include "readers/boring_reader.hpp"
 
 namespace velni {
-namespace {
-
-}  // namespace
 
 std::vector<std::u16string> ExportExchangeFile(const std::u16string& sourcePath, const std::u16string& outputPath,
-                                               ExchangeVersion version) {
+                                               ExchangeVersion version, const SurveyFacts& facts) {
   const Boring boring = ReadBoring(sourcePath, FileNameOf(sourcePath));
-  const XmlElement tree = BuildExchangeTree(boring, version);
+  const XmlElement tree = BuildExchangeTree(boring, version, facts);
   fs::ReplaceDurably(outputPath, FileNameOf(outputPath) + u".tmp", WriteXmlDocument(tree, NamesOf(version).systemId));
   return EmptyRequiredElements(tree);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "exchange/exchange_version.hpp"
+#include "exchange/survey_facts.hpp"
 
 namespace velni {
 
@@ -12,8 +13,8 @@ namespace velni {
 // so a failure leaves no half file and an older file stays as it was. Nothing else
 // is written and no table is read. A failure is thrown as a RunError naming the
 // file (and, when reading, the record and field). Returns the required elements
-// left empty.
+// left empty. `facts` give what the source cannot say.
 std::vector<std::u16string> ExportExchangeFile(const std::u16string& sourcePath, const std::u16string& outputPath,
-                                               ExchangeVersion version);
+                                               ExchangeVersion version, const SurveyFacts& facts = {});
 
 }  // namespace velni

@@ -1,11 +1,12 @@
 // The basic and title branches: the title block of the boring as the title sheets
-// show it, from the header fields of the main data file.
+// show it, from the header fields of the main data file, and what the source cannot
+// say from the survey facts.
 #include <array>
-#include <initializer_list>
 #include <optional>
 
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
+#include "exchange/survey_facts.hpp"
 #include "model/exact_position.hpp"
 #include "model/header_fields.hpp"
 #include "text/fixed_width.hpp"
@@ -22,10 +23,6 @@ std::u16string Field(const Fields& h, std::size_t position) { return TrimBlanks(
 // Empty unless it is a day that can be.
 std::u16string DateOf(const PeriodDay& day) { return day.date ? DateText(*day.date) : std::u16string(); }
 
-void AddEmpty(XmlElement& parent, std::initializer_list<const char16_t*> names) {
-  for (const char16_t* name : names) parent.Add(name);
-}
-
 void AddAngle(const std::u16string& prefix, const std::u16string& field, int largestDegrees, XmlElement& parent) {
   const std::array<std::u16string, 3> parts = ExchangeAngle(field, largestDegrees);
   parent.AddText(prefix + u"_度", parts[0]);
@@ -33,19 +30,23 @@ void AddAngle(const std::u16string& prefix, const std::u16string& field, int lar
   parent.AddText(prefix + u"_秒", parts[2]);
 }
 
-void AddSurvey(const Fields& h, XmlElement& title) {
+void AddSurvey(const Fields& h, const SurveyFacts& facts, XmlElement& title) {
   XmlElement& survey = title.Add(u"調査基本情報");
   survey.AddText(u"調査名", Field(h, header::kSurveyName));
-  AddEmpty(survey, {u"調査目的", u"調査対象"});
+  survey.AddText(u"調査目的", facts.purpose);
+  survey.AddText(u"調査対象", facts.target);
   survey.AddText(u"ボーリング名", Field(h, header::kBoringName));
-  AddEmpty(survey, {u"ボーリング総数", u"ボーリング連番"});
+  survey.AddText(u"ボーリング総数", facts.boringCount);
+  survey.AddText(u"ボーリング連番", facts.boringNumber);
 }
 
-void AddCoordinates(const Fields& h, XmlElement& title) {
+void AddCoordinates(const Fields& h, const SurveyFacts& facts, XmlElement& title) {
   XmlElement& angles = title.Add(u"経度緯度情報");
   AddAngle(u"経度", h[header::kLongitude], kLargestLongitude, angles);
   AddAngle(u"緯度", h[header::kLatitude], kLargestLatitude, angles);
-  AddEmpty(angles, {u"取得方法コード", u"読取精度コード", u"測地系"});
+  angles.AddText(u"取得方法コード", facts.positionMethod);
+  angles.AddText(u"読取精度コード", facts.readingAccuracy);
+  angles.AddText(u"測地系", facts.geodeticSystem);
 }
 
 void AddSite(const Fields& h, XmlElement& title) {
@@ -67,12 +68,14 @@ void AddClientAndPeriod(const Fields& h, const CalendarDate& exportDay, XmlEleme
   period.AddText(u"調査期間_終了年月日", DateOf(days.end));
 }
 
-// The source names no company roles, so the company's elements stay empty.
-void AddCompany(const ExchangeNames& names, XmlElement& title) {
+// The source does not say which header field holds the company or whom, so the
+// names come from the survey facts (a value, or the header field they name).
+void AddCompany(const Fields& h, const SurveyFacts& facts, const ExchangeNames& names, XmlElement& title) {
   XmlElement& company = title.Add(u"調査会社");
-  AddEmpty(company, {u"調査会社_名称", u"調査会社_TEL"});
-  for (const char16_t* role : {u"主任技師", u"現場代理人", u"コア鑑定者", u"ボーリング責任者"}) {
-    company.Add(std::u16string(u"調査会社_") + role + names.staffSuffix);
+  company.AddText(u"調査会社_名称", NameOf(facts.company, h));
+  company.AddText(u"調査会社_TEL", facts.companyPhone);
+  for (std::size_t i = 0; i < kStaffRoles.size(); ++i) {
+    company.AddText(std::u16string(u"調査会社_") + kStaffRoles[i] + names.staffSuffix, NameOf(facts.staff[i], h));
   }
 }
 
@@ -83,11 +86,11 @@ void AddIfAny(XmlElement& parent, const char16_t* name, const std::optional<std:
 
 // Elevation and length only when they are numbers: a name in their place is no
 // height (the check warns of it).
-void AddBoringBasics(const Fields& h, const ExchangeNames& names, XmlElement& title) {
+void AddBoringBasics(const Fields& h, const SurveyFacts& facts, const ExchangeNames& names, XmlElement& title) {
   XmlElement& boring = title.Add(u"ボーリング基本情報");
   boring.AddText(u"孔口標高", TwoDecimals(h[header::kElevation], true));
   boring.AddText(names.totalLength, TwoDecimals(h[header::kTotalDepth], false));
-  boring.Add(u"柱状図様式");
+  boring.AddText(u"柱状図様式", facts.logStyle);
   AddIfAny(boring, names.drillingAngle, DrillingAngle(h[header::kAngle]));
 }
 
@@ -102,22 +105,23 @@ void AddEquipment(const Fields& h, XmlElement& title) {
 
 }  // namespace
 
-void AddBasicInformation(const ExchangeNames& names, XmlElement& root) {
+void AddBasicInformation(const SurveyFacts& facts, const ExchangeNames& names, XmlElement& root) {
   XmlElement& basic = root.Add(u"基礎情報");
-  basic.Add(u"適用規格");
-  if (names.publicFlag) basic.Add(u"公開フラグ").Add(u"公開フラグ_コード");
+  basic.AddText(u"適用規格", facts.standard);
+  if (names.publicFlag) basic.Add(u"公開フラグ").AddText(u"公開フラグ_コード", facts.publicFlag);
 }
 
-void AddTitleInformation(const MainData& main, const ExchangeNames& names, const CalendarDate& exportDay,
+void AddTitleInformation(const MainData& main, const SurveyFacts& facts, const ExchangeNames& names,
+                         const CalendarDate& exportDay,
                          XmlElement& root) {
   const Fields& h = main.headerFields;
   XmlElement& title = root.Add(u"標題情報");
-  AddSurvey(h, title);
-  AddCoordinates(h, title);
+  AddSurvey(h, facts, title);
+  AddCoordinates(h, facts, title);
   AddSite(h, title);
   AddClientAndPeriod(h, exportDay, title);
-  AddCompany(names, title);
-  AddBoringBasics(h, names, title);
+  AddCompany(h, facts, names, title);
+  AddBoringBasics(h, facts, names, title);
   AddEquipment(h, title);
 }
 

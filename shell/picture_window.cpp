@@ -10,6 +10,7 @@
 
 #include "check/boring_check.hpp"
 #include "exchange/exchange_file.hpp"
+#include "exchange/survey_facts.hpp"
 #include "picture/boring_picture.hpp"
 #include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
@@ -126,7 +127,8 @@ void PictureWindow::AskAndSave() {
 
 bool PictureWindow::SaveExchangeTo(const std::u16string& path, ExchangeVersion version) {
   try {
-    ExportExchangeFile(source_.sourcePath, path, version);
+    // The window has no option for it: a facts file of the default name above the boring.
+    ExportExchangeFile(source_.sourcePath, path, version, SurveyFactsAbove(source_.sourcePath));
     return true;
   } catch (const RunError& error) {
     if (showMessage_) showMessage_(error.Message(), kStyleExclamation, std::nullopt);

@@ -71,7 +71,8 @@ TEST_F(CheckCommandTest, ExitStatusSaysCleanWarningsOrFaults) {
 }
 
 // Checked for export, a boring without a survey purpose gets the warning that the
-// exchange XML will carry that required element empty; unasked, it is clean.
+// exchange XML will carry that required element empty; unasked, it is clean; the
+// survey facts give it.
 TEST_F(CheckCommandTest, ForExportListsTheExchangeElementsLeftEmpty) {
   const std::string clean = Plant("clean", {});
   EXPECT_EQ(Check({clean}).exitStatus, 0);
@@ -80,6 +81,10 @@ TEST_F(CheckCommandTest, ForExportListsTheExchangeElementsLeftEmpty) {
   EXPECT_NE(forExport.out.find("警告: " + clean + ": 交換用データ (XML) の必須要素 標題情報/調査基本情報/調査目的 は値がない"),
             std::string::npos)
       << forExport.out;
+  testing::WriteBytes(temp_ / "facts.txt", "調査目的 = 設計\n");
+  const auto withFacts = Check({"--xml-version", "3.00", "--survey-facts", (temp_ / "facts.txt").string(), clean});
+  EXPECT_EQ(withFacts.out.find("調査目的 は値がない"), std::string::npos) << withFacts.out;
+  EXPECT_NE(withFacts.out.find("調査対象 は値がない"), std::string::npos) << withFacts.out;
 }
 
 // The check changes nothing: not the data folder (a new soil name is only

@@ -10,6 +10,7 @@
 #include "tests/support/temp_folder.hpp"
 #include "tests/support/xml_sequence.hpp"
 #include "text/cp932.hpp"
+#include "text/utf.hpp"
 
 namespace velni {
 namespace {
@@ -169,8 +170,8 @@ std::string Outline300() {
   return outline;
 }
 
-testing::ReadDocument ReadBack(const Boring& boring, ExchangeVersion version) {
-  return ReadXml(DecodeCp932(ExchangeDocument(boring, version)));
+testing::ReadDocument ReadBack(const Boring& boring, ExchangeVersion version, const SurveyFacts& facts = {}) {
+  return ReadXml(DecodeCp932(ExchangeDocument(boring, version, facts)));
 }
 
 TEST(ExchangeDocument, FollowsTheStructureOfEachVersion) {
@@ -286,9 +287,39 @@ TEST(ExchangeDocument, DaysOfTheSurveyAfterTheExportAreEmpty) {
   h[6] = u"40", h[7] = u"6", h[8] = u"14";
   h[9] = u"11", h[10] = u"6", h[11] = u"18";
   const auto document =
-      ReadXml(DecodeCp932(ExchangeDocument(boring, ExchangeVersion::V400, CalendarDate{2020, 4, 1})));
+      ReadXml(DecodeCp932(ExchangeDocument(boring, ExchangeVersion::V400, {}, CalendarDate{2020, 4, 1})));
   EXPECT_EQ(TextOf(document, u"調査期間_開始年月日"), u"");
   EXPECT_EQ(TextOf(document, u"調査期間_終了年月日"), u"1999-06-18");
+}
+
+// Each fact reaches its element in both versions; a name given by its header
+// field comes from the boring, and from the stated value where that field is blank.
+TEST(ExchangeDocument, SurveyFactsReachTheirElements) {
+  SurveyFacts facts;
+  facts.standard = u"要領A", facts.publicFlag = u"1", facts.purpose = u"設計", facts.target = u"橋台";
+  facts.boringCount = u"5", facts.boringNumber = u"2", facts.positionMethod = u"3", facts.readingAccuracy = u"4";
+  facts.geodeticSystem = u"世界測地系", facts.logStyle = u"標準", facts.companyPhone = u"012-345";
+  facts.company = {u"（株）既定", 24};
+  facts.staff[0] = {u"山本", 0};
+  facts.staff[3] = {u"既定", 26};
+  Boring boring = OneOfEach();
+  boring.main.headerFields[24] = u" 北河地質 ";
+  boring.main.headerFields[26] = u" ";
+  const std::pair<const char16_t*, const char16_t*> expected[] = {
+      {u"調査目的", u"設計"},       {u"調査対象", u"橋台"},         {u"ボーリング総数", u"5"},
+      {u"ボーリング連番", u"2"},    {u"取得方法コード", u"3"},      {u"読取精度コード", u"4"},
+      {u"測地系", u"世界測地系"},   {u"調査会社_名称", u"北河地質"}, {u"調査会社_TEL", u"012-345"},
+      {u"柱状図様式", u"標準"},     {u"適用規格", u"要領A"},
+  };
+  for (const ExchangeVersion version : {ExchangeVersion::V400, ExchangeVersion::V300}) {
+    const auto document = ReadBack(boring, version, facts);
+    for (const auto& [element, value] : expected) EXPECT_EQ(TextOf(document, element), value) << ToUtf8(element);
+  }
+  const auto v400 = ReadBack(boring, ExchangeVersion::V400, facts);
+  EXPECT_EQ(TextOf(v400, u"公開フラグ_コード"), u"1");
+  EXPECT_EQ(TextOf(v400, u"調査会社_主任技師_氏名"), u"山本");
+  EXPECT_EQ(TextOf(v400, u"調査会社_ボーリング責任者_氏名"), u"既定");
+  EXPECT_EQ(TextOf(ReadBack(boring, ExchangeVersion::V300, facts), u"調査会社_主任技師"), u"山本");
 }
 
 TEST(ExchangeDocument, ConsecutiveLayersOfOneColourAreOneRun) {

@@ -124,13 +124,16 @@ void PictureWindowTest::aFileThatCannotBeWrittenIsSaidNotReportedSaved() {
   QCOMPARE(ToQString(messages_.front()), ToQString(kCannotWritePictureFile + path));
 }
 
-// The window's export writes the exchange file of the chosen version; a folder
-// that is not there is said with the file, never reported as saved.
+// The window's export writes the exchange file of the chosen version, with the
+// facts of the file of the default name above the boring; a folder that is not
+// there is said with the file, never reported as saved.
 void PictureWindowTest::theExchangeXmlIsSavedOrItsFailureSaid() {
   Open({});
+  testing::WriteBytes(*temp_ / "survey-facts.txt", "調査目的 = 窓の設計\n");
   const stdfs::path path = *temp_ / "b.XML";
   QVERIFY(window_->SaveExchangeTo(testing::U(path.string()), ExchangeVersion::V300));
   const std::string bytes = testing::ReadBytes(path);
+  QVERIFY(bytes.find(testing::Cp932Bytes("<調査目的>窓の設計</調査目的>")) != std::string::npos);
   QVERIFY(bytes.rfind("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n", 0) == 0);
   QVERIFY(bytes.find("BED0300.DTD") != std::string::npos);
   QVERIFY(messages_.empty());
