@@ -213,6 +213,7 @@ TEST_F(MainWindowTest, ARunThroughTheButtonWritesTheFilesAndShowsTheCompletion) 
 }
 
 TEST_F(MainWindowTest, TheCompletionMessageStaysUntilTheMouseMovesOverTheBackground) {
+  EXPECT_EQ(window_->DataFolderPath(), DataFolder());
   window_->BackgroundMouseMove();  // before any run: the data folder line stays
   EXPECT_EQ(view_->label3, u"データフォルダ: " + DataFolder());
   Open(ListSide::Source, "src");
@@ -234,7 +235,9 @@ TEST_F(MainWindowTest, ATypedDestinationIsUsedAndItsCreationAskedNamingIt) {
   Click("MDT01.JDF");
   view_->text2 = P(volume_ / "typed" / "B01");
   EXPECT_EQ(view_->text1, P(volume_ / "src" / "MDT01.JDF"));
+  EXPECT_EQ(window_->FolderPath(ListSide::Source), P(volume_ / "src"));
   EXPECT_EQ(window_->FolderPath(ListSide::Destination), P(volume_));
+  EXPECT_EQ(view_->label3, u"データフォルダ: " + DataFolder());
 
   window_->RunClicked();
   ASSERT_EQ(view_->messages.size(), 1u);
