@@ -88,7 +88,8 @@ std::u16string WindowText(HWND control) {
 Form1::Form1(WindowServices services) : presenter_(std::move(services), *this) {}
 
 Form1::~Form1() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  // Let go without ending the program: only a window the operator closes does that.
+  if (const HWND window = std::exchange(hwnd_, nullptr)) DestroyWindow(window);
   if (font_ != nullptr) DeleteObject(font_);
   if (background_ != nullptr) DeleteObject(background_);
 }
