@@ -11,8 +11,9 @@ namespace velni::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"velni2qx.Form1";
-// 15 twips make one pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
+constexpr int kTwipsPerInch = 1440;
+constexpr int kPointsPerInch = 72;
+constexpr int kFontPoints = 9;
 constexpr int kClientWidth = 9090;
 constexpr int kClientHeight = 6495;
 // The background of Picture1, light grey.
@@ -58,7 +59,7 @@ const ControlPlan kControls[] = {
     {kLabel1, u"Label1", L"STATIC", u"変換元ファイル名：", kChild | SS_NOPREFIX, 240, 360, 2235, 315},
 };
 
-int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 std::size_t Index(LRESULT selection) { return static_cast<std::size_t>(selection); }
 
@@ -106,28 +107,42 @@ bool Form1::Form_Load() {
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
-  RECT frame{0, 0, Pixels(kClientWidth), Pixels(kClientHeight)};
-  constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  AdjustWindowRect(&frame, kStyle, FALSE);
-  hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, Wide(kWindowCaption).c_str(), kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                          instance, this);
+  hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, Wide(kWindowCaption).c_str(), kWindowStyle,
+                          CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
   if (hwnd_ == nullptr) return false;
   CreateControls();
+  LayOut(GetDpiForWindow(hwnd_));
   return presenter_.Load();
 }
 
 void Form1::CreateControls() {
-  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
   for (const ControlPlan& plan : kControls) {
-    const HWND control = CreateWindowExW(0, plan.windowClass, Wide(plan.caption).c_str(), plan.style,
-                                         Pixels(plan.left), Pixels(plan.top), Pixels(plan.width),
-                                         Pixels(plan.height), hwnd_, reinterpret_cast<HMENU>(INT_PTR{plan.id}),
-                                         GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    CreateWindowExW(0, plan.windowClass, Wide(plan.caption).c_str(), plan.style, 0, 0, 0, 0, hwnd_,
+                    reinterpret_cast<HMENU>(INT_PTR{plan.id}), GetModuleHandleW(nullptr), nullptr);
   }
 }
+
+// Places, sizes and the font at the monitor's resolution: the layout is in twips,
+// so the window looks the same on every monitor.
+void Form1::LayOut(UINT dpi) {
+  dpi_ = static_cast<int>(dpi);
+  RECT frame{0, 0, Pixels(kClientWidth), Pixels(kClientHeight)};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, WS_EX_ACCEPTFILES, dpi);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+  const HFONT old = std::exchange(font_, CreateFontW(-MulDiv(kFontPoints, dpi_, kPointsPerInch), 0, 0, 0, FW_NORMAL,
+                                                     FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                                     L"MS UI Gothic"));
+  for (const ControlPlan& plan : kControls) {
+    const HWND control = GetDlgItem(hwnd_, plan.id);
+    SetWindowPos(control, nullptr, Pixels(plan.left), Pixels(plan.top), Pixels(plan.width), Pixels(plan.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  if (old != nullptr) DeleteObject(old);
+}
+
+int Form1::Pixels(int twips) const { return MulDiv(twips, dpi_, kTwipsPerInch); }
 
 HWND Form1::Control(const std::u16string& name) const {
   for (const ControlPlan& plan : kControls) {
@@ -165,6 +180,13 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another resolution: the suggested place, the layout anew.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      LayOut(HIWORD(wParam));
+      return 0;
+    }
     case WM_DROPFILES:
       DropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;

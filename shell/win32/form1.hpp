@@ -49,6 +49,8 @@ class Form1 : public MainWindowView {
   static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
+  void LayOut(UINT dpi);
+  int Pixels(int twips) const;
   void Command(int id, int notification);
   void DropFiles(HDROP drop);
 
@@ -57,6 +59,7 @@ class Form1 : public MainWindowView {
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
   bool busy_ = false;
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
 
 // The window's text and back.
