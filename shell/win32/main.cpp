@@ -1,9 +1,11 @@
 // velni2qx.exe: the window of the conversion program on Windows.
 #include <windows.h>
 
+#include "platform/data_folder_places.hpp"
 #include "platform/volumes.hpp"
 #include "shell/win32/form1.hpp"
 #include "shell/win32/search_progress_window.hpp"
+#include "window/settings_file_memory.hpp"
 #include "window/start_up_search.hpp"
 
 namespace {
@@ -19,6 +21,8 @@ velni::WindowServices MachineServices() {
     velni::win32::SearchProgressWindow progress;
     return velni::FindDataFolderAtStartUp(progress);
   };
+  // Kept in the user's settings file, beside the data-folder line.
+  services.folderMemory = velni::SettingsFileFolderMemory(velni::SettingsFilePath());
   return services;
 }
 
