@@ -316,10 +316,9 @@ void Form1::CentreOnScreen() {
 
 void Form1::FocusSourceFolders() { SetFocus(GetDlgItem(hwnd_, kDir1)); }
 
-// The picture window is not drawn on Windows yet: the operator is told so.
-void Form1::OpenPictureWindow(const PictureSource&) {
-  ShowMessage(u"この版の Windows のウィンドウには柱状図の表示がありません。コマンドライン版の --picture を使ってください。",
-              kStyleInformation, std::nullopt);
+void Form1::OpenPictureWindow(const PictureSource& source) {
+  pictures_.push_back(std::make_unique<PictureWindow>(source, hwnd_));
+  ShowWindow(pictures_.back()->Handle(), SW_SHOW);
 }
 
 void Form1::Close() { DestroyWindow(hwnd_); }

@@ -5,8 +5,11 @@
 // operator's events to the presenter (MainWindow) and showing what it says.
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "shell/win32/picture_window.hpp"
 #include "window/main_window.hpp"
 
 namespace velni::win32 {
@@ -59,6 +62,8 @@ class Form1 : public MainWindowView {
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
   bool busy_ = false;
+  // The picture windows opened from this one; they close with it.
+  std::vector<std::unique_ptr<PictureWindow>> pictures_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
 

@@ -1,6 +1,7 @@
 // The Win32 main window as a view: it starts with the caption and the lists, a run
 // driven by window messages (the texts typed, the run button clicked) converts the
-// bundled sample boring, and a refused destination is shown in a message box.
+// bundled sample boring, a refused destination is shown in a message box, and a
+// double click on the file opens its picture, painted.
 #include "shell/win32/form1.hpp"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,32 @@ TEST_F(Win32Form1Test, ARefusedDestinationIsShownNamingTheRule) {
   EXPECT_NE(shownText.find(u"空白"), std::u16string::npos) << testing::S(shownText);
   EXPECT_EQ(WindowText(form->Control(u"Label3")), u"");
   EXPECT_FALSE(stdfs::exists(temp / "a b"));
+}
+
+TEST_F(Win32Form1Test, ADoubleClickOnTheFileOpensItsPicturePainted) {
+  ASSERT_TRUE(form->Presenter().DropFiles({testing::U(VELNI_SOURCE_DIR "\\data\\survey\\kawabe\\B01\\MDT0101.JDF")}));
+  const HWND files = form->Control(u"File1");
+  SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(files), LBN_DBLCLK), reinterpret_cast<LPARAM>(files));
+  const HWND picture = FindWindowW(L"velni2qx.PictureWindow", L"柱状図 - MDT0101.JDF");
+  ASSERT_NE(picture, nullptr);
+  const HWND canvas = FindWindowExW(picture, nullptr, L"velni2qx.PictureCanvas", nullptr);
+  ASSERT_NE(canvas, nullptr);
+  UpdateWindow(canvas);
+  RECT area;
+  GetClientRect(canvas, &area);
+  const HDC dc = GetDC(canvas);
+  int inked = 0, white = 0;
+  for (int y = 0; y < area.bottom; y += 3) {
+    for (int x = 0; x < area.right; x += 3) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      inked += GetRValue(pixel) < 128;
+      white += pixel == RGB(255, 255, 255);
+    }
+  }
+  ReleaseDC(canvas, dc);
+  // Lines and texts on white paper.
+  EXPECT_GT(inked, 200);
+  EXPECT_GT(white, 4 * inked);
 }
 
 }  // namespace
