@@ -213,10 +213,25 @@ void Form1::Command(int id, int notification) {
     presenter_.FileChosen(Index(selection(id, LB_GETCURSEL)));
   } else if (notification == LBN_DBLCLK && id == kFile1) {
     presenter_.FileOpened(Index(selection(id, LB_GETCURSEL)));
+  } else if (id == IDOK) {
+    EnterPressed();
   } else if (notification == BN_CLICKED && id == kCommand1) {
     presenter_.RunClicked();
   } else if (notification == BN_CLICKED && id == kCommand2) {
     presenter_.QuitClicked();
+  }
+}
+
+// Enter (turned into IDOK by the dialog keys) opens the entry chosen in a folder
+// list or the file chosen in the file list, as a double click does.
+void Form1::EnterPressed() {
+  const int focus = GetDlgCtrlID(GetFocus());
+  const LRESULT chosen = SendDlgItemMessageW(hwnd_, focus, LB_GETCURSEL, 0, 0);
+  if (chosen < 0) return;
+  if (focus == kDir1 || focus == kDir2) {
+    presenter_.FolderOpened(focus == kDir1 ? ListSide::Source : ListSide::Destination, Index(chosen));
+  } else if (focus == kFile1) {
+    presenter_.FileOpened(Index(chosen));
   }
 }
 

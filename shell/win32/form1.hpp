@@ -55,6 +55,7 @@ class Form1 : public MainWindowView {
   void LayOut(UINT dpi);
   int Pixels(int twips) const;
   void Command(int id, int notification);
+  void EnterPressed();
   void DropFiles(HDROP drop);
 
   MainWindow presenter_;
