@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/current_folder.hpp"
 #include "platform/data_folder_places.hpp"
 #include "run/run_messages.hpp"
 #include "tests/support/process.hpp"
@@ -81,8 +82,7 @@ class FakeView : public MainWindowView {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char here[4096];
-    startFolder_ = getcwd(here, sizeof here) ? here : "/";
+    startFolder_ = CurrentFolder();
     volume_ = temp_ / "volA";
     testing::MakeMinimalDataFolder(temp_ / "PATDAT");
     testing::MakeMinimalBoring(volume_ / "src", "01");
@@ -92,12 +92,12 @@ class MainWindowTest : public ::testing::Test {
     Load();
   }
   // The lists move the process's current folder; leave the temporary tree first.
-  void TearDown() override { EXPECT_EQ(chdir(startFolder_.c_str()), 0); }
+  void TearDown() override { EXPECT_TRUE(ChangeCurrentFolder(startFolder_)); }
 
   WindowServices Services() {
     WindowServices services;
     // The second volume has been removed, as a drive whose medium was taken out.
-    services.volumes = {{U(volume_.string()), u"test"}, {U((temp_ / "volB").string()), u"gone"}};
+    services.volumes = {{P(volume_), u"test"}, {P(temp_ / "volB"), u"gone"}};
     services.findDataFolder = [this] { return DataFolder(); };
     services.folderMemory.recall = [this](const std::u16string& key) { return remembered_[key]; };
     services.folderMemory.keep = [this](const std::u16string& key, const std::u16string& folder) {
@@ -113,7 +113,7 @@ class MainWindowTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(std::move(services), *view_);
     ASSERT_TRUE(window_->Load());
   }
-  std::u16string DataFolder() const { return U((temp_ / "PATDAT").string() + "/"); }
+  std::u16string DataFolder() const { return testing::FolderText(temp_ / "PATDAT"); }
   // Opens the entry of the folder list whose name is `name`, as a double click does.
   void Open(ListSide side, const std::string& name) {
     const auto& entries = view_->entries[side];
@@ -131,11 +131,11 @@ class MainWindowTest : public ::testing::Test {
     view_->drive[side] = index;
     window_->DriveChosen(side, index);
   }
-  std::u16string P(const stdfs::path& path) const { return U(path.string()); }
+  std::u16string P(const stdfs::path& path) const { return testing::PathText(path); }
 
   testing::TempFolder temp_;
   stdfs::path volume_;
-  std::string startFolder_;
+  std::u16string startFolder_;
   std::map<std::u16string, std::u16string> remembered_;
   std::function<RunResult(const RunRequest&, RunUi&)> run_;
   std::unique_ptr<FakeView> view_;
@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, TheFolderListsStartWhereTheyWereLeft) {
 
   // A folder that has gone: the list starts in the current folder, as without one.
   remembered_[kSourceFolderKey] = P(volume_ / "gone");
-  ASSERT_EQ(chdir((volume_ / "src" / "sub").c_str()), 0);
+  ASSERT_TRUE(ChangeCurrentFolder(P(volume_ / "src" / "sub")));
   Load();
   EXPECT_EQ(window_->FolderPath(ListSide::Source), P(volume_ / "src" / "sub"));
 }
@@ -312,17 +312,17 @@ TEST_F(MainWindowTest, ADroppedMainDataFileBecomesTheSource) {
 TEST_F(MainWindowTest, ANameRegisteredByTheCommandLineGetsTheSameCodeInTheWindow) {
   // Both programs find the data folder by the one routine, here through the
   // environment; neither is told the folder directly.
-  setenv("VELNI2QX_DATA_FOLDER", (temp_ / "PATDAT").c_str(), 1);
+  testing::SetEnvironment("VELNI2QX_DATA_FOLDER", testing::PathUtf8(temp_ / "PATDAT"));
   const char kNewSoil[] = "1,0,1,0,4\n1.00,砂質ローム,,\n0,0,0\n";
   testing::MakeMinimalBoring(volume_ / "cli", "01");
   testing::WriteCp932File(volume_ / "cli" / "MDT01.JDF", kNewSoil);
   testing::MakeMinimalBoring(volume_ / "win", "02");
   testing::WriteCp932File(volume_ / "win" / "MDT02.JDF", kNewSoil);
-  const auto cli = testing::RunCli({(volume_ / "cli" / "MDT01.JDF").string(), (volume_ / "out").string()});
+  const auto cli = testing::RunCli({testing::PathUtf8(volume_ / "cli" / "MDT01.JDF"), testing::PathUtf8(volume_ / "out")});
   ASSERT_EQ(cli.exitStatus, 0);
 
   Load([] { return ChooseDataFolder(MachineDataFolderPlaces(std::nullopt)).folder; });
-  unsetenv("VELNI2QX_DATA_FOLDER");
+  testing::SetEnvironment("VELNI2QX_DATA_FOLDER", std::nullopt);
   view_->text1 = P(volume_ / "win" / "MDT02.JDF");
   view_->text2 = P(volume_ / "win");
   window_->RunClicked();
