@@ -17,7 +17,7 @@
 
 #include <unistd.h>
 
-#include "shell/data_folder_search.hpp"
+#include "window/data_folder_search.hpp"
 #include "text/utf.hpp"
 
 namespace {

@@ -53,6 +53,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # subset of exactly this font (ipag.ttf), so no other font package stands in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The PDF pictures embed IPAGothic; the window's icon is an SVG drawn by Qt's SVG
-# plugin, which is loaded, not linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libqt6svg6")
+# plugin, which is loaded, not linked; Qt's own dialogs speak Japanese through its
+# translations, which are loaded too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libqt6svg6, qt6-translations-l10n")
 include(CPack)

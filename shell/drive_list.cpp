@@ -8,22 +8,16 @@ namespace velni {
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {}
 
-void DriveList::SetVolumes(const std::vector<Volume>& volumes, const std::u16string& folder) {
+void DriveList::SetDrives(const std::vector<std::u16string>& texts, std::size_t current) {
   const QSignalBlocker quiet(this);
   clear();
-  std::vector<std::u16string> roots;
-  for (const Volume& volume : volumes) {
-    addItem(ToQString(DriveText(volume)), ToQString(volume.root));
-    roots.push_back(volume.root);
-  }
-  setCurrentIndex(static_cast<int>(VolumeHolding(roots, folder).value_or(0)));
+  for (const std::u16string& text : texts) addItem(ToQString(text));
+  setCurrentIndex(static_cast<int>(current));
 }
 
-std::u16string DriveList::Drive() const { return FromQString(currentData().toString()); }
-
-void DriveList::SetDrive(const std::u16string& root) {
-  const int index = findData(ToQString(root));
-  if (index >= 0) setCurrentIndex(index);
+void DriveList::SetCurrent(std::size_t index) {
+  const QSignalBlocker quiet(this);
+  setCurrentIndex(static_cast<int>(index));
 }
 
 }  // namespace velni

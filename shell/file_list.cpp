@@ -1,8 +1,8 @@
 #include "shell/file_list.hpp"
 
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
-#include "platform/file_system.hpp"
 #include "shell/qt_text.hpp"
 
 namespace velni {
@@ -10,53 +10,31 @@ namespace velni {
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
   // Long names are cut at the edge, as the lists have always done.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  connect(this, &QListWidget::itemClicked, this, &FileList::FileClicked);
+  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit FileClicked(row(item)); });
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-    if (!selectedItems().isEmpty()) emit FileClicked();
+    if (!selectedItems().isEmpty()) emit FileClicked(row(selectedItems().front()));
   });
-  connect(this, &QListWidget::itemDoubleClicked, this, &FileList::FileOpened);
+  connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { emit FileOpened(row(item)); });
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && !selectedItems().isEmpty()) {
-    emit FileOpened();
+    emit FileOpened(row(selectedItems().front()));
     return;
   }
   QListWidget::keyPressEvent(event);
 }
 
-void FileList::SetPattern(const std::u16string& pattern) {
-  const QRegularExpression wanted = QRegularExpression::fromWildcard(ToQString(pattern), Qt::CaseInsensitive);
-  if (wanted == pattern_) return;
-  pattern_ = wanted;
-  Fill();
-}
-
-void FileList::SetPath(const std::u16string& folder) {
-  path_ = folder;
-  Fill();
-}
-
-bool FileList::Select(const std::u16string& name) {
-  const QList<QListWidgetItem*> found = findItems(ToQString(name), Qt::MatchExactly);
-  if (found.isEmpty()) return false;
-  setCurrentItem(found.front());
-  return true;
-}
-
-std::u16string FileList::FileName() const {
-  const QList<QListWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? std::u16string() : FromQString(selected.front()->text());
-}
-
-void FileList::Fill() {
+void FileList::SetNames(const std::vector<std::u16string>& names) {
+  const QSignalBlocker quiet(this);
   clear();
-  if (path_.empty()) return;
-  for (const std::u16string& name : fs::ListFiles(path_)) {
-    const QString text = ToQString(name);
-    if (pattern_.match(text).hasMatch()) addItem(text);
-  }
+  for (const std::u16string& name : names) addItem(ToQString(name));
+}
+
+void FileList::Select(std::size_t index) {
+  const QSignalBlocker quiet(this);
+  setCurrentRow(static_cast<int>(index));
 }
 
 }  // namespace velni

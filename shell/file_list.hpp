@@ -1,9 +1,8 @@
 #pragma once
-// A file list: the files of one folder whose names match its pattern, letter case
-// aside, listed at once when the folder or the pattern is set.
+// A file list: the names the presenter gives (the main data files of one folder).
 #include <QListWidget>
-#include <QRegularExpression>
 #include <string>
+#include <vector>
 
 namespace velni {
 
@@ -13,27 +12,18 @@ class FileList : public QListWidget {
  public:
   explicit FileList(QWidget* parent);
 
-  void SetPattern(const std::u16string& pattern);
-  void SetPath(const std::u16string& folder);
-  // Selects the file of that name as a click would; false when the list lacks it.
-  bool Select(const std::u16string& name);
-  // The selected file name; empty when none is selected.
-  std::u16string FileName() const;
+  void SetNames(const std::vector<std::u16string>& names);
+  // Selects the name as a click would, without raising FileClicked.
+  void Select(std::size_t index);
 
  signals:
   // A name was clicked or chosen with the keys.
-  void FileClicked();
+  void FileClicked(int row);
   // A name was double-clicked, or Enter was pressed on it: the file is to be opened.
-  void FileOpened();
+  void FileOpened(int row);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  void Fill();
-
-  std::u16string path_;
-  QRegularExpression pattern_;
 };
 
 }  // namespace velni

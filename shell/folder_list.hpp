@@ -1,9 +1,11 @@
 #pragma once
-// A folder list: the ancestors of its path from the root down, the path itself, and
-// its sub-folders below. Opening an entry (double click or Enter) moves there.
+// A folder list: the entries the presenter gives, the ancestors indented above the
+// folder and its sub-folders below. Opening an entry (double click or Enter) is
+// handed on; the presenter moves the list.
 #include <QListWidget>
-#include <string>
 #include <vector>
+
+#include "window/main_window_view.hpp"
 
 namespace velni {
 
@@ -13,21 +15,10 @@ class FolderList : public QListWidget {
  public:
   explicit FolderList(QWidget* parent);
 
-  // The folder shown, without a final separator except at the root.
-  const std::u16string& Path() const { return path_; }
-  // Moves to `folder` and raises PathChanged when that moves the list; false, and
-  // no move, when the folder cannot be listed (a volume without its medium).
-  bool SetPath(const std::u16string& folder);
+  void SetEntries(const std::vector<FolderEntry>& entries, std::size_t current);
 
  signals:
-  void PathChanged();
-
- private:
-  void Fill(const std::vector<std::u16string>& subfolders);
-  void AddEntry(const std::u16string& name, const std::u16string& path, int depth, bool open);
-  void OpenEntry(QListWidgetItem* item);
-
-  std::u16string path_;
+  void EntryOpened(int row);
 };
 
 }  // namespace velni

@@ -15,8 +15,12 @@ QSettings WindowSettings() { return QSettings(QStringLiteral("velni2qx"), QStrin
 
 FolderMemory SettingsFolderMemory() {
   FolderMemory memory;
-  memory.recall = [](const QString& key) { return FromQString(WindowSettings().value(key).toString()); };
-  memory.keep = [](const QString& key, const std::u16string& folder) { WindowSettings().setValue(key, ToQString(folder)); };
+  memory.recall = [](const std::u16string& key) {
+    return FromQString(WindowSettings().value(ToQString(key)).toString());
+  };
+  memory.keep = [](const std::u16string& key, const std::u16string& folder) {
+    WindowSettings().setValue(ToQString(key), ToQString(folder));
+  };
   return memory;
 }
 

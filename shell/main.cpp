@@ -8,13 +8,12 @@
 #include <cstring>
 #include <optional>
 
-#include "platform/data_folder_places.hpp"
-#include "platform/file_system.hpp"
-#include "shell/background_search.hpp"
-#include "shell/data_folder_search.hpp"
+#include "shell/folder_memory.hpp"
 #include "shell/form1.hpp"
+#include "shell/japanese_translations.hpp"
 #include "shell/qt_text.hpp"
 #include "shell/search_progress_window.hpp"
+#include "window/start_up_search.hpp"
 
 namespace {
 
@@ -80,29 +79,13 @@ std::optional<QString> FileToOpen(const QStringList& arguments, bool& usageError
   return rest.front();
 }
 
-// The data folder in the order both programs share; when none of those is one, the
-// volumes are searched, and the folder found is kept in the user's settings so that
-// the command line uses it too. All of it on a thread of its own.
-std::u16string FindDataFolderOffTheWindowThread() {
-  velni::BackgroundSearch search([](const velni::FolderVisit& onVisit) {
-    const velni::DataFolderChoice choice = velni::ChooseDataFolder(velni::MachineDataFolderPlaces(std::nullopt));
-    if (!choice.folder.empty()) return choice.folder;
-    std::u16string found = velni::FindDataFolder(velni::MachineDataFolderSearch(onVisit));
-    if (!found.empty()) velni::SaveDataFolderSetting(velni::SettingsFilePath(), found);
-    return found;
-  });
-  velni::SearchProgressWindow progress;
-  return progress.WaitFor(search);
-}
-
-velni::ShellServices MachineServices() {
-  velni::ShellServices services;
+velni::WindowServices MachineServices() {
+  velni::WindowServices services;
   services.volumes = velni::MountedVolumes();
-  services.findDataFolder = FindDataFolderOffTheWindowThread;
-  services.showMessage = [](const std::u16string& prompt, int style, const std::optional<std::u16string>& title) {
-    return velni::ShowMessageBox(QApplication::activeWindow(), prompt, style, title);
+  services.findDataFolder = [] {
+    velni::SearchProgressWindow progress;
+    return velni::FindDataFolderAtStartUp(progress);
   };
-  services.programFolder = velni::fs::ProgramFolder();
   services.folderMemory = velni::SettingsFolderMemory();
   return services;
 }
@@ -122,6 +105,7 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(OnStartUpMessage);
   QApplication application(argc, argv);
   StartedUp();
+  velni::LoadJapaneseTranslations(application);
   bool usageError = false;
   const std::optional<QString> fileToOpen = FileToOpen(QApplication::arguments(), usageError);
   if (usageError) return kUsageStatus;
@@ -138,7 +122,7 @@ int main(int argc, char* argv[]) {
   if (!form.Form_Load()) return kNoDataFolderStatus;
   QApplication::setQuitOnLastWindowClosed(true);
   form.show();
-  if (fileToOpen && !form.TakeDroppedFile(velni::FromQString(QFileInfo(*fileToOpen).absoluteFilePath()))) {
+  if (fileToOpen && !form.Presenter().DropFiles({velni::FromQString(QFileInfo(*fileToOpen).absoluteFilePath())})) {
     std::fprintf(stderr, "velni2qx: 主データファイル (MDT*.JDF) ではないので開きません: %s\n",
                  fileToOpen->toLocal8Bit().constData());
   }

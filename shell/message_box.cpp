@@ -1,8 +1,5 @@
 #include "shell/message_box.hpp"
 
-#include <QAbstractButton>
-#include <utility>
-
 #include "platform/run_ui.hpp"
 #include "shell/qt_text.hpp"
 #include "shell/window_caption.hpp"
@@ -22,18 +19,6 @@ QMessageBox::Icon IconOfStyle(int style) {
     case 48: return QMessageBox::Warning;
     case 64: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
-  }
-}
-
-// Qt's own texts are English; every message of the program is Japanese.
-void SetJapaneseButtonTexts(QMessageBox& box) {
-  const std::pair<QMessageBox::StandardButton, QString> texts[] = {
-      {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
-      {QMessageBox::No, QStringLiteral("いいえ(&N)")},
-      {QMessageBox::Ok, QStringLiteral("OK")},
-  };
-  for (const auto& [button, text] : texts) {
-    if (QAbstractButton* shown = box.button(button)) shown->setText(text);
   }
 }
 
@@ -61,7 +46,6 @@ int ShowMessageBox(QWidget* parent, const std::u16string& prompt, int style,
   QMessageBox box(look.icon, caption, ToQString(prompt), look.buttons, parent);
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(look.escape);
-  SetJapaneseButtonTexts(box);
   box.exec();
   return AnswerOf(box.standardButton(box.clickedButton()));
 }

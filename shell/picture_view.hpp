@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "picture/drawing.hpp"
+#include "window/picture_presenter.hpp"
 
 namespace velni {
 
@@ -12,11 +13,12 @@ class PictureView : public QWidget {
   Q_OBJECT
 
  public:
-  PictureView(Drawing drawing, QWidget* parent);
+  // The drawing is the picture presenter's, which outlives the view.
+  PictureView(const Drawing& drawing, QWidget* parent);
 
   const Drawing& Picture() const { return drawing_; }
   // Screen pixels to the millimetre of the drawing.
-  double Zoom() const { return zoom_; }
+  double Zoom() const { return zoom_.Factor(); }
   void ZoomIn();
   void ZoomOut();
 
@@ -25,10 +27,10 @@ class PictureView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  void SetZoom(double zoom);
+  void Resize();
 
-  Drawing drawing_;
-  double zoom_;
+  const Drawing& drawing_;
+  PictureZoom zoom_;
 };
 
 }  // namespace velni

@@ -3,42 +3,33 @@
 // minutes: how many folders have been searched, the one being searched, and a
 // Cancel button that ends the search as "not found".
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <cstddef>
-#include <string>
+
+#include "window/start_up_search.hpp"
 
 namespace velni {
 
-class BackgroundSearch;
-
-class SearchProgressWindow : public QDialog {
+class SearchProgressWindow : public QDialog, public SearchProgressView {
   Q_OBJECT
 
  public:
   SearchProgressWindow();
 
-  // One visited folder: shows the window on the first, refreshes its texts a few
-  // times a second and lets the window system work; false once cancelled.
-  bool Visit(const std::u16string& folder, std::size_t visited);
-  bool Cancelled() const { return cancelled_; }
-  // Waits for a search running on its own thread, showing the window when it takes
-  // more than a moment; Cancel ends the wait at once, whatever the search is held by.
-  // The data folder found, or empty.
-  std::u16string WaitFor(BackgroundSearch& search);
+  void Show() override { show(); }
+  void Hide() override { hide(); }
+  bool Visible() const override { return isVisible(); }
+  void ShowProgress(const std::u16string& countLine, const std::u16string& folder) override;
+  bool Cancelled() const override { return cancelled_; }
+  void Pump(std::chrono::milliseconds period) override;
 
  public slots:
   void reject() override;
 
  private:
-  void Refresh(const std::u16string& folder, std::size_t visited);
-
   QLabel* count_;
   QLabel* folder_;
   QPushButton* cancel_;
-  QElapsedTimer sinceRefresh_;
-  QElapsedTimer sinceYield_;
   bool cancelled_ = false;
 };
 

@@ -2,7 +2,8 @@
 # Each room of the core includes only the rooms below it, so that the layers stay
 # as the README draws them: text is pure, writers only format, the model's readers
 # and users never reach up into the fronts, and no room of the core includes Qt
-# (only render/qt and shell/ do; render/windows paints with GDI+). Prints every include that breaks this and fails.
+# (only render/qt and shell/ do; render/windows paints with GDI+). The window's
+# presenter (window/) sits above the core and render/, below the fronts, free of Qt. Prints every include that breaks this and fails.
 set -u
 root=${1:?usage: rooms_include_only_below.sh SOURCE_ROOT}
 status=0
@@ -36,6 +37,7 @@ out=$(
   check check "exchange files model platform readers run tables text writers"
   check picture "check model text writers"
   check render "model picture platform text"
+  check window "check exchange files model picture platform readers render run tables text writers"
 )
 if [ -n "$out" ]; then
   echo "$out"

@@ -16,7 +16,7 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/package" >"$scratc
 deb=$(ls "$scratch"/package/*.deb)
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libc6 libstdc++6 fonts-ipafont-gothic; do
+for library in libqt6widgets6 libc6 libstdc++6 fonts-ipafont-gothic qt6-translations-l10n; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

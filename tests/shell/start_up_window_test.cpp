@@ -1,5 +1,5 @@
-// Start-up in the window: the refusal without a data folder, centring, the
-// search's progress window, and the message boxes every refusal uses.
+// Start-up in the Qt window: centring, the search's progress window, the message
+// boxes every refusal uses in Japanese, and the start without a display.
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -7,17 +7,14 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QElapsedTimer>
 #include <algorithm>
-#include <condition_variable>
-#include <cstdlib>
-
-#include "shell/background_search.hpp"
-#include "tests/support/process.hpp"
 
 #include "shell/form1.hpp"
+#include "shell/japanese_translations.hpp"
 #include "shell/message_box.hpp"
+#include "shell/qt_text.hpp"
 #include "shell/search_progress_window.hpp"
+#include "tests/support/process.hpp"
 
 namespace velni {
 
@@ -25,29 +22,16 @@ class StartUpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void withoutADataFolderTheMessageIsShownAndTheProgramEnds();
+  void initTestCase();
   void theWindowIsCentredOnTheScreen();
   void styleNumbersChooseIconAndButtons();
   void theBoxAnswersWithTheNumberOfTheButtonPressed();
   void theProgressWindowShowsTheWalkAndCancelEndsIt();
-  void cancelAnswersAtOnceWhileAVolumeHoldsTheSearch();
+  void qtsOwnDialogsSpeakJapanese();
   void withoutADisplayOneLinePointsToTheCommandLine();
 };
 
 namespace {
-
-ShellServices ServicesFindingDataFolder(std::u16string dataFolder, std::vector<std::u16string>& prompts,
-                                        std::vector<int>& styles) {
-  ShellServices services;
-  services.findDataFolder = [dataFolder] { return dataFolder; };
-  services.showMessage = [&prompts, &styles](const std::u16string& prompt, int style,
-                                             const std::optional<std::u16string>&) {
-    prompts.push_back(prompt);
-    styles.push_back(style);
-    return kAnswerOk;
-  };
-  return services;
-}
 
 // Presses `button` on the message box as soon as it is shown.
 void PressOnTheNextBox(QMessageBox::StandardButton button, QString* title, QMessageBox::Icon* icon) {
@@ -62,26 +46,16 @@ void PressOnTheNextBox(QMessageBox::StandardButton button, QString* title, QMess
 
 }  // namespace
 
-void StartUpWindowTest::withoutADataFolderTheMessageIsShownAndTheProgramEnds() {
-  std::vector<std::u16string> prompts;
-  std::vector<int> styles;
-  Form1 form(ServicesFindingDataFolder(u"", prompts, styles));
-  QVERIFY(!form.Form_Load());
-  QCOMPARE(prompts, std::vector<std::u16string>{u" PATDAT の設定がありません."});
-  QCOMPARE(styles, std::vector<int>{0});
-  QVERIFY(!form.isVisible());
-}
+void StartUpWindowTest::initTestCase() { QVERIFY(LoadJapaneseTranslations(*QCoreApplication::instance())); }
 
 void StartUpWindowTest::theWindowIsCentredOnTheScreen() {
-  std::vector<std::u16string> prompts;
-  std::vector<int> styles;
-  Form1 form(ServicesFindingDataFolder(u"/tmp/PATDAT/", prompts, styles));
+  WindowServices services;
+  services.findDataFolder = [] { return std::u16string(u"/tmp/PATDAT/"); };
+  Form1 form(std::move(services));
   QVERIFY(form.Form_Load());
-  QCOMPARE(form.DataFolderPath(), u"/tmp/PATDAT/");
   const QRect screen = form.screen()->geometry();
   QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
   QVERIFY(qAbs(form.geometry().center().y() - screen.center().y()) <= 1);
-  QVERIFY(prompts.empty());
 }
 
 void StartUpWindowTest::styleNumbersChooseIconAndButtons() {
@@ -139,47 +113,20 @@ void StartUpWindowTest::theBoxAnswersWithTheNumberOfTheButtonPressed() {
 
 void StartUpWindowTest::theProgressWindowShowsTheWalkAndCancelEndsIt() {
   SearchProgressWindow progress;
-  QVERIFY(!progress.isVisible());
-  QVERIFY(progress.Visit(u"/srv/borings/", 7));
-  QVERIFY(progress.isVisible());
-  const QList<QLabel*> labels = progress.findChildren<QLabel*>();
-  const auto shows = [&labels](const QString& text) {
-    return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) { return label->text().contains(text); });
-  };
-  QVERIFY(shows(QStringLiteral("7")));
-  QVERIFY(shows(QStringLiteral("/srv/borings/")));
-
+  progress.Show();
+  progress.ShowProgress(u"検索したフォルダ数: 7", u"/srv/borings/");
+  QStringList shown;
+  for (const QLabel* label : progress.findChildren<QLabel*>()) shown << label->text();
+  QVERIFY(shown.contains(QStringLiteral("検索したフォルダ数: 7")) && shown.contains(QStringLiteral("/srv/borings/")));
+  QVERIFY(!progress.Cancelled());
   QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
-  QVERIFY(!progress.Visit(u"/home/", 2));
-  QVERIFY(!progress.isVisible());
+  QVERIFY(progress.Cancelled());
+  QVERIFY(!progress.Visible());
 }
 
-void StartUpWindowTest::cancelAnswersAtOnceWhileAVolumeHoldsTheSearch() {
-  // The search is held as by a network share that does not answer.
-  struct Gate {
-    std::mutex lock;
-    std::condition_variable opened;
-    bool open = false;
-  };
-  auto gate = std::make_shared<Gate>();
-  BackgroundSearch search([gate](const FolderVisit& onVisit) {
-    onVisit(u"/dead-share/", 1);
-    std::unique_lock<std::mutex> hold(gate->lock);
-    gate->opened.wait(hold, [&] { return gate->open; });
-    return std::u16string(u"/dead-share/PATDAT/");
-  });
-  SearchProgressWindow progress;
-  QTimer::singleShot(600, [&progress] {
-    QVERIFY(progress.isVisible());
-    QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
-  });
-  QElapsedTimer waited;
-  waited.start();
-  QCOMPARE(progress.WaitFor(search), std::u16string());
-  QVERIFY(waited.elapsed() < 3000);
-  const std::lock_guard<std::mutex> hold(gate->lock);
-  gate->open = true;
-  gate->opened.notify_all();
+// Mended: the file and print dialogs were English.
+void StartUpWindowTest::qtsOwnDialogsSpeakJapanese() {
+  QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("名前を付けて保存"));
 }
 
 void StartUpWindowTest::withoutADisplayOneLinePointsToTheCommandLine() {

@@ -1,6 +1,6 @@
 // Start-up's search for the data folder over temporary folder trees standing for
 // the program's folder and the machine's volumes.
-#include "shell/data_folder_search.hpp"
+#include "window/data_folder_search.hpp"
 
 #include <gtest/gtest.h>
 

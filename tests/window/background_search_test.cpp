@@ -1,7 +1,7 @@
 // Start-up never waits on a volume that does not answer: the search runs on its own
 // thread, local volumes come before network ones, and a cancelled search lets go at
 // once. The volume that does not answer is faked by a readability test that blocks.
-#include "shell/background_search.hpp"
+#include "window/background_search.hpp"
 
 #include <gtest/gtest.h>
 

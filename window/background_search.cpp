@@ -1,4 +1,4 @@
-#include "shell/background_search.hpp"
+#include "window/background_search.hpp"
 
 #include <thread>
 

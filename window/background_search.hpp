@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/data_folder_search.hpp"
+#include "window/data_folder_search.hpp"
 
 namespace velni {
 

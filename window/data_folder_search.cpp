@@ -1,4 +1,4 @@
-#include "shell/data_folder_search.hpp"
+#include "window/data_folder_search.hpp"
 
 #include "platform/data_folder.hpp"
 #include "platform/file_system.hpp"

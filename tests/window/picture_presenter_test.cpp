@@ -1,0 +1,106 @@
+// The picture window's behaviour: the picture of a boring saved in each format or
+// as exchange XML, a failure said, and the check list, faults first; an unreadable
+// boring still opens.
+#include "window/picture_presenter.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "tests/support/planted_boring.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace velni {
+namespace {
+
+namespace stdfs = std::filesystem;
+using testing::U;
+
+class PicturePresenterTest : public ::testing::Test, public PictureWindowView {
+ protected:
+  void SetUp() override {
+    testing::WriteCheckDataFolder(temp_ / "PATDAT");
+    store_ = std::make_unique<SoilNameStore>(SoilTableFolders{temp_.Text() + u"PATDAT/"});
+  }
+  void ShowMessage(const std::u16string& prompt, int) override { messages_.push_back(prompt); }
+  PicturePresenter& Open(const testing::PlantedBoring& boring = {}) {
+    stdfs::create_directories(temp_ / "src");
+    const stdfs::path source = testing::WritePlantedBoring(temp_ / "src", boring);
+    picture_ = std::make_unique<PicturePresenter>(
+        PictureSource{U(source.string()), temp_.Text() + u"PATDAT/", store_.get()}, *this);
+    return *picture_;
+  }
+
+  testing::TempFolder temp_;
+  std::unique_ptr<SoilNameStore> store_;
+  std::unique_ptr<PicturePresenter> picture_;
+  std::vector<std::u16string> messages_;
+};
+
+TEST_F(PicturePresenterTest, SavingWritesEachFormat) {
+  PicturePresenter& picture = Open();
+  EXPECT_TRUE(picture.ReadFailure().empty());
+  EXPECT_FALSE(picture.Picture().labels.empty());
+  EXPECT_TRUE(picture.CanSave());
+  for (const char* name : {"b.pdf", "b.svg", "b.png"}) {
+    const stdfs::path path = temp_ / name;
+    EXPECT_TRUE(picture.SaveTo(U(path.string()))) << name;
+    EXPECT_TRUE(stdfs::exists(path) && stdfs::file_size(path) > 0) << name;
+  }
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(PicturePresenterTest, AFileThatCannotBeWrittenIsSaidNotReportedSaved) {
+  PicturePresenter& picture = Open();
+  const std::u16string path = U((temp_ / "missing" / "b.png").string());
+  EXPECT_FALSE(picture.SaveTo(path));
+  EXPECT_EQ(messages_, std::vector<std::u16string>{kCannotWritePictureFile + path});
+}
+
+// The export writes the exchange file of the chosen version, with the facts of the
+// file of the default name above the boring; a folder that is not there is said
+// with the file, never reported as saved.
+TEST_F(PicturePresenterTest, TheExchangeXmlIsSavedOrItsFailureSaid) {
+  PicturePresenter& picture = Open();
+  testing::WriteBytes(temp_ / "survey-facts.txt", "調査目的 = 窓の設計\n");
+  const stdfs::path path = temp_ / "b.XML";
+  EXPECT_TRUE(picture.SaveExchangeTo(U(path.string()), ExchangeVersion::V300));
+  const std::string bytes = testing::ReadBytes(path);
+  EXPECT_NE(bytes.find(testing::Cp932Bytes("<調査目的>窓の設計</調査目的>")), std::string::npos);
+  EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n", 0), 0u);
+  EXPECT_NE(bytes.find("BED0300.DTD"), std::string::npos);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_FALSE(picture.SaveExchangeTo(U((temp_ / "missing" / "b.XML").string()), ExchangeVersion::V400));
+  EXPECT_EQ(messages_.size(), 1u);
+}
+
+TEST_F(PicturePresenterTest, TheCheckListsFaultsFirst) {
+  testing::PlantedBoring boring;
+  // The depth warning is found before the refused soil name of layer 1.
+  boring.layers = "3.00,砂\x01,灰,A\n2.00,砂,灰,A\n";
+  const CheckList list = Open(boring).Check();
+  ASSERT_EQ(list.lines.size(), 2u);
+  EXPECT_EQ(list.lines[0].rfind(u"誤り: ", 0), 0u);
+  EXPECT_NE(list.lines[0].find(u"層データ 1 件目、2 番目"), std::u16string::npos) << testing::S(list.lines[0]);
+  EXPECT_EQ(list.lines[1].rfind(u"警告: ", 0), 0u);
+  EXPECT_NE(list.lines[1].find(u"深くなっていません"), std::u16string::npos) << testing::S(list.lines[1]);
+  EXPECT_EQ(list.summary, u"誤り 1 件、警告 1 件");
+}
+
+TEST_F(PicturePresenterTest, AnUnreadableBoringOpensEmptyWithItsFaultListed) {
+  testing::PlantedBoring boring;
+  boring.layerCount = 3;  // the header promises a layer the file does not have
+  PicturePresenter& picture = Open(boring);
+  EXPECT_FALSE(picture.ReadFailure().empty());
+  EXPECT_TRUE(picture.Picture().labels.empty());
+  EXPECT_FALSE(picture.CanSave());
+  EXPECT_EQ(picture.StatusLine().rfind(u"読み込めません", 0), 0u);
+  const CheckList list = picture.Check();
+  ASSERT_FALSE(list.lines.empty());
+  EXPECT_EQ(list.lines[0].rfind(u"誤り: ", 0), 0u);
+  EXPECT_NE(list.lines[0].find(u"層データ 3"), std::u16string::npos) << testing::S(list.lines[0]);
+}
+
+}  // namespace
+}  // namespace velni
