@@ -1,5 +1,4 @@
 #include "readers/boring_reader.hpp"
-#include "readers/exchange_reader.hpp"
 #include "run/passes.hpp"
 #include "run/record_fields.hpp"
 #include "run/title_fields.hpp"
@@ -10,8 +9,7 @@ namespace velni {
 // What would stop the writing stops the run now, named at its source. A delivered
 // exchange file is read into the same model as the source's three files.
 void ReadBoringPass(RunContext& run) {
-  run.boring = IsExchangeFileName(run.SourceFileName) ? ReadExchangeFile(run.SourcePath)
-                                                      : ReadBoring(run.SourcePath, run.SourceFileName);
+  run.boring = ReadAnyBoring(run.SourcePath, run.SourceFileName);
   const std::vector<RunError> faults = WritingFaults(run.boring);
   if (!faults.empty()) throw faults.front();
 }
