@@ -4,6 +4,7 @@
 // generated borings that hold only what the file can carry.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <random>
