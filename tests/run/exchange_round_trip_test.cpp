@@ -51,7 +51,7 @@ OutputFiles Convert(const stdfs::path& work, const stdfs::path& source) {
   testing::FakeRunUi ui;
   const RunResult result =
       ConversionRun(RunRequest{PathText(source), PathText(destination), testing::FolderText(work / "PATDAT")}, ui);
-  EXPECT_EQ(result.outcome, RunOutcome::Completed) << PathText(source).size() << testing::PathUtf8(source);
+  EXPECT_EQ(result.outcome, RunOutcome::Completed) << testing::PathUtf8(source);
   OutputFiles files;
   for (const char* name : kTenFiles) {
     files[name] = stdfs::exists(destination / name) ? testing::ReadBytes(destination / name) : "<none>";
