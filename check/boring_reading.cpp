@@ -5,6 +5,7 @@
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
 #include "readers/companion_path.hpp"
+#include "readers/exchange_reader.hpp"
 #include "readers/main_data_reader.hpp"
 #include "readers/penetration_reader.hpp"
 #include "readers/remarks_reader.hpp"
@@ -40,6 +41,11 @@ CheckedBoring ReadBoringForCheck(const std::u16string& sourcePath, CheckProblems
   CheckedBoring checked;
   if (TrimBlanks(sourcePath).empty() || !fs::IsFile(sourcePath)) {
     problems.push_back({Severity::Fault, sourcePath, u"", kNoSourceMessage});
+    return checked;
+  }
+  if (IsExchangeFileName(FileNameOf(sourcePath))) {  // one document holds all three
+    checked.mainRead = checked.remarksRead = checked.penetrationRead =
+        ReadOne([&] { checked.boring = ReadExchangeFile(sourcePath); }, sourcePath, problems);
     return checked;
   }
   // The companions read on from the buffer the main data file left, as in a run.

@@ -30,7 +30,7 @@ std::u16string DrawOne(const std::u16string& source, const std::u16string& outpu
   try {
     // The boring is gone before the picture is painted: a boring of 100,000 layers
     // and its painted picture do not take their memory at once.
-    const Drawing drawing = LayOutBoringPicture(ReadBoring(source, FileNameOf(source)));
+    const Drawing drawing = LayOutBoringPicture(ReadAnyBoring(source, FileNameOf(source)));
     const std::u16string failure = render::WritePicture(drawing, output, format);
     return failure.empty() ? u"" : kCannotWritePicture + output + u"\n" + failure;
   } catch (const RunError& error) {
@@ -48,7 +48,7 @@ int PictureToStandardOutput(const std::string& source, std::ostream& errors) {
   std::u16string failure;
   try {
     const std::u16string path = AbsolutePath(source);
-    const std::string svg = render::SvgPicture(LayOutBoringPicture(ReadBoring(path, FileNameOf(path))));
+    const std::string svg = render::SvgPicture(LayOutBoringPicture(ReadAnyBoring(path, FileNameOf(path))));
     if (!WriteWholeFile(kStandardOutputName, svg)) failure = u"標準出力に書き込めません。";
   } catch (const RunError& error) {
     failure = error.Message();

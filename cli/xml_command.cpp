@@ -27,7 +27,7 @@ namespace {
 // The exchange XML on standard output ("-"): the document only, nothing else there.
 std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source, ExchangeVersion version,
                                                    const SurveyFacts& facts) {
-  const Boring boring = ReadBoring(source, FileNameOf(source));
+  const Boring boring = ReadAnyBoring(source, FileNameOf(source));
   if (!WriteWholeFile(kStandardOutputName, ExchangeDocument(boring, version, facts))) {
     throw RunError(u"標準出力に書き込めません。");
   }

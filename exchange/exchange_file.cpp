@@ -10,7 +10,7 @@ namespace velni {
 
 std::vector<std::u16string> ExportExchangeFile(const std::u16string& sourcePath, const std::u16string& outputPath,
                                                ExchangeVersion version, const SurveyFacts& facts) {
-  const Boring boring = ReadBoring(sourcePath, FileNameOf(sourcePath));
+  const Boring boring = ReadAnyBoring(sourcePath, FileNameOf(sourcePath));
   const XmlElement tree = BuildExchangeTree(boring, version, facts);
   fs::ReplaceDurably(outputPath, FileNameOf(outputPath) + u".tmp", WriteXmlDocument(tree, NamesOf(version).systemId));
   return EmptyRequiredElements(tree);

@@ -81,6 +81,21 @@ std::optional<ExactAngle> ExactAngleOf(std::u16string_view field, int largestDeg
   return angle;
 }
 
+std::optional<std::u16string> AngleFieldText(std::u16string_view degrees, std::u16string_view minutes,
+                                             std::u16string_view seconds, int largestDegrees) {
+  const std::size_t point = seconds.find(u'.');
+  const std::u16string_view wholeSeconds = seconds.substr(0, point);
+  const std::u16string_view decimals = point == std::u16string_view::npos ? u"" : seconds.substr(point + 1);
+  const bool digits = !degrees.empty() && AllDigits(degrees) && !minutes.empty() && AllDigits(minutes) &&
+                      !wholeSeconds.empty() && AllDigits(wholeSeconds) && AllDigits(decimals) &&
+                      (point == std::u16string_view::npos || !decimals.empty());
+  if (!digits || minutes.size() > 2 || wholeSeconds.size() > 2) return std::nullopt;
+  std::u16string field = WithoutLeadingZeros(degrees) + u'.' + Padded(ValueOf(minutes), 2) +
+                         Padded(ValueOf(wholeSeconds), 2) + std::u16string(decimals);
+  if (!ExactAngleOf(field, largestDegrees)) return std::nullopt;  // minutes or seconds of 60, or beyond the largest
+  return field;
+}
+
 std::optional<std::array<std::u16string, 3>> StandardMeshOf(const ExactAngle& latitude, const ExactAngle& longitude) {
   const std::int64_t lat = latitude.wholeSeconds;
   const std::int64_t lon = longitude.wholeSeconds;

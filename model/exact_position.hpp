@@ -30,6 +30,13 @@ struct ExactAngle {
 // the seconds' decimals: "35.4" is 35 degrees 40 minutes.
 std::optional<ExactAngle> ExactAngleOf(std::u16string_view field, int largestDegrees);
 
+// The field text of an angle given as degrees, minutes and seconds (the seconds
+// with decimals): "35", "45", "12.34" give "35.451234", the inverse of ExactAngleOf.
+// None unless degrees are digits of at most `largestDegrees`, minutes digits below
+// 60 and seconds digits below 60 with at most one point followed by digits.
+std::optional<std::u16string> AngleFieldText(std::u16string_view degrees, std::u16string_view minutes,
+                                             std::u16string_view seconds, int largestDegrees);
+
 // The first, second and third level codes (4, 2 and 2 digits) of the standard
 // regional mesh that holds the position; a position on a cell's south or west edge
 // lies in that cell. None outside the area the four-digit first level can name

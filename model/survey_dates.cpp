@@ -32,6 +32,13 @@ float WesternYear(std::u16string_view eraYear) {
   return (v > 40 && v < 65) ? v + 1925.0f : v + 1988.0f;
 }
 
+std::u16string EraYearText(int westernYear) {
+  if (westernYear >= 1966 && westernYear <= 1989) return DecimalText(westernYear - 1925);
+  const int eraYear = westernYear - 1988;
+  if (eraYear > 40 && eraYear < 65) return {};
+  return DecimalText(eraYear);
+}
+
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -15,6 +15,11 @@ namespace velni {
 // field that is not a number counts as 0, so it gives 1988; 10.5 gives 1998.5).
 float WesternYear(std::u16string_view eraYear);
 
+// The era year that WesternYear turns into `westernYear`, as a whole number without
+// leading zeros: counted from 1925 for 1966 to 1989, from 1988 otherwise. Empty for
+// the years no era year gives (2029 to 2052: 41 to 64 count from 1925).
+std::u16string EraYearText(int westernYear);
+
 struct CalendarDate {
   int year = 0;
   int month = 0;

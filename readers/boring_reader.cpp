@@ -1,6 +1,7 @@
 #include "readers/boring_reader.hpp"
 
 #include "readers/companion_path.hpp"
+#include "readers/exchange_reader.hpp"
 #include "readers/main_data_reader.hpp"
 #include "readers/penetration_reader.hpp"
 #include "readers/remarks_reader.hpp"
@@ -14,6 +15,10 @@ Boring ReadBoring(const std::u16string& sourcePath, const std::u16string& source
   boring.remarks = ReadRemarksFile(CompanionPath(sourcePath, sourceFileName, kRemarksPrefix), buffer);
   boring.penetration = ReadPenetrationFile(CompanionPath(sourcePath, sourceFileName, kPenetrationPrefix), buffer);
   return boring;
+}
+
+Boring ReadAnyBoring(const std::u16string& sourcePath, const std::u16string& sourceFileName) {
+  return IsExchangeFileName(sourceFileName) ? ReadExchangeFile(sourcePath) : ReadBoring(sourcePath, sourceFileName);
 }
 
 }  // namespace velni

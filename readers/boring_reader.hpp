@@ -11,4 +11,8 @@ namespace velni {
 // RunError naming the file, record and field) and nothing of the boring is kept.
 Boring ReadBoring(const std::u16string& sourcePath, const std::u16string& sourceFileName);
 
+// The same for a main data file; a delivered exchange file (a name ending in .XML)
+// is read as one document into the same model.
+Boring ReadAnyBoring(const std::u16string& sourcePath, const std::u16string& sourceFileName);
+
 }  // namespace velni

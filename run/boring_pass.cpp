@@ -6,9 +6,10 @@
 
 namespace velni {
 
-// What would stop the writing stops the run now, named at its source.
+// What would stop the writing stops the run now, named at its source. A delivered
+// exchange file is read into the same model as the source's three files.
 void ReadBoringPass(RunContext& run) {
-  run.boring = ReadBoring(run.SourcePath, run.SourceFileName);
+  run.boring = ReadAnyBoring(run.SourcePath, run.SourceFileName);
   const std::vector<RunError> faults = WritingFaults(run.boring);
   if (!faults.empty()) throw faults.front();
 }

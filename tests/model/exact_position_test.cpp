@@ -72,5 +72,30 @@ TEST(ExactPosition, StandardMeshOfThePosition) {
   }
 }
 
+// The field text of an imported angle, which the title sheets split again.
+TEST(ExactPosition, AngleFieldTextFromItsParts) {
+  const struct {
+    const char16_t *degrees, *minutes, *seconds;
+    int largest;
+    std::optional<std::u16string> field;
+  } cases[] = {
+      {u"35", u"45", u"12.34", kLargestLatitude, u"35.451234"},
+      {u"139", u"0", u"30", kLargestLongitude, u"139.0030"},
+      {u"035", u"5", u"3", kLargestLatitude, u"35.0503"},
+      {u"35", u"45", u"12.50", kLargestLatitude, u"35.451250"},
+      {u"35", u"60", u"0", kLargestLatitude, std::nullopt},
+      {u"35", u"45", u"60", kLargestLatitude, std::nullopt},
+      {u"91", u"0", u"0", kLargestLatitude, std::nullopt},
+      {u"35", u"45", u"", kLargestLatitude, std::nullopt},
+      {u"35", u"45", u"12.", kLargestLatitude, std::nullopt},
+      {u"35", u"-4", u"12", kLargestLatitude, std::nullopt},
+      {u"35", u"123", u"1", kLargestLatitude, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AngleFieldText(c.degrees, c.minutes, c.seconds, c.largest), c.field)
+        << "case " << (&c - cases);
+  }
+}
+
 }  // namespace
 }  // namespace velni

@@ -108,5 +108,24 @@ TEST(ListRecordDateTest, MonthAndDayInTheYearOfTheSurvey) {
   EXPECT_EQ(ListRecordDate(RecordFieldsSnapshot{}, u"6/14"), std::nullopt);  // no first day: no year
 }
 
+// An imported date's year goes back into the era count: every year the era rule can
+// give comes back as itself, and the years it cannot give (41 to 64 count from 1925)
+// come back empty.
+TEST(EraYearTextTest, GivesBackEveryYearTheEraRuleCanGive) {
+  EXPECT_EQ(EraYearText(1999), u"11");
+  EXPECT_EQ(EraYearText(1966), u"41");
+  EXPECT_EQ(EraYearText(1989), u"64");
+  EXPECT_EQ(EraYearText(2028), u"40");
+  EXPECT_EQ(EraYearText(2053), u"65");
+  for (int year = 1900; year <= 2100; ++year) {
+    const std::u16string era = EraYearText(year);
+    if (year >= 2029 && year <= 2052) {
+      EXPECT_EQ(era, u"") << year;
+    } else {
+      EXPECT_EQ(WesternYear(era), static_cast<float>(year)) << year;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velni
