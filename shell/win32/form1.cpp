@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "shell/win32/icon.hpp"
 #include "shell/window_caption.hpp"
 
 namespace velni::win32 {
@@ -104,7 +105,7 @@ bool Form1::Form_Load() {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   background_ = CreateSolidBrush(kLightGrey);
   windowClass.hbrBackground = background_;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VELNI_ICON));
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
   hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, Wide(kWindowCaption).c_str(), kWindowStyle,
