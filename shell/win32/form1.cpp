@@ -20,11 +20,6 @@ constexpr int kClientHeight = 6495;
 // The background of Picture1, light grey.
 constexpr COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
 
-enum ControlId {
-  kFrame3 = 100, kLabel3, kText2, kText1, kCommand2, kCommand1, kFrame2, kDrive2, kDir2, kFrame1, kFile1,
-  kDrive1, kDir1, kLabel2, kLabel1,
-};
-
 // One control: its system name, window class, caption, style and place in twips
 // within the window (the frames' children moved by their frame's place).
 struct ControlPlan {
