@@ -114,6 +114,16 @@ TEST_F(Win32Form1Test, ADoubleClickOnTheFileOpensItsPicturePainted) {
   EXPECT_GT(white, 4 * inked);
 }
 
+TEST_F(Win32Form1Test, TabVisitsTheControlsInTheQtWindowsOrder) {
+  const char16_t* const order[] = {u"Dir1",     u"Drive1",   u"File1", u"Dir2", u"Drive2",
+                                   u"Command1", u"Command2", u"Text1", u"Text2", u"Dir1"};
+  HWND control = form->Control(order[0]);
+  for (const char16_t* name : order) {
+    EXPECT_EQ(control, form->Control(name)) << testing::S(name);
+    control = GetNextDlgTabItem(form->Handle(), control, FALSE);
+  }
+}
+
 // Wine here has no printer: the print dialog cannot open, and that is said.
 TEST_F(Win32Form1Test, PrintingWithoutAPrinterSaysItCouldNotPrint) {
   const HWND picture = OpenPicture();
