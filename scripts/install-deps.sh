@@ -8,6 +8,8 @@ packages=(g++ cmake ninja-build libgtest-dev libcli11-dev qt6-base-dev xvfb xaut
   fonts-ipafont-gothic nlohmann-json3-dev libexpat1-dev dpkg-dev lintian groff-base poppler-utils libxml2-utils
   # Qt's own dialogs (file, print, message-box buttons) in Japanese.
   qt6-translations-l10n
+  # The window screenshots (ImageMagick's import) and the Windows icon made from the SVG one.
+  imagemagick qt6-svg-dev
   # The Windows build: the cross compiler, Wine to run its tests, GoogleTest's
   # sources to build for it, a ja_JP locale for Wine's code page 932, the MSI maker
   # and the portable folder's zip. (expat for Windows is built from Debian's source

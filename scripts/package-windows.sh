@@ -2,7 +2,8 @@
 # Makes the two Windows deliverables from a cross build's program folder:
 #   velni2qx-<version>-windows-x64.zip  a portable folder: the programs with PATDAT
 #                                       (the data folder in use) and the sample beside them;
-#   velni2qx-<version>-x64.msi          the installer: Program Files\velni2qx with the
+#   velni2qx-<version>-x64.msi          the installer: Program Files\velni2qx (the window
+#                                       in the Start menu) with the
 #                                       template (template\PATDAT, copied into each user's
 #                                       %LOCALAPPDATA%\velni2qx\PATDAT at first use) and the
 #                                       sample; Windows lists it for uninstalling.
@@ -34,7 +35,7 @@ mkdir -p "$installed/template"
 cp -r "$project/data/PATDAT" "$installed/template/PATDAT"
 # wixl takes its sources relative to the folder it runs in.
 cd "$out/msi"
-(cd stage && find . -mindepth 1 -type f ! -name velni2qx-cli.exe | sed 's|^\./||' | LC_ALL=C sort |
+(cd stage && find . -mindepth 1 -type f ! -name velni2qx-cli.exe ! -name velni2qx.exe | sed 's|^\./||' | LC_ALL=C sort |
   wixl-heat -p "" --component-group Data --var var.StageDir --directory-ref INSTALLFOLDER --win64) >data.wxs
 wixl -a x64 -D Version="$version" -D StageDir=stage -D Win64=yes \
   -o "$out/velni2qx-$version-x64.msi" "$project/packaging/windows/velni2qx.wxs" data.wxs

@@ -17,7 +17,9 @@ if [ ! -e "$root/locale/ja_JP.UTF-8/LC_CTYPE" ]; then
 fi
 # Set for Wine only (through env): this shell has no such locale of its own.
 japanese=(env LOCPATH="$root/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8)
-export WINEPREFIX="$root/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's menu builder stays off: a Start-menu entry installed in the prefix would
+# otherwise become a desktop entry in the host user's menus.
+export WINEPREFIX="$root/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # Several tests may start at once: one of them makes the prefix.
   exec 9>"$root/prefix.lock"

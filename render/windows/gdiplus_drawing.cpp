@@ -117,9 +117,13 @@ GdiplusDrawing::~GdiplusDrawing() {
 
 void GdiplusDrawing::Paint(gp::Graphics& graphics, const Drawing& drawing, double pixelsPerMillimetre) const {
   graphics.Clear(gp::Color(255, 255, 255, 255));
+  graphics.SetPageUnit(gp::UnitPixel);
+  PaintMarks(graphics, drawing, pixelsPerMillimetre);
+}
+
+void GdiplusDrawing::PaintMarks(gp::Graphics& graphics, const Drawing& drawing, double pixelsPerMillimetre) const {
   graphics.SetSmoothingMode(gp::SmoothingModeAntiAlias);
   graphics.SetTextRenderingHint(gp::TextRenderingHintAntiAlias);
-  graphics.SetPageUnit(gp::UnitPixel);
   Painter(graphics, *family_, pixelsPerMillimetre).Paint(drawing);
 }
 

@@ -24,6 +24,9 @@ class GdiplusDrawing {
   // Clears `graphics` white and paints `drawing` at `pixelsPerMillimetre`, its
   // origin the sheet's margin in from the top left.
   void Paint(Gdiplus::Graphics& graphics, const Drawing& drawing, double pixelsPerMillimetre) const;
+  // The same marks on what `graphics` holds already (a printer's page), within its
+  // clip and transform.
+  void PaintMarks(Gdiplus::Graphics& graphics, const Drawing& drawing, double pixelsPerMillimetre) const;
 
  private:
   ULONG_PTR token_ = 0;

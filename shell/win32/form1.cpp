@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "shell/win32/icon.hpp"
 #include "shell/window_caption.hpp"
 
 namespace velni::win32 {
@@ -18,11 +19,6 @@ constexpr int kClientWidth = 9090;
 constexpr int kClientHeight = 6495;
 // The background of Picture1, light grey.
 constexpr COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
-
-enum ControlId {
-  kFrame3 = 100, kLabel3, kText2, kText1, kCommand2, kCommand1, kFrame2, kDrive2, kDir2, kFrame1, kFile1,
-  kDrive1, kDir1, kLabel2, kLabel1,
-};
 
 // One control: its system name, window class, caption, style and place in twips
 // within the window (the frames' children moved by their frame's place).
@@ -104,7 +100,7 @@ bool Form1::Form_Load() {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   background_ = CreateSolidBrush(kLightGrey);
   windowClass.hbrBackground = background_;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VELNI_ICON));
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
   hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, Wide(kWindowCaption).c_str(), kWindowStyle,

@@ -14,6 +14,12 @@
 
 namespace velni::win32 {
 
+// The controls' numbers (GetDlgItem), also for programs that drive a running window.
+enum ControlId {
+  kFrame3 = 100, kLabel3, kText2, kText1, kCommand2, kCommand1, kFrame2, kDrive2, kDir2, kFrame1, kFile1,
+  kDrive1, kDir1, kLabel2, kLabel1,
+};
+
 class Form1 : public MainWindowView {
  public:
   explicit Form1(WindowServices services);

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "render/picture_sheet.hpp"
+#include "render/windows/gdiplus_pages.hpp"
 #include "shell/win32/form1.hpp"
+#include "shell/win32/icon.hpp"
 
 namespace velni::win32 {
 namespace {
@@ -17,7 +19,7 @@ constexpr int kButtonHeight = 28;
 constexpr int kStatusHeight = 22;
 constexpr int kScrollStep = 40;
 
-enum ButtonId { kZoomIn = 200, kZoomOut, kSave, kSaveExchange, kCheck };
+enum ButtonId { kZoomIn = 200, kZoomOut, kSave, kSaveExchange, kPrint, kCheck };
 
 struct ButtonPlan {
   ButtonId id;
@@ -30,6 +32,7 @@ const ButtonPlan kButtons[] = {
     {kZoomOut, u"縮小", 70},
     {kSave, u"保存...", 90},
     {kSaveExchange, u"交換用データ (XML) で保存...", 220},
+    {kPrint, u"印刷...", 90},
     {kCheck, u"チェック", 90},
 };
 
@@ -39,6 +42,7 @@ void Register(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(VELNI_ICON));
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
   RegisterClassExW(&windowClass);
@@ -63,6 +67,33 @@ std::pair<std::u16string, int> AskPath(HWND owner, const std::u16string& title, 
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&dialog)) return {u"", 0};
   return {Utf16(path.data()), static_cast<int>(dialog.nFilterIndex)};
+}
+
+// The printer the operator chose in the print dialog, on A4 upright unless changed
+// there; nullptr when cancelled. `failed` tells a machine without a printer (the
+// dialog is not opened: it would only say so in words of its own) and a dialog
+// that could not open from a cancel.
+HDC AskPrinter(HWND owner, bool& failed) {
+  PRINTDLGW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.Flags = PD_RETURNDEFAULT | PD_NOWARNING;
+  failed = !PrintDlgW(&dialog) || dialog.hDevMode == nullptr;
+  if (!failed) {
+    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(dialog.hDevMode))) {
+      mode->dmPaperSize = DMPAPER_A4;
+      mode->dmOrientation = DMORIENT_PORTRAIT;
+      mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
+      GlobalUnlock(dialog.hDevMode);
+    }
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
+    const bool chosen = PrintDlgW(&dialog);
+    failed = !chosen && CommDlgExtendedError() != 0;
+    if (!chosen) dialog.hDC = nullptr;
+  }
+  if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
+  if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+  return dialog.hDC;
 }
 
 }  // namespace
@@ -92,7 +123,9 @@ void PictureWindow::CreateControls() {
                                         nullptr);
     SendMessageW(button, WM_SETFONT, font, FALSE);
     // Nothing to save of a boring that could not be read.
-    if ((plan.id == kSave || plan.id == kSaveExchange) && !presenter_.CanSave()) EnableWindow(button, FALSE);
+    if ((plan.id == kSave || plan.id == kSaveExchange || plan.id == kPrint) && !presenter_.CanSave()) {
+      EnableWindow(button, FALSE);
+    }
     left += plan.width + 6;
   }
   canvas_ = CreateWindowExW(WS_EX_CLIENTEDGE, kCanvasClass, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0,
@@ -174,6 +207,7 @@ void PictureWindow::Command(int id) {
     case kZoomOut: Zoom(false); break;
     case kSave: AskAndSave(); break;
     case kSaveExchange: AskAndSaveExchange(); break;
+    case kPrint: Print(); break;
     case kCheck: ShowCheck(); break;
     default: break;
   }
@@ -259,6 +293,18 @@ void PictureWindow::AskAndSaveExchange() {
                                       presenter_.SuggestedExchangePath());
   if (path.empty()) return;
   presenter_.SaveExchangeTo(path, filter == 2 ? ExchangeVersion::V300 : ExchangeVersion::V400);
+}
+
+// The same pages as the PDF file, through the print dialog; a printer that refuses
+// the document, or none at all, is said.
+void PictureWindow::Print() {
+  bool failed = false;
+  const HDC printer = AskPrinter(hwnd_, failed);
+  if (printer != nullptr) {
+    failed = !render::PrintDrawing(painter_, presenter_.Picture(), printer, presenter_.Title());
+    DeleteDC(printer);
+  }
+  if (failed) presenter_.PrintFailed();
 }
 
 // The check's list in a box of its own: the summary, then one line per problem.

@@ -1,7 +1,8 @@
 #pragma once
 // The boring-log picture of one main data file in a window of its own, drawn with
 // the Windows API over the picture presenter: zoomed and scrolled, saved as PDF,
-// SVG or PNG or as exchange XML through the system's save dialog, and checked.
+// SVG or PNG or as exchange XML through the system's save dialog, printed through its
+// print dialog, and checked.
 #include <windows.h>
 
 #include <memory>
@@ -35,6 +36,7 @@ class PictureWindow : public PictureWindowView {
   void PaintCanvas();
   void AskAndSave();
   void AskAndSaveExchange();
+  void Print();
   void ShowCheck();
 
   PicturePresenter presenter_;

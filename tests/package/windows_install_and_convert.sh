@@ -26,6 +26,11 @@ rm -rf "$drive_c/out"; find "$drive_c/users" -maxdepth 4 -ipath "*/AppData/Local
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i"
 [ -f "$drive_c/Program Files/velni2qx/velni2qx-cli.exe" ] || fail "not installed in Program Files"
 [ -f "$drive_c/Program Files/velni2qx/template/PATDAT/KISHITU.TXT" ] || fail "no template installed"
+[ -f "$drive_c/Program Files/velni2qx/velni2qx.exe" ] || fail "the window was not installed"
+shortcut=$(find "$drive_c" -ipath '*/Start Menu/Programs/velni2qx (VELNI to Qx converter).lnk' | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu entry for the window"
+grep -qa 'velni2qx\.exe' "$shortcut" || fail "the Start-menu entry does not start the window"
+! wine reg query 'HKCR\.jdf' >/dev/null 2>&1 || fail "the installer claimed .JDF files"
 out=$(wine "$program_folder\\velni2qx-cli.exe" --batch "$program_folder\\sample" 'C:\out' 2>&1) ||
   fail "installed conversion: $out"
 [ -s "$drive_c/out/kawabe/B01/MDT0101/X1.TXT" ] || fail "the installed program wrote no X1.TXT"
@@ -33,6 +38,7 @@ user_tables=$(find "$drive_c/users" -ipath '*/AppData/Local/velni2qx/PATDAT/KISH
 [ -n "$user_tables" ] || fail "the user's data folder was not made from the template"
 wine msiexec /x "$(windows_path "$msi")" /qn || fail "msiexec /x"
 [ ! -e "$drive_c/Program Files/velni2qx/velni2qx-cli.exe" ] || fail "uninstalling left the program"
+[ ! -e "$shortcut" ] || fail "uninstalling left the Start-menu entry"
 
 portable=$drive_c/portable
 rm -rf "$portable" && mkdir -p "$portable" && (cd "$portable" && unzip -q "$zip")

@@ -34,6 +34,13 @@ class Win32Form1Test : public ::testing::Test {
     SetWindowTextW(form->Control(u"Text2"), Wide(destination).c_str());
     SendMessageW(form->Control(u"Command1"), BM_CLICK, 0, 0);
   }
+  // The picture window of the sample boring, opened by a double click on the file.
+  HWND OpenPicture() {
+    EXPECT_TRUE(form->Presenter().DropFiles({testing::U(VELNI_SOURCE_DIR "\\data\\survey\\kawabe\\B01\\MDT0101.JDF")}));
+    const HWND files = form->Control(u"File1");
+    SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(files), LBN_DBLCLK), reinterpret_cast<LPARAM>(files));
+    return FindWindowW(L"velni2qx.PictureWindow", L"柱状図 - MDT0101.JDF");
+  }
 
   testing::TempFolder temp;
   std::unique_ptr<Form1> form;
@@ -48,13 +55,16 @@ BOOL CALLBACK KeepStaticText(HWND child, LPARAM) {
   if (lstrcmpiW(windowClass, L"Static") == 0) shownText += WindowText(child);
   return TRUE;
 }
-void CALLBACK AnswerTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+void Answer(UINT_PTR timer, WPARAM answer) {
   const HWND box = FindWindowW(L"#32770", nullptr);
   if (box == nullptr) return;
   KillTimer(nullptr, timer);
   EnumChildWindows(box, KeepStaticText, 0);
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  PostMessageW(box, WM_COMMAND, answer, 0);
 }
+void CALLBACK AnswerTheBox(HWND, UINT, UINT_PTR timer, DWORD) { Answer(timer, IDOK); }
+// Cancel closes a message box and a print dialog alike, so that nothing is printed.
+void CALLBACK CancelTheBox(HWND, UINT, UINT_PTR timer, DWORD) { Answer(timer, IDCANCEL); }
 
 TEST_F(Win32Form1Test, ARunDrivenByWindowMessagesConvertsTheSampleBoring) {
   Form1& form = *this->form;
@@ -82,10 +92,7 @@ TEST_F(Win32Form1Test, ARefusedDestinationIsShownNamingTheRule) {
 }
 
 TEST_F(Win32Form1Test, ADoubleClickOnTheFileOpensItsPicturePainted) {
-  ASSERT_TRUE(form->Presenter().DropFiles({testing::U(VELNI_SOURCE_DIR "\\data\\survey\\kawabe\\B01\\MDT0101.JDF")}));
-  const HWND files = form->Control(u"File1");
-  SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(files), LBN_DBLCLK), reinterpret_cast<LPARAM>(files));
-  const HWND picture = FindWindowW(L"velni2qx.PictureWindow", L"柱状図 - MDT0101.JDF");
+  const HWND picture = OpenPicture();
   ASSERT_NE(picture, nullptr);
   const HWND canvas = FindWindowExW(picture, nullptr, L"velni2qx.PictureCanvas", nullptr);
   ASSERT_NE(canvas, nullptr);
@@ -105,6 +112,26 @@ TEST_F(Win32Form1Test, ADoubleClickOnTheFileOpensItsPicturePainted) {
   // Lines and texts on white paper.
   EXPECT_GT(inked, 200);
   EXPECT_GT(white, 4 * inked);
+}
+
+TEST_F(Win32Form1Test, TabVisitsTheControlsInTheQtWindowsOrder) {
+  const char16_t* const order[] = {u"Dir1",     u"Drive1",   u"File1", u"Dir2", u"Drive2",
+                                   u"Command1", u"Command2", u"Text1", u"Text2", u"Dir1"};
+  HWND control = form->Control(order[0]);
+  for (const char16_t* name : order) {
+    EXPECT_EQ(control, form->Control(name)) << testing::S(name);
+    control = GetNextDlgTabItem(form->Handle(), control, FALSE);
+  }
+}
+
+// Wine here has no printer: the print dialog cannot open, and that is said.
+TEST_F(Win32Form1Test, PrintingWithoutAPrinterSaysItCouldNotPrint) {
+  const HWND picture = OpenPicture();
+  ASSERT_NE(picture, nullptr);
+  shownText.clear();
+  SetTimer(nullptr, 0, 100, CancelTheBox);
+  SendMessageW(FindWindowExW(picture, nullptr, L"Button", L"印刷..."), BM_CLICK, 0, 0);
+  EXPECT_EQ(shownText, kCannotPrintPicture);
 }
 
 }  // namespace
