@@ -7,12 +7,14 @@
 //    the tables' growth beside the number of distinct new names the survey holds;
 //    then the same batch again with every name known, beside `cp -r` of the
 //    output it wrote (the least that creating those files costs here).
+//    The peak resident size of the batch is printed beside its number of borings.
 // 2. One 100-layer boring against tables of 50,000 entries, in this process: the
 //    first run (which reads the tables) and a second one (the tables kept), beside
 //    copying the two table files (the least that reading them costs here).
 //
 //   soil_tables_bench [BORINGS]      (BORINGS defaults to 1000; 0 runs only part 2)
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -145,6 +147,11 @@ void SurveyBatch(const stdfs::path& root, int borings) {
               first, copy, first / copy);
   std::printf("batch with every name known %.2f s: %.2f x cp -r of the survey, %.2f x cp -r of its output (%.2f s)\n",
               again, again / copy, again / copyOut, copyOut);
+  // The largest child so far: the batches (cp's copies are smaller); it must not
+  // grow with the number of borings.
+  rusage children{};
+  getrusage(RUSAGE_CHILDREN, &children);
+  std::printf("peak resident size of a batch of %d borings: %.1f MB\n", borings, children.ru_maxrss / 1024.0);
   std::printf("tables grew from 2000 to %d (KISHITU.TXT) and %d (XKISHITU.TXT) entries (target: %d)\n",
               Lines(data / "KISHITU.TXT"), Lines(data / "XKISHITU.TXT"), 2000 + static_cast<int>(newNames.size()));
 }
