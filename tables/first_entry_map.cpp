@@ -4,9 +4,17 @@
 
 namespace velni {
 
-// Twice the room, each entry moved by its stored hash: no key is looked at again.
-void FirstEntryMap::Grow() {
-  std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 64 : slots_.size() * 2));
+void FirstEntryMap::Reserve(std::size_t keys) {
+  std::size_t slots = 64;
+  while (slots < keys * 2) slots *= 2;
+  if (slots > slots_.size()) Rehash(slots);
+}
+
+void FirstEntryMap::Grow() { Rehash(slots_.empty() ? 64 : slots_.size() * 2); }
+
+// Each entry moved by its stored hash: no key is looked at again.
+void FirstEntryMap::Rehash(std::size_t slots) {
+  std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(slots));
   for (const Slot& slot : old) {
     if (slot.entry == kEmpty) continue;
     std::size_t at = slot.hash & Mask();

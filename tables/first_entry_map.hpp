@@ -24,6 +24,9 @@ class FirstEntryMap {
     return std::nullopt;
   }
 
+  // Room for `keys` keys without growing on the way.
+  void Reserve(std::size_t keys);
+
   // Adds `entry` under `key` unless an earlier entry holds the key already.
   template <typename KeyOf>
   void AddFirst(std::u16string_view key, std::uint32_t entry, const KeyOf& keyOf) {
@@ -49,6 +52,7 @@ class FirstEntryMap {
   }
   std::size_t Mask() const { return slots_.size() - 1; }
   void Grow();
+  void Rehash(std::size_t slots);
 
   std::vector<Slot> slots_;
   std::size_t used_ = 0;

@@ -20,6 +20,7 @@ SoilTableIndex SoilTableIndex::Read(const std::u16string& path) {
   index.entries_.reserve(table.Text().size() / kShortestLine);
   index.ReadEntries(table, 0);
   index.text_ = table.TakeText();
+  index.ReserveKeys();
   index.IndexEntries(0);
   return index;
 }
@@ -45,6 +46,18 @@ void SoilTableIndex::ReadEntries(InputFile& file, std::size_t base) {
     entries_.push_back(entry);
   }
   endsBetweenRecords_ = file.EndsBetweenRecords();
+}
+
+// Room for every entry of each band at once, not grown step by step.
+void SoilTableIndex::ReserveKeys() {
+  std::array<std::size_t, 3> perBand{};
+  for (const Entry& entry : entries_) {
+    if (entry.band) ++perBand[*entry.band];
+  }
+  for (std::size_t band = 0; band < perBand.size(); ++band) {
+    bands_[band].byMatchName.Reserve(perBand[band]);
+    bands_[band].byWholeName.Reserve(perBand[band]);
+  }
 }
 
 // An entry already there came first in the file and stays the one found.

@@ -57,6 +57,7 @@ class SoilTableIndex {
   // Reads the records of `file` from where it stands, the fields placed in `text_`
   // from `base` on (where the file's text is, or will be, put).
   void ReadEntries(InputFile& file, std::size_t base);
+  void ReserveKeys();
   // Finds the entries from `first` on by their names, once `text_` holds them.
   void IndexEntries(std::size_t first);
   std::u16string_view Field(const Entry& entry, std::size_t field) const;
