@@ -1,5 +1,7 @@
 #include "cli/batch_progress.hpp"
 
+#include <algorithm>
+#include <cstdio>
 #include <ostream>
 
 namespace velni::cli {
@@ -21,11 +23,15 @@ std::string BatchProgress::Counter(std::size_t index) const {
   return counter;
 }
 
+// The rate so far (borings per second) and the time left at that rate.
 std::string BatchProgress::TimeLeft(std::size_t done) const {
   if (done == 0) return "残り時間を計算中";
   const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-  const auto seconds = static_cast<long>(elapsed / static_cast<double>(done) * static_cast<double>(total_ - done) + 0.5);
-  return std::string("残り約 ").append(std::to_string(seconds)).append(" 秒");
+  const double rate = static_cast<double>(done) / std::max(elapsed, 1e-3);
+  const auto seconds = static_cast<long>(static_cast<double>(total_ - done) / rate + 0.5);
+  char rateText[32];
+  std::snprintf(rateText, sizeof rateText, "%.1f", rate);
+  return std::string(rateText).append(" 本/秒  残り約 ").append(std::to_string(seconds)).append(" 秒");
 }
 
 void BatchProgress::Starting(std::size_t index, const std::string& name) {

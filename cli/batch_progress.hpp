@@ -1,6 +1,6 @@
 #pragma once
 // What a batch says while it runs, on standard error: on a terminal one line
-// rewritten in place (done/total, the boring being converted, the time left) with
+// rewritten in place (done/total, the boring being converted, the rate and the time left) with
 // each refusal or failure kept above it; otherwise one line per boring.
 #include <chrono>
 #include <cstddef>

@@ -4,7 +4,7 @@
 # password; otherwise says what to install.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libcli11-dev qt6-base-dev xvfb xauth x11-utils
+packages=(g++ cmake ninja-build libgtest-dev libcli11-dev qt6-base-dev zlib1g-dev xvfb xauth x11-utils
   fonts-ipafont-gothic nlohmann-json3-dev libexpat1-dev dpkg-dev lintian groff-base poppler-utils libxml2-utils
   # Qt's own dialogs (file, print, message-box buttons) in Japanese.
   qt6-translations-l10n

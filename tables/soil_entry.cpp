@@ -32,10 +32,23 @@ std::u16string CodePoint(char16_t c) {
 // What decoding puts in place of a byte pair that is no character.
 constexpr char16_t kUnreadable = u'\uFFFD';
 
+// NumOrZero of a code; the usual code of a few digits is read at once (a large
+// table has tens of thousands).
+float CodeValue(const std::u16string& code) {
+  constexpr std::size_t kExactDigits = 7;  // a float holds every such number exactly
+  if (code.empty() || code.size() > kExactDigits) return NumOrZero(code);
+  std::int32_t value = 0;
+  for (char16_t c : code) {
+    if (c < u'0' || c > u'9') return NumOrZero(code);
+    value = value * 10 + (c - u'0');
+  }
+  return static_cast<float>(value);
+}
+
 }  // namespace
 
 std::optional<std::size_t> BandOf(const SoilEntry& entry) {
-  const float code = NumOrZero(entry.Code());
+  const float code = CodeValue(entry.Code());
   for (std::size_t band = 0; band < kSoilBands.size(); ++band) {
     if (code > kSoilBands[band].lower && code < kSoilBands[band].upper) return band;
   }

@@ -3,25 +3,21 @@
 // first entry in file order for each match name and for each whole name. It gives
 // the same answer as reading the table from its beginning at every lookup.
 #include <array>
-#include <deque>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
+#include "tables/first_entry_map.hpp"
 #include "tables/soil_entry.hpp"
 
 namespace velni {
 
+class InputFile;
+
 class SoilTableIndex {
  public:
-  // The keys view the entries: a copy would view another index's.
-  SoilTableIndex(const SoilTableIndex&) = delete;
-  SoilTableIndex& operator=(const SoilTableIndex&) = delete;
-  SoilTableIndex(SoilTableIndex&&) = default;
-  SoilTableIndex& operator=(SoilTableIndex&&) = default;
-
   // Reads the table whole (six fields per entry across line ends); a missing table
   // or a broken entry is the run-time failure naming the file and the entry.
   static SoilTableIndex Read(const std::u16string& path);
@@ -40,18 +36,36 @@ class SoilTableIndex {
   std::size_t Size() const { return entries_.size(); }
 
  private:
-  SoilTableIndex() = default;
-  void Reserve(std::size_t entries);
-  void Add(SoilEntry entry);
-
-  // The keys view the names of `entries_`, which never move: a large table is
-  // read without a copy of each name per key.
-  using NameIndex = std::unordered_map<std::u16string_view, std::size_t>;
-  struct BandIndex {
-    NameIndex byMatchName;
-    NameIndex byWholeName;
+  // A field as it stands in `text_`: the entries hold no text of their own, so a
+  // large table is read without a copy per entry.
+  struct Span {
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
   };
-  std::deque<SoilEntry> entries_;
+  struct Entry {
+    std::array<Span, 6> fields;
+    std::uint32_t matchLength = 0;  // of the name, up to its first "（"
+    std::optional<std::size_t> band;
+    bool wholeNameOnly = false;  // a registered name with "（"
+  };
+  struct BandIndex {
+    FirstEntryMap byMatchName;
+    FirstEntryMap byWholeName;
+  };
+
+  SoilTableIndex() = default;
+  // Reads the records of `file` from where it stands, the fields placed in `text_`
+  // from `base` on (where the file's text is, or will be, put).
+  void ReadEntries(InputFile& file, std::size_t base);
+  void ReserveKeys();
+  // Finds the entries from `first` on by their names, once `text_` holds them.
+  void IndexEntries(std::size_t first);
+  std::u16string_view Field(const Entry& entry, std::size_t field) const;
+  std::u16string_view MatchKey(std::uint32_t entry) const;
+  std::u16string_view WholeKey(std::uint32_t entry) const;
+
+  std::u16string text_;
+  std::vector<Entry> entries_;
   std::array<BandIndex, 3> bands_;
   bool endsBetweenRecords_ = true;
 };

@@ -29,28 +29,30 @@ void InputFile::Decode(std::string_view bytes) {
   text_ = DecodeCp932(bytes);
 }
 
-void InputFile::ReadField(std::u16string& target) {
+void InputFile::ReadField(std::u16string& target) { target = ReadTextField(); }
+
+std::u16string_view InputFile::ReadTextField() {
   bool quoted = false;
-  target = NextField(FieldKind::Text, quoted);
+  return NextField(FieldKind::Text, quoted);
 }
 
 void InputFile::ReadField(NumOrText& target) {
   bool quoted = false;
-  std::u16string field = NextField(FieldKind::Other, quoted);
+  const std::u16string_view field = NextField(FieldKind::Other, quoted);
   if (quoted) {
-    target = NumOrText::Text(std::move(field));
+    target = NumOrText::Text(std::u16string(field));
   } else if (field.empty()) {
     target = NumOrText();
   } else if (const auto number = ParseDouble(field)) {
     target = NumOrText::Number(*number);
   } else {
-    target = NumOrText::Text(std::move(field));
+    target = NumOrText::Text(std::u16string(field));
   }
 }
 
 void InputFile::ReadField(float& target) {
   bool quoted = false;
-  const std::u16string field = NextField(FieldKind::Other, quoted);
+  const std::u16string_view field = NextField(FieldKind::Other, quoted);
   const auto number = ParseSingle(field);
   target = number ? *number : static_cast<float>(LeadingNumber(field));
 }
@@ -90,7 +92,7 @@ void InputFile::FailAtField(const std::u16string& what, std::int64_t field) cons
   throw RunError(what, path_, WhereField(field));
 }
 
-std::u16string InputFile::NextField(FieldKind kind, bool& quoted) {
+std::u16string_view InputFile::NextField(FieldKind kind, bool& quoted) {
   ++field_;
   quoteRanToEnd_ = false;
   SkipBlanks();
@@ -98,31 +100,31 @@ std::u16string InputFile::NextField(FieldKind kind, bool& quoted) {
   if (pos_ >= text_.size()) {
     if (!afterComma_) Fail(failure::kReadPastEnd);
     afterComma_ = false;
-    return {};
+    return std::u16string_view(text_).substr(text_.size());  // empty, where the text ends
   }
   quoted = text_[pos_] == u'"';
-  std::u16string field = quoted ? TakeQuoted() : TakeUnquoted();
+  const std::u16string_view field = quoted ? TakeQuoted() : TakeUnquoted();
   FinishField();
   return field;
 }
 
 // Up to the closing mark; without one, to the end of the file.
-std::u16string InputFile::TakeQuoted() {
+std::u16string_view InputFile::TakeQuoted() {
   const std::size_t start = pos_ + 1;
   const std::size_t close = text_.find(u'"', start);
   quoteRanToEnd_ = close == std::u16string::npos;
   const std::size_t end = quoteRanToEnd_ ? text_.size() : close;
   pos_ = close == std::u16string::npos ? text_.size() : close + 1;
-  return text_.substr(start, end - start);
+  return std::u16string_view(text_).substr(start, end - start);
 }
 
 // Up to the comma or line end, without the blanks and tabs just before it.
-std::u16string InputFile::TakeUnquoted() {
+std::u16string_view InputFile::TakeUnquoted() {
   const std::size_t start = pos_;
   while (pos_ < text_.size() && !EndsUnquotedField(text_[pos_])) ++pos_;
   std::size_t end = pos_;
   while (end > start && IsBlankOrTab(text_[end - 1])) --end;
-  return text_.substr(start, end - start);
+  return std::u16string_view(text_).substr(start, end - start);
 }
 
 // Skips what follows the field up to its comma or line end and consumes that.

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "text/num_or_text.hpp"
 
@@ -23,6 +24,9 @@ class InputFile {
 
   // A text field (empty lines before it skipped).
   void ReadField(std::u16string& target);
+  // The same without a copy: the field as it stands in Text(), valid while the text
+  // lives (a large table is indexed by where its fields stand).
+  std::u16string_view ReadTextField();
   // An unquoted numeric field is a number (double precision), an empty unquoted
   // field is empty, anything else (a quoted field too, even "") is text.
   void ReadField(NumOrText& target);
@@ -48,6 +52,10 @@ class InputFile {
   // Size of the file in bytes.
   std::int64_t Length() const { return length_; }
   const std::u16string& Path() const { return path_; }
+  // The decoded text that the fields are read from.
+  const std::u16string& Text() const { return text_; }
+  // Hands the decoded text over whole; nothing is read after it.
+  std::u16string TakeText() { return std::move(text_); }
 
   // Names the record about to be read, so that a failure inside it says where:
   // for example label "層データ", record 12 of 8 announced. Fields are counted from 1
@@ -66,9 +74,9 @@ class InputFile {
   InputFile() = default;
   void Decode(std::string_view bytes);
   enum class FieldKind { Text, Other };
-  std::u16string NextField(FieldKind kind, bool& quoted);
-  std::u16string TakeQuoted();
-  std::u16string TakeUnquoted();
+  std::u16string_view NextField(FieldKind kind, bool& quoted);
+  std::u16string_view TakeQuoted();
+  std::u16string_view TakeUnquoted();
   void FinishField();
   void SkipEmptyLines();
   bool AtLineEnd() const;

@@ -8,6 +8,7 @@
 
 #include "render/picture_sheet.hpp"
 #include "render/qt/drawing_painter.hpp"
+#include "render/qt/gray_png.hpp"
 
 namespace velni::render {
 namespace {
@@ -39,6 +40,7 @@ std::optional<std::string> PngPicture(const Drawing& drawing) {
   painter.translate(kSheetMargin * k, kSheetMargin * k);
   PaintDrawing(painter, drawing, k);
   painter.end();
+  if (auto gray = GrayPng(image)) return gray;
   QByteArray bytes;
   QBuffer out(&bytes);
   out.open(QIODevice::WriteOnly);

@@ -1,6 +1,11 @@
 // velni2qx-cli --picture and --batch --pictures: one smoke test per format (the
 // file starts as its format does), the mirrored batch, and refusals.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <zlib.h>
+#endif
+
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +48,40 @@ TEST_F(PictureCommandTest, EachFormatIsWritten) {
   ASSERT_GT(png.size(), 24u);
   EXPECT_EQ((static_cast<unsigned char>(png[18]) << 8) | static_cast<unsigned char>(png[19]), (188 + 2 * 5) * 8);
 }
+
+#ifndef _WIN32
+// The PNG is written as 8-bit grey (on Windows the host's painter writes it), its own way: every chunk's check sum holds and
+// its rows inflate to one filter byte and one grey byte per pixel, mostly white.
+TEST_F(PictureCommandTest, PngIsWholeGrey) {
+  ASSERT_EQ(RunCli({"--picture", (temp_ / "log.png").string(), source_}).exitStatus, 0);
+  const std::string png = testing::ReadBytes(temp_ / "log.png");
+  const auto u32 = [&png](std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(png[at + i]);
+    return value;
+  };
+  std::string rows;
+  std::size_t at = 8;
+  while (at + 12 <= png.size()) {
+    const std::uint32_t length = u32(at);
+    const auto* typed = reinterpret_cast<const Bytef*>(png.data() + at + 4);
+    ASSERT_EQ(crc32(0, typed, length + 4), u32(at + 8 + length)) << png.substr(at + 4, 4);
+    if (png.compare(at + 4, 4, "IDAT") == 0) rows += png.substr(at + 8, length);
+    at += 12 + length;
+  }
+  EXPECT_EQ(at, png.size());
+  EXPECT_EQ(png[25], 0);  // colour type: grey
+  const std::uint32_t width = u32(16);
+  const std::uint32_t height = u32(20);
+  std::string pixels((width + 1) * height + 1, '\0');
+  uLongf size = pixels.size();
+  ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(pixels.data()), &size, reinterpret_cast<const Bytef*>(rows.data()),
+                       rows.size()),
+            Z_OK);
+  EXPECT_EQ(size, (width + 1) * height);
+  EXPECT_GT(std::count(pixels.begin(), pixels.end(), '\xFF'), static_cast<long>(size / 2));
+}
+#endif
 
 // The PDF is read back by another program (poppler's pdftotext): A4 pages of 25 m
 // each, the column heads on every page, a soil name found whole through the

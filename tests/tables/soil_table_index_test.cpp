@@ -41,7 +41,7 @@ std::optional<SoilEntry> ScanTable(const std::u16string& path, std::size_t band,
 }
 
 const std::vector<std::string> kCodes = {"5001", "5499", "1001", "0512", "3999", "4000", "abc", "0", "-3", "999",
-                                         "1000", "2000", "2001"};
+                                         "1000", "2000", "2001", "1e3", "2000.5", "00005001", "+1001", "1001x"};
 const std::vector<std::string> kNames = {"砂", "砂（細粒分混じり）", "砂（円礫）", "礫", "\"砂,礫\"", "（礫）",
                                          "砂(礫)", "ＳＡＮＤ", "\" 砂 \"", "粘土", "砂,礫"};
 const std::vector<std::u16string> kWanted = {u"砂", u"砂（細粒分混じり）", u"砂（円礫）", u"礫", u"砂,礫", u"",
@@ -112,6 +112,33 @@ TEST(SoilTableIndexTest, AnswersAsThePlainReadingOnRandomTables) {
     }
   }
   EXPECT_GT(compared, 150);
+}
+
+// Thousands of entries, many sharing a name within a band and across bands: the
+// first in file order must stay the one found while the index grows.
+TEST(SoilTableIndexTest, AnswersAsThePlainReadingOnALargeTable) {
+  testing::TempFolder temp;
+  const std::u16string path = temp.Text() + u"KISHITU.TXT";
+  std::mt19937 random(50000);
+  std::string table;
+  for (int line = 0; line < 3000; ++line) {
+    const std::string name = "土" + std::to_string(random() % 700) + (random() % 4 == 0 ? "（礫）" : "");
+    table += kCodes[random() % kCodes.size()] + "," + name + ",a" + std::to_string(line) + ",b,c,d\r\n";
+  }
+  testing::WriteBytes(temp / "KISHITU.TXT", EncodeCp932(U(table)));
+  const SoilTableIndex index = SoilTableIndex::Read(path);
+  for (int name = 0; name < 700; name += 37) {
+    for (const std::u16string& wanted : {U("土" + std::to_string(name)), U("土" + std::to_string(name) + "（礫）")}) {
+      for (std::size_t band = 0; band < 3; ++band) {
+        const auto scanned = ScanTable(path, band, wanted);
+        const auto found = index.Find(band, wanted);
+        ASSERT_EQ(found.has_value(), scanned.has_value());
+        if (found) {
+          EXPECT_EQ(found->fields, scanned->fields);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
