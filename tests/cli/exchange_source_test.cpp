@@ -20,7 +20,7 @@ class ExchangeSource : public ::testing::Test {
   void SetUp() override {
     stdfs::copy(stdfs::path(VELNI_SOURCE_DIR) / "data" / "PATDAT", temp_ / "PATDAT", stdfs::copy_options::recursive);
     const auto exported = testing::RunCli({"--xml", (temp_ / "plain.xml").string(),
-                                           (stdfs::path(VELNI_SOURCE_DIR) / "data/survey/kawabe/B01/MDT0101.JDF").string()});
+                                           (stdfs::path(VELNI_SOURCE_DIR) / "data" / "survey" / "kawabe" / "B01" / "MDT0101.JDF").string()});
     ASSERT_EQ(exported.exitStatus, 0) << exported.err;
     document_ = DecodeCp932(testing::ReadBytes(temp_ / "plain.xml"));
   }
