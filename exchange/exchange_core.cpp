@@ -7,6 +7,7 @@
 #include "exchange/core_elements.hpp"
 #include "exchange/exchange_parts.hpp"
 #include "exchange/exchange_values.hpp"
+#include "exchange/layer_runs.hpp"
 #include "exchange/own_field.hpp"
 #include "model/record_positions.hpp"
 #include "model/test_entries.hpp"
@@ -49,26 +50,10 @@ void AddLayers(const MainData& main, const ExchangeNames& names, XmlElement& cor
   if (ordinal == 0) AddLayer(names, {}, {}, ordinal, core);
 }
 
-// Consecutive layers of one colour make one run, which ends at the bottom of its
-// last layer; a layer without a colour ends a run and starts none.
 void AddColours(const MainData& main, XmlElement& core) {
-  int ordinal = 0;
-  std::u16string previous;
-  XmlElement* run = nullptr;
-  for (const SourceRecord& record : main.layers) {
-    const std::u16string colour = OwnField(record, main.layerFieldCount, layer_field::kColour);
-    const std::u16string bottom = OwnField(record, main.layerFieldCount, layer_field::kDepth);
-    if (colour.empty()) {
-      run = nullptr;
-    } else if (run != nullptr && colour == previous) {
-      run->children[0].text = bottom;
-    } else {
-      run = &AddRepeated(core, u"色調", ordinal);
-      run->AddText(u"色調_下端深度", bottom);
-      run->AddText(u"色調_色調名", colour);
-    }
-    previous = colour;
-  }
+  AddLayerRuns(main, u"色調", u"色調_下端深度", [&main](const SourceRecord& record) {
+    return LayerValue{u"色調_色調名", OwnField(record, main.layerFieldCount, layer_field::kColour)};
+  }, core);
 }
 
 void AddEntry(const std::u16string& prefix, const TestEntry& entry, XmlElement& test) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "exchange/core_elements.hpp"
+#include "exchange/layer_runs.hpp"
 #include "exchange/own_field.hpp"
 #include "model/record_positions.hpp"
 
@@ -34,31 +35,13 @@ bool IsConsistency(const std::u16string& state, const std::u16string& soilName) 
 
 }  // namespace
 
-// Consecutive layers of one state (the same word, read as the same kind) make one
-// run, ending at the bottom of its last layer; a layer without a state ends a run and
-// starts none (as the colour runs).
+// Runs of one state: the same word, read as the same kind.
 void AddDensityRuns(const MainData& main, XmlElement& core) {
-  int ordinal = 0;
-  std::u16string previous;
-  XmlElement* run = nullptr;
-  for (const SourceRecord& record : main.layers) {
+  AddLayerRuns(main, u"相対密度稠度", u"相対密度稠度_下端深度", [&main](const SourceRecord& record) {
     const std::u16string state = OwnField(record, main.layerFieldCount, layer_field::kDensity);
-    const std::u16string bottom = OwnField(record, main.layerFieldCount, layer_field::kDepth);
-    const char16_t* kind =
-        IsConsistency(state, OwnField(record, main.layerFieldCount, layer_field::kSoilName)) ? u"相対稠度_状態" : u"相対密度_状態";
-    const std::u16string key = kind + (u'=' + state);
-    if (state.empty()) {
-      run = nullptr;
-    } else if (run != nullptr && key == previous) {
-      run->children[0].text = bottom;
-    } else {
-      run = &core.Add(u"相対密度稠度");
-      run->ordinal = ++ordinal;
-      run->AddText(u"相対密度稠度_下端深度", bottom);
-      run->AddText(kind, state);
-    }
-    previous = key;
-  }
+    const bool consistency = IsConsistency(state, OwnField(record, main.layerFieldCount, layer_field::kSoilName));
+    return LayerValue{consistency ? u"相対稠度_状態" : u"相対密度_状態", state};
+  }, core);
 }
 
 }  // namespace velni
