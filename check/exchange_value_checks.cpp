@@ -77,14 +77,8 @@ void CheckWholeCounts(const PenetrationFile& file, const SourceRecord& test, Che
 }
 
 std::u16string SumText(const TestEntries& entries) {
-  double blows = 0;
-  double penetration = 0;
-  for (const auto& increment : entries.increments) {
-    if (!increment) continue;
-    blows += increment->blows;
-    penetration += increment->penetration;
-  }
-  return Number(blows) + u" 回 / " + Number(penetration) + u" cm";
+  const IncrementSum sum = SumOfIncrements(entries);
+  return Number(sum.blows) + u" 回 / " + Number(sum.penetration) + u" cm";
 }
 
 void CheckTotals(const PenetrationFile& file, const SourceRecord& test, CheckProblems& problems) {

@@ -39,17 +39,21 @@ void TakeRestFromTotal(std::size_t last, TestEntries& entries) {
 }
 
 bool AddsUp(const TestEntries& entries) {
-  double blows = 0;
-  double penetration = 0;
-  for (const auto& increment : entries.increments) {
-    if (!increment) continue;
-    blows += increment->blows;
-    penetration += increment->penetration;
-  }
-  return SameAmount(blows, entries.total->blows) && SameAmount(penetration, entries.total->penetration);
+  const IncrementSum sum = SumOfIncrements(entries);
+  return SameAmount(sum.blows, entries.total->blows) && SameAmount(sum.penetration, entries.total->penetration);
 }
 
 }  // namespace
+
+IncrementSum SumOfIncrements(const TestEntries& entries) {
+  IncrementSum sum;
+  for (const auto& increment : entries.increments) {
+    if (!increment) continue;
+    sum.blows += increment->blows;
+    sum.penetration += increment->penetration;
+  }
+  return sum;
+}
 
 TestEntries ReadTestEntries(const std::u16string& main, const std::array<std::u16string, 3>& partials) {
   TestEntries entries;

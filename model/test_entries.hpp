@@ -28,6 +28,13 @@ struct TestEntries {
 TestEntries ReadTestEntries(const std::u16string& main, const std::array<std::u16string, 3>& partials);
 
 // No blows over a penetration: the rods sank under their own weight.
+// The blows and the penetration (cm) of the increments given, summed.
+struct IncrementSum {
+  double blows = 0;
+  double penetration = 0;
+};
+IncrementSum SumOfIncrements(const TestEntries& entries);
+
 bool IsSelfSinking(const std::optional<DriveEntry>& total);
 
 // Blows are counted: a fraction is no count.
