@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "bench/bench_support.hpp"
+#include "tests/support/generated_survey.hpp"
 #include "run/conversion_run.hpp"
 #include "text/cp932.hpp"
 #include "text/utf.hpp"
@@ -41,27 +42,7 @@ using Clock = std::chrono::steady_clock;
 using velni::bench::SilentUi;
 using velni::bench::WriteCp932;
 
-std::string Digits(int value, int width) {
-  std::string text = std::to_string(value);
-  return std::string(width - std::min<int>(width, text.size()), '0') + text;
-}
-
-std::string KnownName(int i) { return "既知土" + Digits(i, 5); }
-
-std::string QualifiedName(int i) { return KnownName(i) + "（礫混じり）"; }
-
-// Both tables hold the same known names, codes 1001 upward (band B2), the first 50
-// of them also with "（礫混じり）".
-void MakeTables(const stdfs::path& data, int entries) {
-  std::string table;
-  for (int i = 1; i <= entries; ++i) {
-    const std::string name = i <= entries - 50 ? KnownName(i) : QualifiedName(i - (entries - 50));
-    // Band B2 has room for 2,999 codes: a large table shares them.
-    table += std::to_string(1001 + (i - 1) % 2998) + "," + name + ",    ,    ,    ,0000\r\n";
-  }
-  WriteCp932(data / "KISHITU.TXT", table);
-  WriteCp932(data / "XKISHITU.TXT", table);
-}
+using velni::testing::KnownSoilName;
 
 int Lines(const stdfs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -69,41 +50,8 @@ int Lines(const stdfs::path& file) {
   for (std::string line; std::getline(in, line);) ++lines;
   return lines;
 }
-
-// One layer in ten carries a name with "（", one of 100, of which the tables know
-// 50 (the other 50 are new once); one in 250 a plain new name, one of 20.
-std::string LayerName(std::mt19937& random, int knownNames, std::set<std::string>& newNames) {
-  const unsigned roll = random() % 250;
-  if (roll == 0) {
-    const std::string name = "新土" + Digits(static_cast<int>(random() % 20), 3);
-    newNames.insert(name);
-    return name;
-  }
-  if (roll % 10 == 0) {
-    const int qualified = 1 + static_cast<int>(random() % 100);
-    if (qualified > 50) newNames.insert(QualifiedName(qualified));
-    return QualifiedName(qualified);
-  }
-  return KnownName(1 + static_cast<int>(random() % (knownNames - 50)));
-}
-
-void MakeBoring(const stdfs::path& folder, const std::string& id, std::mt19937& random, int knownNames,
-                std::set<std::string>& newNames) {
-  stdfs::create_directories(folder);
-  const int layers = 90 + static_cast<int>(random() % 21);
-  std::string main = "1,4," + std::to_string(layers) + ",0,6\r\nBH" + id + ",1,調査,所在地\r\n";
-  for (int i = 1; i <= layers; ++i) {
-    main += std::to_string(i) + ".00," + LayerName(random, knownNames, newNames) + ",灰,B～C,中位,記事\r\n";
-  }
-  main += "0,0,0\r\n";
-  WriteCp932(folder / ("MDT" + id + ".JDF"), main);
-  std::string remarks = "1,10,2\r\n";
-  for (int i = 1; i <= 10; ++i) remarks += std::to_string(i * 3) + ".00,礫混じりの細砂。＠含水量は多い。\r\n";
-  WriteCp932(folder / ("KDT" + id + ".JDF"), remarks);
-  std::string tests = "100,30,5,0\r\n";
-  for (int i = 1; i <= 30; ++i) tests += std::to_string(i) + ".15,50/15,18/10,20/10,12/5\r\n";
-  WriteCp932(folder / ("NDT" + id + ".JDF"), tests);
-}
+using velni::testing::MakeGeneratedBoring;
+using velni::testing::MakeSoilTables;
 
 double SecondsOf(const std::string& command) {
   const auto start = Clock::now();
@@ -125,13 +73,8 @@ double FastestInto(const std::string& command, const stdfs::path& to, const std:
 void SurveyBatch(const stdfs::path& root, int borings) {
   const stdfs::path data = root / "PATDAT";
   stdfs::copy(VELNI_BUNDLED_DATA, data, stdfs::copy_options::recursive);
-  MakeTables(data, 2000);
-  std::mt19937 random(1208);
-  std::set<std::string> newNames;
-  for (int b = 0; b < borings; ++b) {
-    const std::string id = Digits(b, 4);
-    MakeBoring(root / "survey" / ("site" + Digits(b / 50, 2)) / ("B" + id), id, random, 2000, newNames);
-  }
+  MakeSoilTables(data, 2000);
+  const std::set<std::string> newNames = velni::testing::MakeGeneratedSurvey(root / "survey", borings, 2000, 1208);
   const std::string survey = (root / "survey").string();
   const std::string batch = std::string(VELNI_CLI_PATH) + " --batch --data-folder " + data.string() + " " + survey;
   const std::string quiet = " >/dev/null 2>&1";
@@ -199,13 +142,13 @@ double CopyTablesMs(const stdfs::path& data) {
 void LargeTables(const stdfs::path& root) {
   const stdfs::path data = root / "BIG";
   stdfs::copy(VELNI_BUNDLED_DATA, data, stdfs::copy_options::recursive);
-  MakeTables(data, 50000);
+  MakeSoilTables(data, 50000);
   std::mt19937 random(50000);
   std::set<std::string> newNames;
   std::string main = "1,4,100,0,6\r\nBH1,1,調査,所在地\r\n";
-  for (int i = 1; i <= 100; ++i) main += std::to_string(i) + ".00," + KnownName(1 + random() % 49950) + ",灰,B～C,中位,記事\r\n";
+  for (int i = 1; i <= 100; ++i) main += std::to_string(i) + ".00," + KnownSoilName(1 + random() % 49950) + ",灰,B～C,中位,記事\r\n";
   stdfs::create_directories(root / "big");
-  MakeBoring(root / "big", "0001", random, 50000, newNames);
+  MakeGeneratedBoring(root / "big", "0001", random, 50000, newNames);
   WriteCp932(root / "big" / "MDT0001.JDF", main + "0,0,0\r\n");
   // Each round a fresh store, as a new process has: the medians of five rounds.
   std::vector<double> first, firstCpu, second, secondCpu;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/host_path.hpp"
+#include "run/conversion_steps.hpp"
 #include "run/output_set.hpp"
 #include "run/passes.hpp"
 #include "run/request_checks.hpp"
@@ -24,17 +25,10 @@ void TakeSourceFileName(RunContext& run) {
   run.SourceFileName = run.PathPieces[CountDelimiters(run.SourcePath, kPathSeparatorText) + 1];
 }
 
-// Everything is read before anything is written: a boring that cannot be read
-// writes no file and changes no table.
-void ReadEverything(RunContext& run) {
-  run.codeTables.Load(run.DataFolderPath);
-  ReadBoringPass(run);
-  MapTitleFields(run);
-}
-
 // The writing passes in their fixed order, into the work folder of the output set.
 void WriteOutputs(RunContext& run) {
-  run.SoilNames->EnsureSoilTable();
+  // A batch made sure of the table when it registered the boring's names.
+  if (!run.LayerSoilCodes) run.SoilNames->EnsureSoilTable();
   WriteControlFile(run);
   WriteTitleSheetsPass(run);
   RunLayerSection(run);
@@ -82,6 +76,42 @@ RunResult Finish(const RunContext& run, OutputSet& outputs, RunUi& ui) {
   return result;
 }
 
+RunResult CarryOut(RunContext& run, RunUi& ui) {
+  if (auto refused = CheckRequest(run, ui)) return *refused;
+  ReadBoring(run, ui);
+  return WriteAndFinish(run, ui);
+}
+
+}  // namespace
+
+void StartRun(RunContext& run, const RunRequest& request, RunUi& ui) {
+  run.DataFolderPath = request.dataFolderPath;
+  run.SoilNames = request.soilNames;
+  run.Ui = &ui;
+  run.SourcePath = request.sourceText;
+  run.DestinationText = request.destinationText;
+  ui.SetMessageLine(kBusyMessage);
+  ui.YieldToWindowSystem();
+}
+
+std::optional<RunResult> CheckRequest(RunContext& run, RunUi& ui) {
+  if (PassesChecks(run, ui)) return std::nullopt;
+  RunResult refused;
+  refused.outcome = RunOutcome::Refused;
+  refused.message = run.RefusalMessage;
+  return refused;
+}
+
+// Everything is read before anything is written: a boring that cannot be read
+// writes no file and changes no table.
+void ReadBoring(RunContext& run, RunUi& ui) {
+  TakeSourceFileName(run);
+  ui.SetBusyPointer(true);
+  run.codeTables.Load(run.DataFolderPath);
+  ReadBoringPass(run);
+  MapTitleFields(run);
+}
+
 RunResult WriteAndFinish(RunContext& run, RunUi& ui) {
   // Blanks typed around the destination are trimmed by the checks; the files must
   // go to the folder that was checked and created, not to one named with blanks.
@@ -95,22 +125,9 @@ RunResult WriteAndFinish(RunContext& run, RunUi& ui) {
   }
 }
 
-RunResult CarryOut(RunContext& run, RunUi& ui) {
-  if (!PassesChecks(run, ui)) {
-    RunResult refused;
-    refused.outcome = RunOutcome::Refused;
-    refused.message = run.RefusalMessage;
-    return refused;
-  }
-  TakeSourceFileName(run);
-  ui.SetBusyPointer(true);
-  ReadEverything(run);
-  return WriteAndFinish(run, ui);
-}
-
-RunResult CarryOutOrReport(RunContext& run, RunUi& ui) {
+RunResult ReportedRun(const std::function<RunResult()>& steps, RunUi& ui) {
   try {
-    return CarryOut(run, ui);
+    return steps();
   } catch (const RunError& error) {
     return ReportFailure(ui, error.Message());
   } catch (const std::exception&) {
@@ -118,21 +135,13 @@ RunResult CarryOutOrReport(RunContext& run, RunUi& ui) {
   }
 }
 
-}  // namespace
-
 RunResult ConversionRun(const RunRequest& request, RunUi& ui) {
   RunContext run;
-  run.DataFolderPath = request.dataFolderPath;
   std::optional<SoilNameStore> ownStore;
-  run.SoilNames = request.soilNames != nullptr ? request.soilNames
-                                               : &ownStore.emplace(SoilTableFolders{request.dataFolderPath});
-  run.Ui = &ui;
-  run.SourcePath = request.sourceText;
-  run.DestinationText = request.destinationText;
-
-  ui.SetMessageLine(kBusyMessage);
-  ui.YieldToWindowSystem();
-  RunResult result = CarryOutOrReport(run, ui);
+  RunRequest withStore = request;
+  if (withStore.soilNames == nullptr) withStore.soilNames = &ownStore.emplace(SoilTableFolders{request.dataFolderPath});
+  StartRun(run, withStore, ui);
+  RunResult result = ReportedRun([&] { return CarryOut(run, ui); }, ui);
   if (result.outcome == RunOutcome::Failed) RemoveCreatedFolders(run);
   return result;
 }

@@ -14,6 +14,9 @@ void MapTitleFields(RunContext& run);
 void WriteControlFile(RunContext& run);
 // Titl01.txt and Titl02.txt; a failure is remembered, not thrown.
 void WriteTitleSheetsPass(RunContext& run);
+// The soil codes of the layers into run.LayerSoilCodes, the new names registered
+// (a batch does this for its borings in turn, before any of them writes).
+void RegisterLayerSoilNames(RunContext& run, SoilNameStore::Registration& registration);
 // X1.TXT and X3.TXT from the layer section.
 void RunLayerSection(RunContext& run);
 // X11.TXT, N9.TXT and N8.TXT from the second section.

@@ -3,6 +3,7 @@
 // boring read whole from its source files and the loaded code tables.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct RunContext {
   // The soil-name tables, shared with the runs before and after this one.
   SoilNameStore* SoilNames = nullptr;
   std::vector<NewSoilName> NewSoilNames;
+  // The soil code of every layer, when a batch registered the names before the
+  // writing (then the writing asks the tables nothing).
+  std::optional<std::vector<std::u16string>> LayerSoilCodes;
   // Where notices go that do not stop the run.
   RunUi* Ui = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "files/open_files.hpp"
 #include "text/cp932.hpp"
@@ -46,26 +47,43 @@ void AddLine(std::string& bytes, const std::u16string& line) { bytes += EncodeCp
 }  // namespace
 
 ExtendedTableInsertion InsertIntoExtendedTable(const std::u16string& path, const std::u16string& soilName) {
+  ExtendedTableInsertions table(path);
+  SoilEntry entry = table.Insert(soilName);
+  return {std::move(entry), table.Bytes()};
+}
+
+ExtendedTableInsertions::ExtendedTableInsertions(const std::u16string& path) {
   InputFile table = ReadInputFile(path);
-  std::string bytes;
-  std::optional<SoilEntry> entry;
-  std::int16_t last = 0;
+  bool reached = false;
   while (!table.AtEnd()) {
     const std::u16string line = table.ReadLine();
     const float code = LineCode(line);
-    if (code >= kInsertBeforeCode && !entry) {
-      entry = NewSoilEntry(last, soilName);
-      AddLine(bytes, SoilEntryLine(*entry));
+    reached = reached || code >= kInsertBeforeCode;
+    if (code < kInsertBeforeCode) {
+      const std::int16_t whole = LastCodeOf(code, table);  // an overflow anywhere fails
+      if (!reached) last_ = whole;
     }
-    if (code < kInsertBeforeCode) last = LastCodeOf(code, table);
-    AddLine(bytes, line);
+    AddLine(reached ? tail_ : head_, line);
   }
-  if (!entry) {
-    entry = NewSoilEntry(last, soilName);
-    AddLine(bytes, SoilEntryLine(*entry));
-  }
-  return {*entry, std::move(bytes)};
 }
+
+// A name inserted after one of code 4000 reads that one as the first line not to
+// pass, so it lands before it and takes 4000 again.
+SoilEntry ExtendedTableInsertions::Insert(const std::u16string& soilName) {
+  SoilEntry entry = NewSoilEntry(last_, soilName);
+  if (lastCode_) entry.fields[0] = SoilCodeAfter(*lastCode_);
+  lastCode_ = entry.Code();
+  std::string line;
+  AddLine(line, SoilEntryLine(entry));
+  if (LineCode(entry.Code()) < kInsertBeforeCode) {
+    below_ += line;
+  } else {
+    from4000_.insert(0, line);
+  }
+  return entry;
+}
+
+std::string ExtendedTableInsertions::Bytes() const { return head_ + below_ + from4000_ + tail_; }
 
 std::u16string SoilCodeAfter(const std::u16string& code) {
   const float number = NumOrZero(code);

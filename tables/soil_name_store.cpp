@@ -135,6 +135,93 @@ SoilEntry SoilNameStore::Register(const std::u16string& soilName) {
   return insertion.entry;
 }
 
+SoilNameStore::Registration::Registration(SoilNameStore& store, Notice notice)
+    : store_(store), notice_(std::move(notice)) {}
+
+SoilNameStore::Registration::~Registration() {
+  Forget();
+  if (locked_) store_.lock_->Release();
+}
+
+SoilCode SoilNameStore::Registration::CodeOf(const std::u16string& soilName) {
+  const std::u16string stored = TableFormOfName(soilName);
+  if (auto entry = FindInIndex(SoilIndex(), stored)) return {entry->Code(), false};
+  if (!locked_) {
+    Lock();
+    if (auto entry = FindInIndex(SoilIndex(), stored)) return {entry->Code(), false};
+  }
+  // The names taken so far are in the soil-name table's index, each with the entry
+  // the extended table will hold: the extended table as read still answers right.
+  if (auto entry = store_.FindIn(store_.extendedTable_, stored)) {
+    store_.CheckWritable();
+    Add(*entry);
+    return {entry->Code(), false};
+  }
+  if (const auto why = WhyNotStorable(soilName)) throw SoilNameRefused(*why);
+  store_.CheckWritable();
+  if (!insertions_) insertions_.emplace(store_.folders_.dataFolderPath + kExtendedTableName);
+  const SoilEntry entry = insertions_->Insert(soilName);
+  Add(entry);
+  return {entry.Code(), true};
+}
+
+std::optional<std::u16string> SoilNameStore::Registration::FindCode(const std::u16string& soilName) {
+  const std::u16string stored = TableFormOfName(soilName);
+  if (auto entry = FindInIndex(SoilIndex(), stored)) return entry->Code();
+  if (auto entry = store_.FindIn(store_.extendedTable_, stored)) return entry->Code();
+  return std::nullopt;
+}
+
+void SoilNameStore::Registration::Write() {
+  try {
+    if (insertions_) {
+      const std::u16string path = store_.folders_.dataFolderPath + kExtendedTableName;
+      fs::ReplaceDurably(fs::Resolve(path), kExtendedWorkFileName, insertions_->Bytes());
+      insertions_.reset();
+      store_.extendedTable_.index.reset();
+    }
+    if (soilLines_.empty()) return;
+    fs::AppendLine(store_.folders_.dataFolderPath + kSoilTableName, soilLines_);
+    soilLines_.clear();
+  } catch (const RunError&) {
+    Forget();
+    throw;
+  }
+  Table& table = store_.soilTable_;
+  if (table.index) table.identity = fs::IdentityOf(table.nativePath);
+  store_.MakeMarker(notice_);
+}
+
+// Compared once before the lock and once under it: from then on the table is as
+// read until this registration writes.
+const SoilTableIndex& SoilNameStore::Registration::SoilIndex() {
+  if (!soilChecked_ || !store_.soilTable_.index) store_.Current(store_.soilTable_);
+  soilChecked_ = true;
+  return *store_.soilTable_.index;
+}
+
+void SoilNameStore::Registration::Lock() {
+  store_.HoldLock(notice_);
+  locked_ = true;
+  soilChecked_ = false;
+}
+
+void SoilNameStore::Registration::Add(const SoilEntry& entry) {
+  soilLines_ += EncodeCp932(SoilEntryLine(entry) + u"\r\n");
+  if (store_.soilTable_.index->TakeAppended(entry)) return;
+  // The table must be read again to find the entry: it is written first.
+  store_.soilTable_.index.reset();
+  Write();
+}
+
+void SoilNameStore::Registration::Forget() {
+  if (!insertions_ && soilLines_.empty()) return;
+  insertions_.reset();
+  soilLines_.clear();
+  store_.soilTable_.index.reset();
+  store_.extendedTable_.index.reset();
+}
+
 void SoilNameStore::HoldLock(const Notice& notice) {
   // Beside the table where it is written: data folders that share their tables
   // through links take turns through one lock.

@@ -15,6 +15,7 @@
 
 #include "platform/durable_file.hpp"
 #include "platform/file_lock.hpp"
+#include "tables/extended_table.hpp"
 #include "tables/soil_entry.hpp"
 #include "tables/soil_table_index.hpp"
 #include "text/run_error.hpp"
@@ -73,6 +74,38 @@ class SoilNameStore {
 
    private:
     SoilNameStore& store_;
+  };
+
+  // The names of many borings under one hold of the lock: each code is the one that
+  // CodeOf, called for the names in the same order, would give, but the tables
+  // change at Write, by one durable write per table. As with CodeOf, names the
+  // soil-name table holds need no lock (its identity is compared once), and the
+  // lock is taken at the first name it lacks, then held to the end. Names not
+  // written when the registration ends are forgotten (the tables are read again).
+  class Registration {
+   public:
+    Registration(SoilNameStore& store, Notice notice);
+    ~Registration();
+    Registration(const Registration&) = delete;
+    Registration& operator=(const Registration&) = delete;
+
+    SoilCode CodeOf(const std::u16string& soilName);
+    std::optional<std::u16string> FindCode(const std::u16string& soilName);
+    // Writes what the names so far changed: the extended table first, as CodeOf does.
+    void Write();
+
+   private:
+    const SoilTableIndex& SoilIndex();
+    void Lock();
+    void Add(const SoilEntry& entry);
+    void Forget();
+
+    SoilNameStore& store_;
+    Notice notice_;
+    bool locked_ = false;
+    bool soilChecked_ = false;
+    std::optional<ExtendedTableInsertions> insertions_;
+    std::string soilLines_;  // to append, in code page 932
   };
 
  private:

@@ -1,0 +1,110 @@
+// Measures the batch conversion of a generated survey (the soil-name benchmark's:
+// 1,000 borings, tables of 2,000 entries, new names among them) against `cp -r` of
+// the output tree it writes, timed in the same run. Not a test: it prints.
+//
+// Each batch converts into a fresh output folder with a fresh copy of the data
+// folder (its new names registered again), in a process of its own: with 2 workers
+// on every core, then with 1 worker on one core (`taskset -c 0`, as its `cp -r`).
+// The fastest of three runs of each is printed.
+//
+//   batch_conversion_bench [BORINGS]       (BORINGS defaults to 1000)
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.hpp"
+#include "run/batch_conversion.hpp"
+#include "tests/support/generated_survey.hpp"
+#include "text/utf.hpp"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// The child: converts every boring of SURVEY into OUT, each into the folder its
+// main data file sits in below SURVEY. Prints how many did not complete.
+int Convert(unsigned jobs, const stdfs::path& survey, const stdfs::path& out, const stdfs::path& data) {
+  std::vector<stdfs::path> sources;
+  for (const auto& entry : stdfs::recursive_directory_iterator(survey)) {
+    if (entry.path().filename().string().starts_with("MDT")) sources.push_back(entry.path());
+  }
+  std::sort(sources.begin(), sources.end());
+  std::vector<velni::RunRequest> requests;
+  for (const stdfs::path& source : sources) {
+    requests.push_back({velni::FromUtf8(source.string()),
+                        velni::FromUtf8((out / source.parent_path().lexically_relative(survey)).string()),
+                        velni::FromUtf8(data.string() + "/")});
+  }
+  velni::SoilNameStore store({velni::FromUtf8(data.string() + "/")});
+  int failed = 0;
+  velni::ConvertBatch(
+      requests, store, {jobs, 0}, [](std::size_t) { return std::make_unique<velni::bench::SilentUi>(); },
+      [&failed](std::size_t, const velni::RunResult& result, velni::RunUi&) {
+        failed += result.outcome == velni::RunOutcome::Completed ? 0 : 1;
+      });
+  if (failed > 0) std::fprintf(stderr, "%d borings did not complete\n", failed);
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::fprintf(stderr, "peak resident size %.1f MB\n", usage.ru_maxrss / 1024.0);
+  return failed == 0 ? 0 : 1;
+}
+
+double SecondsOf(const std::string& command) {
+  const auto start = Clock::now();
+  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", command.c_str());
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The fastest of three: the machine's other work only adds time. `prepare` runs
+// untimed before each.
+double Fastest(const std::string& command, const std::string& prepare) {
+  double fastest = 1e9;
+  for (int i = 0; i < 3; ++i) {
+    if (std::system(prepare.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", prepare.c_str());
+    fastest = std::min(fastest, SecondsOf(command));
+  }
+  return fastest;
+}
+
+void Measure(const std::string& self, const stdfs::path& root, unsigned jobs, const std::string& pin) {
+  const std::string r = root.string();
+  const std::string fresh = "rm -rf " + r + "/out " + r + "/data && cp -r " + r + "/PATDAT " + r + "/data";
+  const double batch = Fastest(pin + self + " --convert " + std::to_string(jobs) + " " + r + "/survey " + r +
+                                   "/out " + r + "/data 2>" + r + "/child.txt",
+                               fresh);
+  const double copy = Fastest(pin + "cp -r " + r + "/out " + r + "/copy", "rm -rf " + r + "/copy");
+  std::printf("%s%u worker(s): batch %.2f s, cp -r of its output %.2f s, ratio %.2f\n", pin.c_str(), jobs, batch,
+              copy, batch / copy);
+  std::fflush(stdout);
+  if (std::system(("cat " + r + "/child.txt").c_str()) != 0) std::fprintf(stderr, "no child output\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 6 && std::string(argv[1]) == "--convert") {
+    return Convert(static_cast<unsigned>(std::atoi(argv[2])), argv[3], argv[4], argv[5]);
+  }
+  const int borings = argc > 1 ? std::atoi(argv[1]) : 1000;
+  char pattern[] = "/tmp/batchbenchXXXXXX";
+  const stdfs::path root = mkdtemp(pattern);
+  stdfs::copy(VELNI_BUNDLED_DATA, root / "PATDAT", stdfs::copy_options::recursive);
+  velni::testing::MakeSoilTables(root / "PATDAT", 2000);
+  const auto newNames = velni::testing::MakeGeneratedSurvey(root / "survey", borings, 2000, 1208);
+  std::printf("survey: %d borings, %zu distinct new soil names\n", borings, newNames.size());
+  const std::string self = stdfs::canonical("/proc/self/exe").string();
+  Measure(self, root, 2, "");
+  Measure(self, root, 1, "taskset -c 0 ");
+  if (std::getenv("KEEP_BENCH") == nullptr) stdfs::remove_all(root);
+  else std::printf("kept %s\n", root.c_str());
+  return 0;
+}
