@@ -4,8 +4,9 @@
 //
 // Each batch converts into a fresh output folder with a fresh copy of the data
 // folder (its new names registered again), in a process of its own: with 2 workers
-// on every core, then with 1 worker on one core (`taskset -c 0`, as its `cp -r`).
-// The fastest of three runs of each is printed.
+// on every core, then with 1 worker on one core (`taskset -c 0`, as its `cp -r`);
+// with BENCH_BEFORE set, also one full conversion run after another (the batch of
+// before). The fastest of three runs of each is printed.
 //
 //   batch_conversion_bench [BORINGS]       (BORINGS defaults to 1000)
 #include <stdlib.h>
@@ -46,11 +47,19 @@ int Convert(unsigned jobs, const stdfs::path& survey, const stdfs::path& out, co
   }
   velni::SoilNameStore store({velni::FromUtf8(data.string() + "/")});
   int failed = 0;
-  velni::ConvertBatch(
-      requests, store, {jobs, 0}, [](std::size_t) { return std::make_unique<velni::bench::SilentUi>(); },
-      [&failed](std::size_t, const velni::RunResult& result, velni::RunUi&) {
-        failed += result.outcome == velni::RunOutcome::Completed ? 0 : 1;
-      });
+  if (jobs == 0) {  // the yardstick of before: one full run after another
+    for (velni::RunRequest request : requests) {
+      velni::bench::SilentUi ui;
+      request.soilNames = &store;
+      failed += velni::ConversionRun(request, ui).outcome == velni::RunOutcome::Completed ? 0 : 1;
+    }
+  } else {
+    velni::ConvertBatch(
+        requests, store, {jobs, 0}, [](std::size_t) { return std::make_unique<velni::bench::SilentUi>(); },
+        [&failed](std::size_t, const velni::RunResult& result, velni::RunUi&) {
+          failed += result.outcome == velni::RunOutcome::Completed ? 0 : 1;
+        });
+  }
   if (failed > 0) std::fprintf(stderr, "%d borings did not complete\n", failed);
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -64,25 +73,21 @@ double SecondsOf(const std::string& command) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The fastest of three: the machine's other work only adds time. `prepare` runs
-// untimed before each.
-double Fastest(const std::string& command, const std::string& prepare) {
-  double fastest = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    if (std::system(prepare.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", prepare.c_str());
-    fastest = std::min(fastest, SecondsOf(command));
-  }
-  return fastest;
-}
-
+// The fastest of three runs of the batch and of `cp -r` of what it wrote, taken in
+// turns: the machine's other work only adds time, and alike to both.
 void Measure(const std::string& self, const stdfs::path& root, unsigned jobs, const std::string& pin) {
   const std::string r = root.string();
-  const std::string fresh = "rm -rf " + r + "/out " + r + "/data && cp -r " + r + "/PATDAT " + r + "/data";
-  const double batch = Fastest(pin + self + " --convert " + std::to_string(jobs) + " " + r + "/survey " + r +
-                                   "/out " + r + "/data 2>" + r + "/child.txt",
-                               fresh);
-  const double copy = Fastest(pin + "cp -r " + r + "/out " + r + "/copy", "rm -rf " + r + "/copy");
-  std::printf("%s%u worker(s): batch %.2f s, cp -r of its output %.2f s, ratio %.2f\n", pin.c_str(), jobs, batch,
+  double batch = 1e9;
+  double copy = 1e9;
+  for (int i = 0; i < 3; ++i) {
+    const std::string fresh = "rm -rf " + r + "/out " + r + "/data " + r + "/copy && cp -r " + r + "/PATDAT " + r + "/data";
+    if (std::system(fresh.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", fresh.c_str());
+    batch = std::min(batch, SecondsOf(pin + self + " --convert " + std::to_string(jobs) + " " + r + "/survey " + r +
+                                      "/out " + r + "/data 2>" + r + "/child.txt"));
+    copy = std::min(copy, SecondsOf(pin + "cp -r " + r + "/out " + r + "/copy"));
+  }
+  const std::string workers = jobs == 0 ? "boring by boring (before)" : std::to_string(jobs) + " worker(s)";
+  std::printf("%s%s: batch %.2f s, cp -r of its output %.2f s, ratio %.2f\n", pin.c_str(), workers.c_str(), batch,
               copy, batch / copy);
   std::fflush(stdout);
   if (std::system(("cat " + r + "/child.txt").c_str()) != 0) std::fprintf(stderr, "no child output\n");
@@ -104,6 +109,10 @@ int main(int argc, char** argv) {
   const std::string self = stdfs::canonical("/proc/self/exe").string();
   Measure(self, root, 2, "");
   Measure(self, root, 1, "taskset -c 0 ");
+  if (std::getenv("BENCH_BEFORE") != nullptr) {
+    Measure(self, root, 0, "");
+    Measure(self, root, 0, "taskset -c 0 ");
+  }
   if (std::getenv("KEEP_BENCH") == nullptr) stdfs::remove_all(root);
   else std::printf("kept %s\n", root.c_str());
   return 0;

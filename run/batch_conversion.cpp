@@ -49,7 +49,7 @@ class Batch {
         const BatchUiMaker& makeUi, const BatchFinished& finished)
       : requests_(requests), soilNames_(soilNames), makeUi_(makeUi), finished_(finished),
         pool_(std::max(1u, options.jobs)),
-        chunkSize_(options.chunkSize > 0 ? options.chunkSize : 8 * std::max<std::size_t>(2, options.jobs)) {}
+        chunkSize_(options.chunkSize > 0 ? options.chunkSize : 32 * std::max<std::size_t>(2, options.jobs)) {}
 
   // While the workers write one chunk, the next is checked, read and registered;
   // a chunk is handed back once the next one is being written.
@@ -126,13 +126,15 @@ class Batch {
       if (boring.result) continue;
       pool_.Give(group, [&boring] {
         boring.result = ReportedRun([&] { return WriteAndFinish(*boring.run, *boring.ui); }, *boring.ui);
+        // Only a failure needs the run again (for the folders it created).
+        if (boring.result->outcome != RunOutcome::Failed) boring.run.reset();
       });
     }
   }
 
   void HandBack(Chunk& chunk) {
     for (InFlight& boring : chunk) {
-      if (boring.result->outcome == RunOutcome::Failed) RemoveCreatedFolders(*boring.run);
+      if (boring.result->outcome == RunOutcome::Failed && boring.run) RemoveCreatedFolders(*boring.run);
       finished_(boring.request, *boring.result, *boring.ui);
     }
     chunk.clear();

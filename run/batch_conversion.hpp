@@ -20,7 +20,7 @@ namespace velni {
 
 struct BatchConversionOptions {
   unsigned jobs = 1;          // workers writing output sets; 1: no thread of its own
-  std::size_t chunkSize = 0;  // borings read at once; 0: a few per worker
+  std::size_t chunkSize = 0;  // borings read at once; 0: 32 per worker, at least 64
 };
 
 // The front of one boring's run: made when its run starts, it takes the run's

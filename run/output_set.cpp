@@ -90,6 +90,7 @@ OutputSet::OutputSet(std::u16string destinationFolder) : destination_(std::move(
 
 OutputSet::~OutputSet() {
   if (!committed_) ClearWorkFolder(work_, lock_);
+  knownWork_.reset();
 }
 
 void OutputSet::FinishStoppedRuns(const std::u16string& destinationFolder) {
@@ -108,10 +109,12 @@ void OutputSet::FinishStoppedRuns(const std::u16string& destinationFolder) {
 std::u16string OutputSet::CreateWorkFolder() {
   for (int attempt = 0; attempt < 3; ++attempt) {
     const std::u16string work = fs::CreateUniqueFolder(destination_, kWorkFolderPrefix);
+    knownWork_.emplace(work, fs::KnownFolder::Entries::None);
     lock_.emplace(work + kLockName, fs::LockFileOpen::CreateNew);
     if (lock_->TryAcquire()) return work;
     lock_.reset();
     fs::RemoveFolder(work);
+    knownWork_.reset();
   }
   throw RunError(failure::kCannotCreate, destination_ + kWorkFolderPrefix);
 }
@@ -124,7 +127,9 @@ std::u16string OutputSet::AsInDestination(std::u16string text) const {
   return text;
 }
 
+// The destination is read once for the ten names, not once for each look at one.
 std::vector<std::u16string> OutputSet::Commit() {
+  const fs::KnownFolder knownDestination(destination_, fs::KnownFolder::Entries::AsListed);
   std::vector<std::u16string> written;
   for (const char16_t* name : kOutputFileNames) {
     const std::u16string target = destination_ + name;
@@ -138,6 +143,7 @@ std::vector<std::u16string> OutputSet::Commit() {
   committed_ = true;
   MoveIntoPlace(destination_, work_, written);
   ClearWorkFolder(work_, lock_);
+  knownWork_.reset();
   return written;
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/file_lock.hpp"
+#include "platform/known_folder.hpp"
 
 namespace velni {
 
@@ -63,6 +64,8 @@ class OutputSet {
   // Held while the set lives: it tells a run going on from one that was stopped.
   std::optional<fs::FileLock> lock_;
   std::u16string work_;
+  // Only this set writes into its work folder: the resolver need not read it.
+  std::optional<fs::KnownFolder> knownWork_;
   bool committed_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/known_folder.hpp"
 #include "platform/posix/posix_handles.hpp"
 #include "platform/subfolders.hpp"
 #include "platform/system_error.hpp"
@@ -68,6 +69,26 @@ std::FILE* OpenStdioFile(const std::u16string& path, bool append) {
 
 namespace {
 
+std::vector<std::u16string> EntryNames(const std::u16string& folder) {
+  std::vector<std::u16string> names;
+  const FolderHandle dir(folder.empty() ? "." : NativePath(folder).c_str());
+  if (dir.get() == nullptr) return names;
+  while (const dirent* entry = dir.Next()) names.push_back(FromUtf8(entry->d_name));
+  return names;
+}
+
+// The one entry of `names` that equals `name` ignoring case, in `folder`; else
+// the path as written.
+std::u16string Matched(const std::u16string& folder, const std::u16string& name,
+                       const std::vector<std::u16string>& names, const std::u16string& path) {
+  std::u16string found;
+  int matches = 0;
+  for (const std::u16string& candidate : names) {
+    if (EqualsIgnoringCase(candidate, name) && ++matches == 1) found = candidate;
+  }
+  return matches == 1 ? folder + found : path;
+}
+
 std::u16string ResolveLast(const std::u16string& path) {
   const auto [folder, name] = SplitLast(path);
   if (name.empty() || name == u"." || name == u"..") return path;
@@ -76,15 +97,7 @@ std::u16string ResolveLast(const std::u16string& path) {
   // name that is not there needs the folder read.
   struct stat info {};
   if (::lstat(NativePath(path).c_str(), &info) == 0) return path;
-  const FolderHandle dir(folder.empty() ? "." : NativePath(folder).c_str());
-  if (dir.get() == nullptr) return path;
-  std::u16string found;
-  int matches = 0;
-  while (const dirent* entry = dir.Next()) {
-    const std::u16string candidate = FromUtf8(entry->d_name);
-    if (EqualsIgnoringCase(candidate, name) && ++matches == 1) found = candidate;
-  }
-  return matches == 1 ? folder + found : path;
+  return Matched(folder, name, EntryNames(folder), path);
 }
 
 }  // namespace
@@ -99,6 +112,12 @@ std::u16string Resolve(const std::u16string& path) {
   if (path.empty() || ::lstat(NativePath(path).c_str(), &info) == 0) return path;
   const auto [folder, name] = SplitLast(path);
   if (folder.empty()) return ResolveLast(path);
+  // A known folder stands as written, and its entries are in memory.
+  if (!name.empty() && name != u"." && name != u"..") {
+    if (const auto known = KnownEntries(folder, [&folder = folder] { return EntryNames(folder); })) {
+      return Matched(folder, name, *known, path);
+    }
+  }
   const std::u16string parent = folder.substr(0, folder.size() - 1);
   const std::u16string resolvedFolder = (parent.empty() ? u"" : Resolve(parent)) + u"/";
   return name.empty() ? resolvedFolder : ResolveLast(resolvedFolder + name);
