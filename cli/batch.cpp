@@ -4,20 +4,14 @@
 #include <vector>
 
 #include "cli/absolute_path.hpp"
-#include "cli/help_text.hpp"
-#include "cli/batch_plan.hpp"
-#include "cli/batch_progress.hpp"
 #include "cli/batch_run_ui.hpp"
 #include "cli/cli_run_ui.hpp"
-#include "cli/batch_summary.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/output_guard.hpp"
 #include "cli/run_details.hpp"
 #include "cli/run_report.hpp"
-#include "platform/file_system.hpp"
+#include "cli/survey_driver.hpp"
 #include "platform/host_path.hpp"
-#include "platform/terminal.hpp"
-#include "run/main_data_files.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
@@ -25,13 +19,7 @@ namespace velni::cli {
 namespace {
 
 BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options, SoilNameStore& soilNames) {
-  BoringResult boring{ToUtf8(planned.boring.RelativePath()), RunOutcome::Refused, ToUtf8(planned.refusal), {},
-                      planned.sourcePath, planned.destinationPath};
-  if (!planned.refusal.empty()) {
-    boring.run.outcome = RunOutcome::Refused;
-    boring.run.message = planned.refusal;
-    return boring;
-  }
+  BoringResult boring = ResultFor(planned);
   RunRequest request;
   request.sourceText = planned.sourcePath;
   request.destinationText = planned.destinationPath;
@@ -50,19 +38,6 @@ BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options
     boring.message = ui.ShownAsOneLine();
   }
   return boring;
-}
-
-BoringResult Unreadable(const UnreadableFolder& folder, const std::u16string& sourceFolder) {
-  const std::u16string shown = folder.relativeFolder.empty() ? u"." : folder.relativeFolder;
-  BoringResult boring{ToUtf8(shown) + "/", RunOutcome::Failed,
-                      ToUtf8(kUnreadableFolderPrefix + folder.reason), {}, sourceFolder + kPathSeparator + folder.relativeFolder, {}};
-  boring.run.message = kUnreadableFolderPrefix + folder.reason;
-  return boring;
-}
-
-int Refuse(const char16_t* message, std::ostream& errors) {
-  errors << kErrorPrefix << ToUtf8(message) << std::endl;
-  return kExitRefused;
 }
 
 bool Report(const BatchOptions& options, const std::vector<BoringResult>& results, std::ostream& errors) {
@@ -85,54 +60,34 @@ std::u16string RefusedReport(const BatchOptions& options, const std::vector<Plan
   return RefusedOutput(u"--report", AbsolutePath(*options.reportPath), files);
 }
 
-void Summarise(const BatchOptions& options, const std::vector<BoringResult>& results, std::ostream& out,
-               std::ostream& errors) {
-  if (options.verbosity == Verbosity::Verbose) {
-    for (const BoringResult& r : results) {
-      errors << r.source << ":\n";
-      WriteRunDetails(r.run, errors);
-    }
+void WriteDetails(const std::vector<BoringResult>& results, std::ostream& errors) {
+  for (const BoringResult& r : results) {
+    errors << r.source << ":\n";
+    WriteRunDetails(r.run, errors);
   }
-  if (options.verbosity != Verbosity::Quiet || !AllConverted(results)) WriteBatchSummary(results, out);
 }
 
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& errors) {
-  const std::u16string sourceFolder = AbsolutePath(options.sourceFolder);
-  const std::u16string destinationFolder = AbsolutePath(options.destinationFolder);
-  if (!fs::IsFolder(sourceFolder)) return Refuse(kNoSourceFolderMessage, errors);
-  const SurveyListing survey = ListSurvey(sourceFolder);
-  if (survey.borings.empty() && survey.unreadable.empty()) return Refuse(kNoMainDataFileMessage, errors);
-
+  const auto survey = OpenSurvey(options.sourceFolder, options.destinationFolder, errors);
+  if (!survey) return kExitRefused;
   if (options.verbosity == Verbosity::Verbose) errors << "データフォルダ: " << ToUtf8(options.dataFolderPath) << "\n";
-  const std::vector<PlannedBoring> plan = PlanBatch(sourceFolder, destinationFolder, survey.borings);
-  if (const std::u16string refusal = RefusedReport(options, plan); !refusal.empty()) {
+  if (const std::u16string refusal = RefusedReport(options, survey->plan); !refusal.empty()) {
     errors << ToUtf8(refusal) << std::endl;
     return kExitRefused;
   }
   if (options.verbosity != Verbosity::Quiet) {
-    for (const std::u16string& warning : SharedControlLineWarnings(plan)) errors << ToUtf8(warning) << "\n";
+    for (const std::u16string& warning : SharedControlLineWarnings(survey->plan)) errors << ToUtf8(warning) << "\n";
   }
   // One store for the whole batch: each table is read once, not once per boring.
   SoilNameStore soilNames({options.dataFolderPath});
-  std::vector<BoringResult> results;
-  for (const UnreadableFolder& folder : survey.unreadable) results.push_back(Unreadable(folder, sourceFolder));
-  const std::size_t total = results.size() + plan.size();
-  BatchProgress progress(errors, total, StandardErrorIsTerminal(), options.verbosity);
-  for (std::size_t i = 0; i < results.size(); ++i) {
-    progress.Starting(i, results[i].source);
-    progress.Finished(i, results[i]);
-  }
-  for (const PlannedBoring& planned : plan) {
-    progress.Starting(results.size(), ToUtf8(planned.boring.RelativePath()));
-    results.push_back(Converted(planned, options, soilNames));
-    progress.Finished(results.size() - 1, results.back());
-  }
-  progress.Done();
+  const auto convert = [&](std::size_t, const PlannedBoring& planned) { return Converted(planned, options, soilNames); };
+  const std::vector<BoringResult> results = DriveSurvey(*survey, EachBoring(convert), options.verbosity, errors);
   // A report that cannot be written is said before the summary, not after it.
   const bool reported = Report(options, results, errors);
-  Summarise(options, results, out, errors);
+  if (options.verbosity == Verbosity::Verbose) WriteDetails(results, errors);
+  SummariseSurvey(results, kConversionWording, options.verbosity, out);
   return reported && AllConverted(results) ? kExitCompleted : kExitFailed;
 }
 

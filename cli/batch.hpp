@@ -18,13 +18,9 @@ struct BatchOptions {
   std::optional<std::string> reportPath;
 };
 
-inline constexpr char16_t kNoSourceFolderMessage[] = u"変換元フォルダがありません。";
-inline constexpr char16_t kNoMainDataFileMessage[] = u"変換元フォルダに主データファイル (MDT*.JDF) がありません。";
-inline constexpr char16_t kUnreadableFolderPrefix[] = u"フォルダを読めないため、中の柱状図を変換できません: ";
-
 // Progress on `errors` while it runs, the summary on `out`.
 // Returns the exit status: completed when every boring converted, failed when any
-// was refused or failed, refused when the survey folder holds no boring at all.
+// was refused or failed, refused when the survey folder holds no boring file at all.
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& errors);
 
 }  // namespace velni::cli

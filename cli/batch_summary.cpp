@@ -13,8 +13,9 @@ long CountOf(const std::vector<BoringResult>& results, RunOutcome outcome) {
 
 }  // namespace
 
-void WriteBatchSummary(const std::vector<BoringResult>& results, std::ostream& out) {
-  out << "一括変換の結果: 全 " << results.size() << " 件、正常終了 " << CountOf(results, RunOutcome::Completed)
+void WriteBatchSummary(const std::vector<BoringResult>& results, const SurveyWording& wording, std::ostream& out) {
+  out << wording.heading << ": 全 " << results.size() << " 件、" << wording.doneWord << " "
+      << CountOf(results, RunOutcome::Completed)
       << " 件、拒否 " << CountOf(results, RunOutcome::Refused) << " 件、失敗 " << CountOf(results, RunOutcome::Failed)
       << " 件\n";
   for (std::size_t i = 0; i < results.size(); ++i) {

@@ -9,27 +9,24 @@
 #include "cli/run_report.hpp"
 #include "cli/survey_facts_option.hpp"
 #include "platform/host_path.hpp"
-#include "run/main_data_files.hpp"
+#include "cli/survey_driver.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
 namespace {
 
-constexpr char16_t kNoMainDataFiles[] = u"MDT*.JDF がありません。";
-constexpr char16_t kFolderNotListed[] = u"フォルダの中を読めません: ";
-
-std::vector<std::u16string> SurveySources(const std::u16string& folder, CheckProblems& surveyProblems) {
-  const SurveyListing listing = ListSurvey(folder);
-  for (const UnreadableFolder& unreadable : listing.unreadable) {
-    surveyProblems.push_back({Severity::Fault, folder + kPathSeparator + unreadable.relativeFolder, u"",
-                              kFolderNotListed + unreadable.reason});
-  }
-  if (listing.borings.empty() && listing.unreadable.empty()) {
-    surveyProblems.push_back({Severity::Fault, folder, u"", kNoMainDataFiles});
+// The borings of the survey; a survey with none, or a folder that cannot be
+// listed, is a fault of the survey.
+std::vector<std::u16string> SurveySources(const std::string& folder, CheckProblems& surveyProblems) {
+  const ListedSurvey listed = ListSurveyBatch(folder, folder);
+  if (!listed.refusal.empty()) surveyProblems.push_back({Severity::Fault, listed.survey.sourceFolder, u"", listed.refusal});
+  for (const UnreadableFolder& unreadable : listed.survey.unreadable) {
+    surveyProblems.push_back({Severity::Fault, listed.survey.sourceFolder + kPathSeparator + unreadable.relativeFolder,
+                              u"", kUnreadableFolderPrefix + unreadable.reason});
   }
   std::vector<std::u16string> sources;
-  for (const MainDataFile& boring : listing.borings) sources.push_back(folder + kPathSeparator + boring.RelativePath());
+  for (const PlannedBoring& planned : listed.survey.plan) sources.push_back(planned.sourcePath);
   return sources;
 }
 
@@ -44,7 +41,7 @@ void Print(const CheckedSource& checked, bool quiet, std::ostream& out) {
 }
 
 std::vector<std::u16string> SourcesOf(const CheckOptions& options, CheckProblems& surveyProblems) {
-  if (options.batch) return SurveySources(AbsolutePath(options.sources.front()), surveyProblems);
+  if (options.batch) return SurveySources(options.sources.front(), surveyProblems);
   std::vector<std::u16string> sources;
   for (const std::string& source : options.sources) sources.push_back(AbsolutePath(source));
   return sources;

@@ -1,22 +1,21 @@
-// velni2qx-cli: the conversion run for scripts and for users without a display.
-//
-//   velni2qx-cli [--data-folder DIR] [--yes | --no] [--report FILE] [--quiet | --verbose] SOURCE DEST
-//   velni2qx-cli --batch [--data-folder DIR] [--report FILE] [--quiet | --verbose] SOURCE_FOLDER DEST_FOLDER
-//   velni2qx-cli [--batch] --xml OUT [--xml-version 4.00|3.00] SOURCE
+// velni2qx-cli: the conversion run for scripts and for users without a display,
+// and the check, the pictures and the exchange XML of the same borings. One parser
+// reads every command's options; see --help.
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/batch.hpp"
+#include "cli/check_command.hpp"
+#include "cli/command_line.hpp"
 #include "cli/data_folder_option.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/help_text.hpp"
-#include "cli/look_commands.hpp"
 #include "cli/parse_command_line.hpp"
+#include "cli/picture_command.hpp"
 #include "cli/run_report.hpp"
 #include "cli/single_conversion.hpp"
 #include "cli/xml_command.hpp"
@@ -26,45 +25,7 @@
 
 namespace {
 
-using velni::cli::Verbosity;
-
-struct CommandLine {
-  std::optional<std::string> dataFolder;
-  std::optional<std::string> report;
-  bool yes = false;
-  bool no = false;
-  bool batch = false;
-  bool quiet = false;
-  bool verbose = false;
-  bool help = false;
-  bool version = false;
-  std::string source;
-  std::string destination;
-  velni::cli::XmlCommandLine xml;
-};
-
-// The help is written by hand in Japanese; the parser only reads the options.
-void Describe(CLI::App& app, CommandLine& line) {
-  app.set_help_flag();
-  app.add_flag("-h,--help", line.help);
-  app.add_flag("--version", line.version);
-  app.add_option("--data-folder", line.dataFolder);
-  app.add_option("--report", line.report);
-  app.add_flag("--yes", line.yes)->excludes(app.add_flag("--no", line.no));
-  app.add_flag("--batch", line.batch)->excludes("--no");
-  app.add_flag("--quiet", line.quiet)->excludes(app.add_flag("--verbose", line.verbose));
-  app.add_option("SOURCE", line.source);
-  app.add_option("DEST", line.destination);
-  velni::cli::DescribeXmlOptions(app, line.xml);
-}
-
-bool BothPathsGiven(const CLI::App& app) { return app.count("SOURCE") == 1 && app.count("DEST") == 1; }
-
-
-Verbosity VerbosityOf(const CommandLine& line) {
-  if (line.quiet) return Verbosity::Quiet;
-  return line.verbose ? Verbosity::Verbose : Verbosity::Normal;
-}
+using velni::cli::CommandLine;
 
 velni::cli::QuestionAnswer AnswerOf(const CommandLine& line) {
   if (line.yes) return velni::cli::QuestionAnswer::Yes;
@@ -72,42 +33,73 @@ velni::cli::QuestionAnswer AnswerOf(const CommandLine& line) {
   return velni::cli::QuestionAnswer::Ask;
 }
 
-int NoDataFolder(const velni::DataFolderChoice& choice) {
+// The conversion and the check read the data folder's tables; none is no command.
+std::optional<std::u16string> DataFolderOf(const CommandLine& line) {
+  const velni::DataFolderChoice choice = velni::cli::ChooseCliDataFolder(line.dataFolder);
+  if (!choice.folder.empty()) return choice.folder;
   velni::cli::SayNoDataFolder(choice, std::cerr);
-  return velni::cli::kExitNoDataFolder;
+  return std::nullopt;
+}
+
+// A report on standard output ("-") has it to itself; what is said there otherwise
+// goes to standard error.
+std::ostream& SayingStream(const CommandLine& line) {
+  return line.report == velni::cli::kStandardOutputName ? std::cerr : std::cout;
 }
 
 int Convert(const CommandLine& line) {
-  const Verbosity verbosity = VerbosityOf(line);
-  const velni::DataFolderChoice choice = velni::cli::ChooseCliDataFolder(line.dataFolder);
-  if (choice.folder.empty()) return NoDataFolder(choice);
-  // A report on standard output ("-") has it to itself; what is said there otherwise goes to standard error.
-  std::ostream& out = line.report == velni::cli::kStandardOutputName ? std::cerr : std::cout;
+  const auto dataFolder = DataFolderOf(line);
+  if (!dataFolder) return velni::cli::kExitNoDataFolder;
+  const std::string& source = line.paths[0];
+  const std::string& destination = line.paths[1];
   if (line.batch) {
-    return velni::cli::RunBatch({line.source, line.destination, choice.folder, verbosity, line.report}, out,
-                                std::cerr);
+    return velni::cli::RunBatch({source, destination, *dataFolder, line.VerbosityOf(), line.report},
+                                SayingStream(line), std::cerr);
   }
-  const velni::cli::ConversionOptions options{line.source,       line.destination, choice.folder,
-                                              AnswerOf(line),    verbosity,        line.report};
-  return velni::cli::RunSingleConversion(options, out, std::cerr);
+  return velni::cli::RunSingleConversion(
+      {source, destination, *dataFolder, AnswerOf(line), line.VerbosityOf(), line.report}, SayingStream(line),
+      std::cerr);
+}
+
+int Check(const CommandLine& line) {
+  const auto dataFolder = DataFolderOf(line);
+  if (!dataFolder) return velni::cli::kExitNoDataFolder;
+  const auto exchange = line.xmlVersion ? velni::ExchangeVersionOf(*line.xmlVersion) : std::nullopt;
+  return velni::cli::RunCheck(
+      {line.paths, line.batch, *dataFolder, line.report, line.quiet, exchange, line.surveyFacts}, SayingStream(line),
+      std::cerr);
+}
+
+int Carry(const CommandLine& line) {
+  switch (line.Which()) {
+    case velni::cli::Command::Check:
+      return Check(line);
+    case velni::cli::Command::Picture:
+      return velni::cli::RunPicture(*line.picture, line.paths[0], std::cerr);
+    case velni::cli::Command::Pictures:
+      return velni::cli::RunPictureBatch(*line.pictures, line.paths[0], line.VerbosityOf(), std::cout, std::cerr);
+    case velni::cli::Command::Xml:
+      return velni::cli::RunXmlCommand(
+          {*line.xml, line.xmlVersion.value_or("4.00"), line.surveyFacts, line.batch, line.paths[0],
+           line.VerbosityOf()},
+          std::cout, std::cerr);
+    case velni::cli::Command::Convert:
+      break;
+  }
+  return Convert(line);
 }
 
 int Run(int argc, char** argv) {
-  if (velni::cli::IsLookCommand(argc, argv)) return velni::cli::RunLookCommand(argc, argv);
   CLI::App app{"velni2qx-cli"};
   CommandLine line;
-  Describe(app, line);
+  velni::cli::Describe(app, line);
   if (const int ended = velni::cli::ParseOrExit(app, argc, argv, line.help); ended >= 0) return ended;
   if (line.version) {
     std::cout << "velni2qx-cli " << VELNI_VERSION << std::endl;
     return velni::cli::kExitCompleted;
   }
-  if (line.xml.output) {
-    return velni::cli::RunXmlCommand(line.xml, {line.batch, line.source, app.count("DEST") > 0, VerbosityOf(line)},
-                                     std::cout, std::cerr);
-  }
-  if (!BothPathsGiven(app)) return velni::cli::UsageError("変換元と変換先の 2 つを指定してください。");
-  return Convert(line);
+  if (const auto misuse = velni::cli::Misuse(line)) return velni::cli::UsageError(*misuse);
+  return Carry(line);
 }
 
 // What was written to standard output must have arrived (a full disk, a closed

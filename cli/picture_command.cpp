@@ -9,13 +9,14 @@
 #include "cli/output_guard.hpp"
 #include "cli/parse_command_line.hpp"
 #include "cli/run_report.hpp"
+#include "cli/cli_run_ui.hpp"
+#include "cli/survey_driver.hpp"
 #include "picture/boring_picture.hpp"
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
 #include "readers/boring_reader.hpp"
 #include "render/picture_files.hpp"
 #include "render/svg_picture.hpp"
-#include "run/main_data_files.hpp"
 #include "text/run_error.hpp"
 #include "text/utf.hpp"
 
@@ -23,6 +24,8 @@ namespace velni::cli {
 namespace {
 
 constexpr char16_t kCannotWritePicture[] = u"図のファイルを書き込めません: ";
+constexpr char16_t kPictureDrawn[] = u"図を描きました: ";
+constexpr SurveyWording kPictureWording{"図の一括出力の結果", "描画"};
 
 // Reads and draws one boring; the failure's message (file, record and field) when it
 // cannot be read or the file cannot be written, empty when drawn.
@@ -36,6 +39,23 @@ std::u16string DrawOne(const std::u16string& source, const std::u16string& outpu
   } catch (const RunError& error) {
     return error.Message();
   }
+}
+
+// One PDF, at the boring's place below the output folder.
+BoringResult DrawPlanned(const PlannedBoring& planned, const std::vector<ProtectedFile>& tables) {
+  BoringResult boring = ResultFor(planned);
+  const std::u16string output = planned.destinationPath + u".pdf";
+  if (auto refusal = RefusedOutput(u"--pictures", output, Joined(SourceFilesOf(planned.sourcePath), tables));
+      !refusal.empty()) {
+    boring.outcome = RunOutcome::Refused;
+    boring.message = OneLine(refusal);
+    return boring;
+  }
+  std::u16string failure = fs::CreateFoldersAbove(output) ? kCannotWritePicture + output : u"";
+  if (failure.empty()) failure = DrawOne(planned.sourcePath, output, render::PictureFormat::Pdf);
+  boring.outcome = failure.empty() ? RunOutcome::Completed : RunOutcome::Failed;
+  boring.message = failure.empty() ? ToUtf8(kPictureDrawn + output) : OneLine(failure);
+  return boring;
 }
 
 int Refuse(const std::u16string& refusal, std::ostream& errors) {
@@ -77,41 +97,21 @@ int RunPicture(const std::string& output, const std::string& source, std::ostrea
   return kExitFailed;
 }
 
-int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFolder, bool quiet, std::ostream& out,
-                    std::ostream& errors) {
-  const std::u16string from = AbsolutePath(sourceFolder);
-  const std::u16string to = AbsolutePath(outputFolder);
-  const SurveyListing listing = ListSurvey(from);
-  if (listing.borings.empty() && listing.unreadable.empty()) {
-    errors << kErrorPrefix << "MDT*.JDF がありません: " << ToUtf8(from) << std::endl;
-    return kExitRefused;
-  }
+int RunPictureBatch(const std::string& outputFolder, const std::string& sourceFolder, Verbosity verbosity,
+                    std::ostream& out, std::ostream& errors) {
+  const auto survey = OpenSurvey(sourceFolder, outputFolder, errors);
+  if (!survey) return kExitRefused;
   std::vector<std::u16string> sources;
-  for (const MainDataFile& boring : listing.borings) sources.push_back(from + kPathSeparator + boring.RelativePath());
+  for (const PlannedBoring& planned : survey->plan) sources.push_back(planned.sourcePath);
   const std::vector<ProtectedFile> tables = KnownDataFolderFiles();
-  if (const auto refusal = RefusedBatchFolder(u"--pictures", to, sources, tables); !refusal.empty()) {
+  if (const auto refusal = RefusedBatchFolder(u"--pictures", AbsolutePath(outputFolder), sources, tables);
+      !refusal.empty()) {
     return Refuse(refusal, errors);
   }
-  int failed = static_cast<int>(listing.unreadable.size());
-  for (const UnreadableFolder& folder : listing.unreadable) {
-    errors << kErrorPrefix << "フォルダの中を読めません: " << ToUtf8(from + kPathSeparator + folder.relativeFolder) << ": "
-           << ToUtf8(folder.reason) << std::endl;
-  }
-  for (const MainDataFile& boring : listing.borings) {
-    const std::u16string relative = boring.relativeFolder.empty() ? u"" : boring.relativeFolder + kPathSeparator;
-    const std::u16string output = to + kPathSeparator + relative + boring.Stem() + u".pdf";
-    const std::u16string source = from + kPathSeparator + boring.RelativePath();
-    std::u16string failure = RefusedOutput(u"--pictures", output, Joined(SourceFilesOf(source), tables));
-    if (failure.empty() && fs::CreateFoldersAbove(output)) failure = kCannotWritePicture + output;
-    if (failure.empty()) failure = DrawOne(source, output, render::PictureFormat::Pdf);
-    if (!failure.empty()) {
-      ++failed;
-      errors << kErrorPrefix << ToUtf8(boring.RelativePath()) << ": " << ToUtf8(failure) << std::endl;
-    } else if (!quiet) {
-      out << ToUtf8(output) << std::endl;
-    }
-  }
-  return failed == 0 ? kExitCompleted : kExitFailed;
+  const auto draw = [&](std::size_t, const PlannedBoring& planned) { return DrawPlanned(planned, tables); };
+  const auto results = DriveSurvey(*survey, EachBoring(draw), verbosity, errors);
+  SummariseSurvey(results, kPictureWording, verbosity, out);
+  return AllConverted(results) ? kExitCompleted : kExitFailed;
 }
 
 }  // namespace velni::cli

@@ -34,15 +34,15 @@ std::vector<std::u16string> ExportToStandardOutput(const std::u16string& source,
   return EmptyRequiredExchangeElements(boring, version, facts);
 }
 
-int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
+int ExportOne(const XmlRequest& request, std::ostream& out, std::ostream& errors) {
   const std::u16string source = AbsolutePath(request.source);
-  const bool toStandardOutput = *xml.output == kStandardOutputName;
-  const std::u16string output = toStandardOutput ? u"-" : AbsolutePath(*xml.output);
+  const bool toStandardOutput = request.output == kStandardOutputName;
+  const std::u16string output = toStandardOutput ? u"-" : AbsolutePath(request.output);
   if (!fs::IsFile(source)) {
     errors << kErrorPrefix << ToUtf8(kXmlNoSource + source) << std::endl;
     return kExitRefused;
   }
-  const auto factsPath = SurveyFactsPathFor(xml.surveyFacts, source);
+  const auto factsPath = SurveyFactsPathFor(request.surveyFacts, source);
   const auto refusal = RefusedOutput(u"--xml", output,
                                      Joined(SourceFilesOf(source), KnownDataFolderFiles(), SurveyFactsFile(factsPath)));
   if (!refusal.empty()) {
@@ -50,7 +50,7 @@ int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream
     return kExitRefused;
   }
   try {
-    const ExchangeVersion version = *ExchangeVersionOf(xml.version);
+    const ExchangeVersion version = *ExchangeVersionOf(request.version);
     const SurveyFacts facts = SurveyFactsFrom(factsPath);
     const auto empty = toStandardOutput ? ExportToStandardOutput(source, version, facts)
                                         : ExportExchangeFile(source, output, version, facts);
@@ -68,28 +68,16 @@ int ExportOne(const XmlCommandLine& xml, const XmlRequest& request, std::ostream
 
 }  // namespace
 
-void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml) {
-  CLI::Option* output = app.add_option("--xml", xml.output);
-  for (const char* other : {"--yes", "--no", "--report", "--data-folder"}) output->excludes(app.get_option(other));
-  app.add_option("--xml-version", xml.version)->check(CLI::IsMember({"4.00", "3.00"}))->needs(output);
-  app.add_option("--survey-facts", xml.surveyFacts)->needs(output);
-}
-
-int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors) {
-  if (request.source.empty() || request.destinationGiven) {
-    return UsageError(request.batch ? "--batch --xml には変換元フォルダを 1 つだけ指定してください。"
-                               : "--xml には変換元ファイルを 1 つだけ指定してください。",
-                 errors);
-  }
-  if (request.batch && *xml.output == kStandardOutputName) {
+int RunXmlCommand(const XmlRequest& request, std::ostream& out, std::ostream& errors) {
+  if (request.batch && request.output == kStandardOutputName) {
     return UsageError("--batch --xml には出力フォルダを指定してください（「-」は標準出力です）。", errors);
   }
   if (request.batch) {
-    return RunXmlBatch(
-        {request.source, *xml.output, *ExchangeVersionOf(xml.version), request.verbosity, xml.surveyFacts}, out,
-        errors);
+    return RunXmlBatch({request.source, request.output, *ExchangeVersionOf(request.version), request.verbosity,
+                        request.surveyFacts},
+                       out, errors);
   }
-  return ExportOne(xml, request, out, errors);
+  return ExportOne(request, out, errors);
 }
 
 }  // namespace velni::cli

@@ -2,8 +2,6 @@
 // velni2qx-cli --xml: the boring exchange file of one boring, or with --batch of
 // every boring of a survey. Only the exchange files are written: no output file of
 // the conversion, no table (the data folder is not needed).
-#include <CLI/CLI.hpp>
-
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -12,25 +10,17 @@
 
 namespace velni::cli {
 
-struct XmlCommandLine {
-  std::optional<std::string> output;  // the file, or with --batch the folder
+struct XmlRequest {
+  std::string output;  // the file, or with `batch` the folder
   std::string version = "4.00";
   std::optional<std::string> surveyFacts;  // --survey-facts
-};
-
-// Adds --xml, --xml-version and --survey-facts; call after the other options are described, so
-// that the options an export does not take are refused beside it.
-void DescribeXmlOptions(CLI::App& app, XmlCommandLine& xml);
-
-struct XmlRequest {
   bool batch = false;
-  std::string source;  // the main data file, or with --batch the survey folder
-  bool destinationGiven = false;
+  std::string source;  // the boring's file, or with `batch` the survey folder
   Verbosity verbosity = Verbosity::Normal;
 };
 
 // Returns the exit status.
-int RunXmlCommand(const XmlCommandLine& xml, const XmlRequest& request, std::ostream& out, std::ostream& errors);
+int RunXmlCommand(const XmlRequest& request, std::ostream& out, std::ostream& errors);
 
 inline constexpr char16_t kXmlWritten[] = u"交換用データを書き出しました。";
 inline constexpr char16_t kXmlStopped[] = u"書き出しを中止しました。";

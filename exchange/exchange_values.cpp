@@ -59,11 +59,6 @@ std::u16string PlainOrEmpty(std::u16string_view text) {
 
 }  // namespace
 
-std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day) {
-  const std::optional<CalendarDate> date = ReadDate(eraYear, month, day).date;
-  return date ? DateText(*date) : std::u16string();
-}
-
 std::u16string DateText(const CalendarDate& date) {
   return Digits(date.year, 4) + u'-' + Digits(date.month, 2) + u'-' + Digits(date.day, 2);
 }

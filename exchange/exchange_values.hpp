@@ -10,10 +10,6 @@
 
 namespace velni {
 
-// "YYYY-MM-DD" from an era year, a month and a day as the main data file gives them
-// (the year counted as the title sheets count it); empty unless all three are whole
-// numbers that make a calendar date.
-std::u16string ExchangeDate(std::u16string_view eraYear, std::u16string_view month, std::u16string_view day);
 // "YYYY-MM-DD".
 std::u16string DateText(const CalendarDate& date);
 

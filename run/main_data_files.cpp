@@ -8,11 +8,14 @@ namespace velni {
 
 namespace {
 
-constexpr std::u16string_view kPrefix = u"MDT";
-constexpr std::u16string_view kExtension = u".JDF";
 
 bool HasAtIgnoringCase(const std::u16string& name, std::size_t at, std::u16string_view part) {
   return fs::EqualsIgnoringCase(name.substr(at, part.size()), std::u16string(part));
+}
+
+bool Matches(const std::u16string& name, std::u16string_view prefix, std::u16string_view extension) {
+  if (name.size() < prefix.size() + extension.size()) return false;
+  return HasAtIgnoringCase(name, 0, prefix) && HasAtIgnoringCase(name, name.size() - extension.size(), extension);
 }
 
 std::u16string Joined(const std::u16string& folder, const std::u16string& name) {
@@ -26,7 +29,7 @@ void Walk(const std::u16string& root, const std::u16string& relative, SurveyList
     return;
   }
   for (const auto& name : fs::ListFiles(folder)) {
-    if (IsMainDataFileName(name)) found.borings.push_back({relative, name});
+    if (IsMainDataFileName(name) || IsDeliveredExchangeFileName(name)) found.borings.push_back({relative, name});
   }
   for (const auto& sub : fs::ListSubfolders(folder)) Walk(root, Joined(relative, sub), found);
 }
@@ -37,10 +40,9 @@ std::u16string MainDataFile::RelativePath() const { return Joined(relativeFolder
 
 std::u16string MainDataFile::Stem() const { return fileName.substr(0, fileName.rfind(u'.')); }
 
-bool IsMainDataFileName(const std::u16string& name) {
-  if (name.size() < kPrefix.size() + kExtension.size()) return false;
-  return HasAtIgnoringCase(name, 0, kPrefix) && HasAtIgnoringCase(name, name.size() - kExtension.size(), kExtension);
-}
+bool IsMainDataFileName(const std::u16string& name) { return Matches(name, u"MDT", u".JDF"); }
+
+bool IsDeliveredExchangeFileName(const std::u16string& name) { return Matches(name, u"BED", u".XML"); }
 
 SurveyListing ListSurvey(const std::u16string& folder) {
   SurveyListing found;

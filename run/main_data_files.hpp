@@ -1,11 +1,13 @@
 #pragma once
-// The borings of a survey: every main data file (MDT*.JDF) below a folder, in the
-// order an operator sees them in the file lists (names without regard to case).
+// The borings of a survey: every main data file (MDT*.JDF) and delivered exchange
+// file (BED*.XML) below a folder, in the order an operator sees them in the file
+// lists (names without regard to case).
 #include <string>
 #include <vector>
 
 namespace velni {
 
+// A boring's file: a main data file, or a delivered exchange file.
 struct MainDataFile {
   // The folder below the survey folder, pieces joined by the separator; empty for
   // the survey folder itself.
@@ -20,6 +22,8 @@ struct MainDataFile {
 
 // Whether a file name matches "MDT*.JDF" without regard to letter case.
 bool IsMainDataFileName(const std::u16string& name);
+// Whether it matches "BED*.XML" so: the name a delivery gives each boring's file.
+bool IsDeliveredExchangeFileName(const std::u16string& name);
 
 // A folder of the survey that could not be listed: the borings in it are unknown.
 struct UnreadableFolder {

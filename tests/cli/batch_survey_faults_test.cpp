@@ -69,7 +69,7 @@ TEST_F(BatchSurveyFaultsTest, AFolderThatCannotBeListedIsAFailureWithItsReason) 
   const auto result = Batch();
   EXPECT_EQ(result.exitStatus, 2);
   const std::string failure = "失敗 [1/2] B02/" + chain.FirstUnreadable() +
-                              "/: フォルダを読めないため、中の柱状図を変換できません: パスが長すぎてフォルダを読めません。\n";
+                              "/: フォルダを読めないため、中の柱状図を扱えません: パスが長すぎてフォルダを読めません。\n";
   EXPECT_EQ(result.out, "一括変換の結果: 全 2 件、正常終了 1 件、拒否 0 件、失敗 1 件\n" + failure);
   EXPECT_TRUE(stdfs::exists(dest_ / "B01" / "MDT0001" / "CNT.TXT"));
 }

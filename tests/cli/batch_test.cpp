@@ -152,14 +152,15 @@ TEST_F(BatchTest, ASurveyWithoutBoringsIsRefused) {
     bool makeFolder;
     const char* message;
   } cases[] = {
-      {"no such folder", false, "velni2qx-cli: 変換元フォルダがありません。\n"},
-      {"only companions", true, "velni2qx-cli: 変換元フォルダに主データファイル (MDT*.JDF) がありません。\n"},
+      {"no such folder", false, "velni2qx-cli: 変換元フォルダがありません: "},
+      {"only companions", true, "velni2qx-cli: 変換元フォルダに柱状図のファイル (MDT*.JDF、BED*.XML) がありません: "},
   };
   for (const auto& c : cases) {
     if (c.makeFolder) WriteCp932File(survey_ / "B01" / "KDT0001.JDF", "1,0,0\n");
     const auto result = Batch();
     EXPECT_EQ(result.exitStatus, 1) << c.why;
-    EXPECT_EQ(result.err, c.message) << c.why;
+    EXPECT_EQ(result.err.rfind(c.message, 0), 0u) << result.err;
+    EXPECT_TRUE(result.err.ends_with("survey\n")) << result.err;
     EXPECT_EQ(result.out, "") << c.why;
     EXPECT_FALSE(stdfs::exists(dest_)) << c.why;
   }

@@ -163,6 +163,13 @@ TEST_F(CommandLineConventionsTest, UsageErrorsAreJapaneseAndNameTheProgram) {
       {{source_, "/tmp", "--report"}, "--report の値がありません。"},
       {{"--xml", "a.XML", "--xml-version", "5.00", source_}, "--xml-version の値が正しくありません。"},
       {{"--check", "--xml-version", "5.00", source_}, "--xml-version の値が正しくありません。"},
+      // One parser reads every command: an option of another command is named.
+      {{"--check", "--yes", source_}, "--yes と --no は変換のときだけ使います。"},
+      {{"--picture", "a.svg", "--report", "r.json", source_}, "--report は変換か --check と一緒に使います。"},
+      {{"--pictures", "out", source_}, "--pictures は --batch と一緒に使います。"},
+      {{"--check", "--xml", "a.XML", source_}, "どれか 1 つだけを指定してください。"},
+      {{"--survey-facts", "f.txt", source_, "/tmp"}, "--survey-facts は --xml か --check --xml-version と一緒に"},
+      {{"--xml", "a.XML", source_, "/tmp"}, "余分な引数があります: /tmp"},
   };
   for (const auto& c : cases) {
     const auto result = RunCli(c.arguments);

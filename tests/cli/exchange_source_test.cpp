@@ -74,5 +74,21 @@ TEST_F(ExchangeSource, CheckAndPictureTakeIt) {
   EXPECT_NE(testing::ReadBytes(temp_ / "b.svg").find("<svg"), std::string::npos);
 }
 
+TEST_F(ExchangeSource, ABatchTakesDeliveredFilesBesideMainDataFiles) {
+  const stdfs::path survey = temp_ / "survey";
+  stdfs::create_directories(survey / "BORING" / "DATA");
+  stdfs::copy(Delivered(u"", u""), survey / "BORING" / "DATA" / "BED0101.XML");
+  stdfs::copy(stdfs::path(VELNI_SOURCE_DIR) / "data" / "survey" / "kawabe" / "B01", survey / "B01");
+  const auto batch = testing::RunCli({"--batch", "--data-folder", (temp_ / "PATDAT").string(), survey.string(),
+                                      (temp_ / "OUT").string()});
+  ASSERT_EQ(batch.exitStatus, 0) << batch.err;
+  EXPECT_EQ(batch.out, "一括変換の結果: 全 2 件、正常終了 2 件、拒否 0 件、失敗 0 件\n");
+  EXPECT_EQ(testing::NamesIn(temp_ / "OUT" / "BORING" / "DATA" / "BED0101").size(), 10u);
+  const auto check = testing::RunCli({"--batch", "--check", "--data-folder", (temp_ / "PATDAT").string(),
+                                      survey.string()});
+  EXPECT_EQ(check.exitStatus, 0) << check.out;
+  EXPECT_NE(check.out.find("BED0101.XML"), std::string::npos) << check.out;
+}
+
 }  // namespace
 }  // namespace velni

@@ -48,7 +48,7 @@ TEST(MainDataFile, RelativePathAndStem) {
 TEST(FindMainDataFiles, FilesFirstThenSubFoldersInNameOrderWithoutRegardToCase) {
   TempFolder survey;
   for (const char* file : {"b/MDT0003.JDF", "a/sub/MDT0002.JDF", "A2/mdt0009.jdf", "MDT0100.JDF", "a/MDT0001.JDF",
-                           "a/KDT0001.JDF", "a/notes.txt", "c/empty/.keep"}) {
+                           "a/KDT0001.JDF", "a/notes.txt", "c/empty/.keep", "d/DATA/bed0001.xml", "d/DATA/INDEX_D.XML"}) {
     testing::WriteBytes(survey / file, "1,0,0,0,0\r\n");
   }
   std::error_code noLinks;  // Wine makes no links: the order is checked all the same
@@ -57,7 +57,7 @@ TEST(FindMainDataFiles, FilesFirstThenSubFoldersInNameOrderWithoutRegardToCase) 
   std::vector<std::string> found;
   for (const auto& boring : FindMainDataFiles(testing::PathText(survey.Path()))) found.push_back(S(boring.RelativePath()));
   std::vector<std::string> expected{"MDT0100.JDF", "a/MDT0001.JDF", "a/sub/MDT0002.JDF", "A2/mdt0009.jdf",
-                                    "b/MDT0003.JDF"};
+                                    "b/MDT0003.JDF", "d/DATA/bed0001.xml"};
   for (std::string& path : expected) path = testing::HostSeparators(path);
   EXPECT_EQ(found, expected);
 }
