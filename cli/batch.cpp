@@ -1,6 +1,9 @@
 #include "cli/batch.hpp"
 
+#include <algorithm>
+#include <memory>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 #include "cli/absolute_path.hpp"
@@ -12,24 +15,19 @@
 #include "cli/run_report.hpp"
 #include "cli/survey_driver.hpp"
 #include "platform/host_path.hpp"
+#include "run/batch_conversion.hpp"
 #include "text/utf.hpp"
 
 namespace velni::cli {
 
 namespace {
 
-BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options, SoilNameStore& soilNames) {
+// A refusal says which rule refused the destination; a failure is shown as the run
+// showed it.
+BoringResult Converted(const PlannedBoring& planned, const RunResult& run, const BatchRunUi& ui) {
   BoringResult boring = ResultFor(planned);
-  RunRequest request;
-  request.sourceText = planned.sourcePath;
-  request.destinationText = planned.destinationPath;
-  request.dataFolderPath = options.dataFolderPath;
-  request.soilNames = &soilNames;
-  BatchRunUi ui;
-  boring.run = ConversionRun(request, ui);
+  boring.run = run;
   boring.outcome = boring.run.outcome;
-  // A refusal says which rule refused the destination; a failure is shown as the
-  // run showed it.
   if (boring.outcome == RunOutcome::Completed) {
     boring.message = ToUtf8(kCompletedMessage);
   } else if (boring.outcome == RunOutcome::Refused && !boring.run.message.empty()) {
@@ -38,6 +36,32 @@ BoringResult Converted(const PlannedBoring& planned, const BatchOptions& options
     boring.message = ui.ShownAsOneLine();
   }
   return boring;
+}
+
+// The borings the plan accepts go through one batch conversion; those it refused
+// are told in their place among them.
+SurveyAction ConvertAll(const BatchOptions& options, SoilNameStore& soilNames) {
+  return [&options, &soilNames](const std::vector<PlannedBoring>& plan, const FinishedBoring& finished) {
+    std::vector<RunRequest> requests;
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+      if (!plan[i].refusal.empty()) continue;
+      requests.push_back({plan[i].sourcePath, plan[i].destinationPath, options.dataFolderPath, &soilNames});
+      places.push_back(i);
+    }
+    std::size_t next = 0;
+    const auto refusedUpTo = [&](std::size_t place) {
+      for (; next < place; ++next) finished(next, RefusedByPlan(plan[next]));
+    };
+    ConvertBatch(
+        requests, soilNames, {options.jobs, 0}, [](std::size_t) { return std::make_unique<BatchRunUi>(); },
+        [&](std::size_t request, const RunResult& run, RunUi& ui) {
+          refusedUpTo(places[request]);
+          finished(next, Converted(plan[next], run, static_cast<BatchRunUi&>(ui)));
+          ++next;
+        });
+    refusedUpTo(plan.size());
+  };
 }
 
 bool Report(const BatchOptions& options, const std::vector<BoringResult>& results, std::ostream& errors) {
@@ -69,6 +93,8 @@ void WriteDetails(const std::vector<BoringResult>& results, std::ostream& errors
 
 }  // namespace
 
+unsigned DefaultJobs() { return std::max(1u, std::thread::hardware_concurrency()); }
+
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& errors) {
   const auto survey = OpenSurvey(options.sourceFolder, options.destinationFolder, errors);
   if (!survey) return kExitRefused;
@@ -82,8 +108,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& error
   }
   // One store for the whole batch: each table is read once, not once per boring.
   SoilNameStore soilNames({options.dataFolderPath});
-  const auto convert = [&](std::size_t, const PlannedBoring& planned) { return Converted(planned, options, soilNames); };
-  const std::vector<BoringResult> results = DriveSurvey(*survey, EachBoring(convert), options.verbosity, errors);
+  const std::vector<BoringResult> results = DriveSurvey(*survey, ConvertAll(options, soilNames), options.verbosity, errors);
   // A report that cannot be written is said before the summary, not after it.
   const bool reported = Report(options, results, errors);
   if (options.verbosity == Verbosity::Verbose) WriteDetails(results, errors);

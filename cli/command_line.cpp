@@ -54,6 +54,8 @@ std::optional<std::string> OutOfPlace(const CommandLine& line) {
   if (line.surveyFacts && command != Command::Xml && !(command == Command::Check && line.xmlVersion)) {
     return "--survey-facts は --xml か --check --xml-version と一緒に使います。";
   }
+  if (line.jobs && (command != Command::Convert || !line.batch)) return "--jobs は --batch の変換と一緒に使います。";
+  if (line.jobs && *line.jobs < 1) return "--jobs には 1 以上の数を指定してください。";
   if (command == Command::Pictures && !line.batch) return "--pictures は --batch と一緒に使います。";
   if (command == Command::Picture && line.batch) return "--batch で描くときは --pictures を使います。";
   return std::nullopt;
@@ -88,6 +90,7 @@ void Describe(CLI::App& app, CommandLine& line) {
   app.add_option("--xml", line.xml);
   app.add_option("--xml-version", line.xmlVersion)->check(CLI::IsMember({"4.00", "3.00"}));
   app.add_option("--survey-facts", line.surveyFacts);
+  app.add_option("--jobs", line.jobs);
   app.add_option("PATHS", line.paths);
 }
 

@@ -31,6 +31,7 @@ struct CommandLine {
   std::optional<std::string> xml;       // the exchange file, or with --batch its folder
   std::optional<std::string> xmlVersion;
   std::optional<std::string> surveyFacts;
+  std::optional<int> jobs;  // with --batch: output sets written at once
   std::vector<std::string> paths;  // the source, and for a conversion the destination
 
   Command Which() const;

@@ -53,7 +53,8 @@ int Convert(const CommandLine& line) {
   const std::string& source = line.paths[0];
   const std::string& destination = line.paths[1];
   if (line.batch) {
-    return velni::cli::RunBatch({source, destination, *dataFolder, line.VerbosityOf(), line.report},
+    const unsigned jobs = line.jobs ? static_cast<unsigned>(*line.jobs) : velni::cli::DefaultJobs();
+    return velni::cli::RunBatch({source, destination, *dataFolder, line.VerbosityOf(), line.report, jobs},
                                 SayingStream(line), std::cerr);
   }
   return velni::cli::RunSingleConversion(

@@ -23,14 +23,6 @@ BoringResult Unreadable(const UnreadableFolder& folder, const std::u16string& so
   return boring;
 }
 
-BoringResult Refused(const PlannedBoring& planned) {
-  BoringResult boring = ResultFor(planned);
-  boring.outcome = boring.run.outcome = RunOutcome::Refused;
-  boring.message = ToUtf8(planned.refusal);
-  boring.run.message = planned.refusal;
-  return boring;
-}
-
 }  // namespace
 
 ListedSurvey ListSurveyBatch(const std::string& sourceFolder, const std::string& destinationFolder) {
@@ -64,9 +56,17 @@ BoringResult ResultFor(const PlannedBoring& planned) {
           planned.destinationPath};
 }
 
+BoringResult RefusedByPlan(const PlannedBoring& planned) {
+  BoringResult boring = ResultFor(planned);
+  boring.outcome = boring.run.outcome = RunOutcome::Refused;
+  boring.message = ToUtf8(planned.refusal);
+  boring.run.message = planned.refusal;
+  return boring;
+}
+
 SurveyAction EachBoring(BoringAction action) {
   return [action = std::move(action)](const std::vector<PlannedBoring>& plan, const FinishedBoring& finished) {
-    for (std::size_t i = 0; i < plan.size(); ++i) finished(i, plan[i].refusal.empty() ? action(i, plan[i]) : Refused(plan[i]));
+    for (std::size_t i = 0; i < plan.size(); ++i) finished(i, plan[i].refusal.empty() ? action(i, plan[i]) : RefusedByPlan(plan[i]));
   };
 }
 

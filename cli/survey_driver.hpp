@@ -55,6 +55,8 @@ SurveyAction EachBoring(BoringAction action);
 
 // The start of a boring's result, named as the operator names it.
 BoringResult ResultFor(const PlannedBoring& planned);
+// The result of a boring that the plan refused.
+BoringResult RefusedByPlan(const PlannedBoring& planned);
 
 // Unreadable folders first, as failures, then the plan through `action`; the
 // progress on `errors`. Every result, in that order.

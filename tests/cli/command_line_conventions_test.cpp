@@ -170,6 +170,8 @@ TEST_F(CommandLineConventionsTest, UsageErrorsAreJapaneseAndNameTheProgram) {
       {{"--check", "--xml", "a.XML", source_}, "どれか 1 つだけを指定してください。"},
       {{"--survey-facts", "f.txt", source_, "/tmp"}, "--survey-facts は --xml か --check --xml-version と一緒に"},
       {{"--xml", "a.XML", source_, "/tmp"}, "余分な引数があります: /tmp"},
+      {{"--jobs", "2", source_, "/tmp"}, "--jobs は --batch の変換と一緒に使います。"},
+      {{"--batch", "--jobs", "0", source_, "/tmp"}, "--jobs には 1 以上の数を指定してください。"},
   };
   for (const auto& c : cases) {
     const auto result = RunCli(c.arguments);
