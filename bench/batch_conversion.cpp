@@ -74,17 +74,22 @@ double SecondsOf(const std::string& command) {
 }
 
 // The fastest of three runs of the batch and of `cp -r` of what it wrote, taken in
-// turns: the machine's other work only adds time, and alike to both.
+// turns: the machine's other work only adds time, and alike to both. Nothing is
+// deleted between runs (each writes a folder of its own, the disk flushed before):
+// files created just after many were deleted are slower to create on ext4.
 void Measure(const std::string& self, const stdfs::path& root, unsigned jobs, const std::string& pin) {
   const std::string r = root.string();
+  const std::string tag = std::to_string(jobs) + (pin.empty() ? "" : "pinned");
   double batch = 1e9;
   double copy = 1e9;
   for (int i = 0; i < 3; ++i) {
-    const std::string fresh = "rm -rf " + r + "/out " + r + "/data " + r + "/copy && cp -r " + r + "/PATDAT " + r + "/data";
+    const std::string run = r + "/" + tag + "-" + std::to_string(i);
+    const std::string fresh = "cp -r " + r + "/PATDAT " + run + "-data && sync";
     if (std::system(fresh.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", fresh.c_str());
-    batch = std::min(batch, SecondsOf(pin + self + " --convert " + std::to_string(jobs) + " " + r + "/survey " + r +
-                                      "/out " + r + "/data 2>" + r + "/child.txt"));
-    copy = std::min(copy, SecondsOf(pin + "cp -r " + r + "/out " + r + "/copy"));
+    batch = std::min(batch, SecondsOf(pin + self + " --convert " + std::to_string(jobs) + " " + r + "/survey " + run +
+                                      "-out " + run + "-data 2>" + r + "/child.txt"));
+    if (std::system("sync") != 0) std::fprintf(stderr, "failed: sync\n");
+    copy = std::min(copy, SecondsOf(pin + "cp -r " + run + "-out " + run + "-copy"));
   }
   const std::string workers = jobs == 0 ? "boring by boring (before)" : std::to_string(jobs) + " worker(s)";
   std::printf("%s%s: batch %.2f s, cp -r of its output %.2f s, ratio %.2f\n", pin.c_str(), workers.c_str(), batch,
