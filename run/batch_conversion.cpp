@@ -49,7 +49,7 @@ class Batch {
         const BatchUiMaker& makeUi, const BatchFinished& finished)
       : requests_(requests), soilNames_(soilNames), makeUi_(makeUi), finished_(finished),
         pool_(std::max(1u, options.jobs)),
-        chunkSize_(options.chunkSize > 0 ? options.chunkSize : 32 * std::max<std::size_t>(2, options.jobs)) {}
+        chunkSize_(options.chunkSize > 0 ? options.chunkSize : std::clamp<std::size_t>(8 * options.jobs, 64, 256)) {}
 
   // While the workers write one chunk, the next is checked, read and registered;
   // a chunk is handed back once the next one is being written.

@@ -20,7 +20,9 @@ namespace velni {
 
 struct BatchConversionOptions {
   unsigned jobs = 1;          // workers writing output sets; 1: no thread of its own
-  std::size_t chunkSize = 0;  // borings read at once; 0: 32 per worker, at least 64
+  // Borings read at once; 0: 8 per worker, from 64 (so that few chunks write the
+  // tables) to 256 (so that memory stays small on a machine of many processors).
+  std::size_t chunkSize = 0;
 };
 
 // The front of one boring's run: made when its run starts, it takes the run's
