@@ -6,7 +6,8 @@
 // folder (its new names registered again), in a process of its own: with 2 workers
 // on every core, then with 1 worker on one core (`taskset -c 0`, as its `cp -r`);
 // with BENCH_BEFORE set, also one full conversion run after another (the batch of
-// before). The fastest of three runs of each is printed.
+// before). The fastest of three runs of each is printed. With BENCH_ONCE set, one
+// batch with 2 workers only, for its peak memory over a large survey.
 //
 //   batch_conversion_bench [BORINGS]       (BORINGS defaults to 1000)
 #include <stdlib.h>
@@ -112,6 +113,13 @@ int main(int argc, char** argv) {
   const auto newNames = velni::testing::MakeGeneratedSurvey(root / "survey", borings, 2000, 1208);
   std::printf("survey: %d borings, %zu distinct new soil names\n", borings, newNames.size());
   const std::string self = stdfs::canonical("/proc/self/exe").string();
+  if (std::getenv("BENCH_ONCE") != nullptr) {  // one batch with 2 workers: its time and peak memory
+    stdfs::copy(root / "PATDAT", root / "data", stdfs::copy_options::recursive);
+    std::printf("2 worker(s), once: %.2f s\n", SecondsOf(self + " --convert 2 " + root.string() + "/survey " +
+                                                          root.string() + "/out " + root.string() + "/data"));
+    stdfs::remove_all(root);
+    return 0;
+  }
   Measure(self, root, 2, "");
   Measure(self, root, 1, "taskset -c 0 ");
   if (std::getenv("BENCH_BEFORE") != nullptr) {
