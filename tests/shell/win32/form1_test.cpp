@@ -115,7 +115,7 @@ TEST_F(Win32Form1Test, ADoubleClickOnTheFileOpensItsPicturePainted) {
 }
 
 TEST_F(Win32Form1Test, TabVisitsTheControlsInTheQtWindowsOrder) {
-  const char16_t* const order[] = {u"Dir1",     u"Drive1",   u"File1", u"Dir2", u"Drive2",
+  const char16_t* const order[] = {u"Dir1", u"Drive1",   u"File1",    u"Combo1", u"Dir2", u"Drive2",
                                    u"Command1", u"Command2", u"Text1", u"Text2", u"Dir1"};
   HWND control = form->Control(order[0]);
   for (const char16_t* name : order) {
