@@ -23,7 +23,7 @@ inline constexpr char16_t kDataFolderLinePrefix[] = u"データフォルダ: ";
 // delivered exchange XML, which converts as they do. The filter list shows the
 // texts in this order.
 enum class SourceFilter { MainData, Exchange };
-inline constexpr const char16_t* kSourceFilterTexts[] = {u"主データファイル (MDT*.JDF)", u"交換用データ (*.XML)"};
+inline constexpr const char16_t* kSourceFilterTexts[] = {u"主データ (MDT*.JDF)", u"交換用データ (*.XML)"};
 
 // What the window asks of the machine; tests hand in temporary volumes, a data
 // folder of their own and a run of their own.

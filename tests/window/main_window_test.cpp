@@ -354,7 +354,7 @@ TEST_F(MainWindowTest, TheFilterOffersMainDataFilesOrExchangeXmlAndIsKept) {
   for (const char* name : {"BED0001.XML", "bed0002.xml", "BED0003.XML.bak", "notes.txt"}) {
     testing::WriteBytes(volume_ / "src" / name, "");
   }
-  EXPECT_EQ(view_->filterTexts, (std::vector<std::u16string>{u"主データファイル (MDT*.JDF)", u"交換用データ (*.XML)"}));
+  EXPECT_EQ(view_->filterTexts, (std::vector<std::u16string>{u"主データ (MDT*.JDF)", u"交換用データ (*.XML)"}));
   EXPECT_EQ(view_->filter, 0u);
   Open(ListSide::Source, "src");
   Click("MDT01.JDF");
