@@ -24,7 +24,8 @@ constexpr int kNoDisplayStatus = 1;
 constexpr int kUsageStatus = 64;
 
 constexpr char kHelpText[] =
-    "使い方: velni2qx [主データファイル | 交換用データ]\n"
+    "使い方: velni2qx [主データファイル]\n"
+    "        velni2qx [交換用データ]\n"
     "        velni2qx --help | --version\n"
     "\n"
     "VELNI柱状図 -> Qx 変換プログラムのウィンドウを開きます。主データファイル (MDT*.JDF) か\n"

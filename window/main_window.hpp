@@ -65,7 +65,6 @@ class MainWindow {
 
   // The folder each list shows, without a final separator except at a root.
   const std::u16string& FolderPath(ListSide side) const { return Side(side).folder; }
-  SourceFilter Filter() const { return filter_; }
   // What the last run returned; its completion message stands until the mouse
   // moves over the background.
   const std::optional<RunResult>& LastRun() const { return lastRun_; }
