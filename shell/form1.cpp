@@ -1,10 +1,12 @@
 #include "shell/form1.hpp"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <utility>
 
 #include "shell/drive_list.hpp"
@@ -77,7 +79,9 @@ void Form1::CreateControls() {
   Dir2 = Place(new FolderList(Frame2), "Dir2", FromTwips(180, 420, 2595, 1530));
   Frame1 = Place(new QGroupBox(QStringLiteral("変換元ファイル名選択"), Picture1), "Frame1",
                  FromTwips(240, 1680, 5175, 2895));
-  File1 = Place(new FileList(Frame1), "File1", FromTwips(120, 420, 2415, 2190));
+  // The file list leaves room below it for the choice of what it lists, beside Drive1.
+  File1 = Place(new FileList(Frame1), "File1", FromTwips(120, 420, 2415, 1770));
+  Combo1 = Place(new QComboBox(Frame1), "Combo1", FromTwips(120, 2220, 2415, 390));
   Drive1 = Place(new DriveList(Frame1), "Drive1", FromTwips(2640, 2220, 2415, 390));
   Dir1 = Place(new FolderList(Frame1), "Dir1", FromTwips(2640, 420, 2415, 1530));
   Label2 = Place(PlainLabel(QStringLiteral("変換先フォルダ名："), Picture1), "Label2", FromTwips(240, 960, 2235, 315));
@@ -96,13 +100,14 @@ void Form1::ConnectEvents() {
           [this, index](int row) { presenter_.FolderOpened(ListSide::Destination, index(row)); });
   connect(File1, &FileList::FileClicked, this, [this, index](int row) { presenter_.FileChosen(index(row)); });
   connect(File1, &FileList::FileOpened, this, [this, index](int row) { presenter_.FileOpened(index(row)); });
+  connect(Combo1, &QComboBox::currentIndexChanged, this, [this, index](int row) { presenter_.FilterChosen(index(row)); });
   connect(Command1, &QPushButton::clicked, this, [this] { presenter_.RunClicked(); });
   connect(Command2, &QPushButton::clicked, this, [this] { presenter_.QuitClicked(); });
   connect(Picture1, &PictureArea::BackgroundMouseMove, this, [this] { presenter_.BackgroundMouseMove(); });
 }
 
 void Form1::SetTabOrder() {
-  QWidget* const order[] = {Dir1, Drive1, File1, Dir2, Drive2, Command1, Command2, Text1, Text2};
+  QWidget* const order[] = {Dir1, Drive1, File1, Combo1, Dir2, Drive2, Command1, Command2, Text1, Text2};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -123,6 +128,15 @@ void Form1::ShowFolders(ListSide side, const std::vector<FolderEntry>& entries, 
 void Form1::ShowFiles(const std::vector<std::u16string>& names) { File1->SetNames(names); }
 
 void Form1::ShowSelectedFile(std::size_t index) { File1->Select(index); }
+
+void Form1::ShowFileFilters(const std::vector<std::u16string>& texts, std::size_t current) {
+  const QSignalBlocker quiet(Combo1);
+  Combo1->clear();
+  for (const std::u16string& text : texts) Combo1->addItem(ToQString(text));
+  Combo1->setCurrentIndex(static_cast<int>(current));
+  // A text may be longer than the box: the open list shows it whole.
+  Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0));
+}
 
 std::u16string Form1::SourceText() const { return FromQString(Text1->text()); }
 

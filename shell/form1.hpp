@@ -1,6 +1,7 @@
 #pragma once
 // The main window drawn with Qt: it builds the controls, hands the operator's events
 // to the presenter (MainWindow) and shows what the presenter says.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@ class Form1 : public QWidget, public MainWindowView {
   void ShowCurrentDrive(ListSide side, std::size_t index) override;
   void ShowFolders(ListSide side, const std::vector<FolderEntry>& entries, std::size_t current) override;
   void ShowFiles(const std::vector<std::u16string>& names) override;
+  void ShowFileFilters(const std::vector<std::u16string>& texts, std::size_t current) override;
   void ShowSelectedFile(std::size_t index) override;
   std::u16string SourceText() const override;
   void SetSourceText(const std::u16string& text) override;
@@ -76,6 +78,7 @@ class Form1 : public QWidget, public MainWindowView {
   FolderList* Dir2 = nullptr;
   QGroupBox* Frame1 = nullptr;
   FileList* File1 = nullptr;
+  QComboBox* Combo1 = nullptr;  // the kind of file File1 offers
   DriveList* Drive1 = nullptr;
   FolderList* Dir1 = nullptr;
   QLabel* Label2 = nullptr;

@@ -25,10 +25,11 @@ constexpr int kUsageStatus = 64;
 
 constexpr char kHelpText[] =
     "使い方: velni2qx [主データファイル]\n"
+    "        velni2qx [交換用データ]\n"
     "        velni2qx --help | --version\n"
     "\n"
-    "VELNI柱状図 -> Qx 変換プログラムのウィンドウを開きます。主データファイル (MDT*.JDF) を\n"
-    "指定すると、そのファイルを変換元に選んだ状態で始まります。\n"
+    "VELNI柱状図 -> Qx 変換プログラムのウィンドウを開きます。主データファイル (MDT*.JDF) か\n"
+    "交換用データ (*.XML) を指定すると、そのファイルを変換元に選んだ状態で始まります。\n"
     "表示のない環境ではコマンドライン版 velni2qx-cli を使ってください (velni2qx-cli --help)。\n"
     "\n"
     "終了状態: 0 終了しました、1 表示がありません、3 データフォルダがありません、64 使い方の誤り\n";
@@ -66,8 +67,8 @@ bool Asked(int argc, char* argv[], const char* option) {
   return false;
 }
 
-// What is left once the window system has taken its own options: at most one main
-// data file to start with. Anything else is a usage error, said on standard error.
+// What is left once the window system has taken its own options: at most one file
+// to start with. Anything else is a usage error, said on standard error.
 std::optional<QString> FileToOpen(const QStringList& arguments, bool& usageError) {
   const QStringList rest = arguments.mid(1);
   usageError = rest.size() > 1 || (rest.size() == 1 && rest.front().startsWith(u'-'));
@@ -123,7 +124,7 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(true);
   form.show();
   if (fileToOpen && !form.Presenter().DropFiles({velni::FromQString(QFileInfo(*fileToOpen).absoluteFilePath())})) {
-    std::fprintf(stderr, "velni2qx: 主データファイル (MDT*.JDF) ではないので開きません: %s\n",
+    std::fprintf(stderr, "velni2qx: 主データファイル (MDT*.JDF) でも交換用データ (*.XML) でもないので開きません: %s\n",
                  fileToOpen->toLocal8Bit().constData());
   }
   return QApplication::exec();

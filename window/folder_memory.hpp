@@ -8,6 +8,8 @@ namespace velni {
 
 inline constexpr char16_t kSourceFolderKey[] = u"folders/source";
 inline constexpr char16_t kDestinationFolderKey[] = u"folders/destination";
+// Not a folder: the kind of file the source list offered, kept beside them.
+inline constexpr char16_t kSourceFilterKey[] = u"files/source-filter";
 
 struct FolderMemory {
   // The folder kept under `key`; empty when none is.

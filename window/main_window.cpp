@@ -1,6 +1,7 @@
 #include "window/main_window.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "platform/current_folder.hpp"
@@ -8,6 +9,7 @@
 #include "platform/file_system.hpp"
 #include "platform/host_path.hpp"
 #include "platform/subfolders.hpp"
+#include "readers/exchange_reader.hpp"
 #include "run/main_data_files.hpp"
 #include "window/folder_entries.hpp"
 #include "window/window_run_ui.hpp"
@@ -25,6 +27,19 @@ std::size_t OpenEntryCount(const std::vector<FolderEntry>& entries) {
   return static_cast<std::size_t>(std::count_if(entries.begin(), entries.end(), [](const FolderEntry& entry) {
     return entry.open;
   }));
+}
+
+// As the settings keep the filter chosen, in the order of SourceFilter.
+constexpr const char16_t* kFilterPatterns[] = {u"MDT*.JDF", u"*.XML"};
+
+std::size_t IndexOf(SourceFilter filter) { return static_cast<std::size_t>(filter); }
+
+std::vector<std::u16string> FilterTexts() { return {std::begin(kSourceFilterTexts), std::end(kSourceFilterTexts)}; }
+
+std::optional<SourceFilter> FilterOfFile(const std::u16string& name) {
+  if (IsMainDataFileName(name)) return SourceFilter::MainData;
+  if (IsExchangeFileName(name)) return SourceFilter::Exchange;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -45,6 +60,7 @@ bool MainWindow::Load() {
   lastRun_.reset();
   view_.SetMessageLine(kDataFolderLinePrefix + dataFolderPath_);
   PrimeDrives();
+  RecallFilter();
   for (const ListSide side : {ListSide::Source, ListSide::Destination}) {
     StartWhereLeft(side);
     DriveChosen(side, DriveIndex(Side(side).drive));
@@ -131,14 +147,37 @@ void MainWindow::FolderChanged(ListSide side) {
   if (services_.folderMemory.keep) services_.folderMemory.keep(Side(side).memoryKey, folder);
 }
 
-// Only main data files are offered, after every folder change.
+// Only files of the filter's kind are offered, after every folder change.
 void MainWindow::ListFiles() {
   files_.clear();
   selectedFile_.reset();
   for (const std::u16string& name : fs::ListFiles(FolderPath(ListSide::Source))) {
-    if (IsMainDataFileName(name)) files_.push_back(name);
+    if (FilterOfFile(name) == filter_) files_.push_back(name);
   }
   view_.ShowFiles(files_);
+}
+
+// The list offers the kind of file it offered when the window was last closed.
+void MainWindow::RecallFilter() {
+  const auto& recall = services_.folderMemory.recall;
+  if (recall && recall(kSourceFilterKey) == kFilterPatterns[IndexOf(SourceFilter::Exchange)]) {
+    filter_ = SourceFilter::Exchange;
+  }
+  view_.ShowFileFilters(FilterTexts(), IndexOf(filter_));
+}
+
+void MainWindow::SetFilter(SourceFilter filter) {
+  filter_ = filter;
+  ListFiles();
+  if (services_.folderMemory.keep) services_.folderMemory.keep(kSourceFilterKey, kFilterPatterns[IndexOf(filter)]);
+}
+
+// As after a folder change, the source is the folder alone until a file is chosen:
+// a file of the other kind, no longer listed, is not run by mistake.
+void MainWindow::FilterChosen(std::size_t index) {
+  if (index >= std::size(kSourceFilterTexts) || index == IndexOf(filter_)) return;
+  SetFilter(static_cast<SourceFilter>(index));
+  view_.SetSourceText(FolderPath(ListSide::Source));
 }
 
 void MainWindow::FileChosen(std::size_t index) {
@@ -174,7 +213,7 @@ void MainWindow::BackgroundMouseMove() {
 }
 
 bool MainWindow::AcceptsDrop(const std::vector<std::u16string>& paths) {
-  return paths.size() == 1 && IsMainDataFileName(FileNameOf(paths.front()));
+  return paths.size() == 1 && FilterOfFile(FileNameOf(paths.front()));
 }
 
 bool MainWindow::DropFiles(const std::vector<std::u16string>& paths) {
@@ -183,6 +222,10 @@ bool MainWindow::DropFiles(const std::vector<std::u16string>& paths) {
   const std::u16string folder = WithoutFinalSeparator(FolderHolding(path));
   const std::optional<std::u16string> root = RootHolding(folder);
   if (!root || !fs::IsFile(path)) return false;
+  if (const SourceFilter kind = *FilterOfFile(FileNameOf(path)); kind != filter_) {
+    view_.ShowFileFilters(FilterTexts(), IndexOf(kind));
+    SetFilter(kind);
+  }
   currentFolderOfVolume_[*root] = folder;
   if (Side(ListSide::Source).drive != *root) {
     view_.ShowCurrentDrive(ListSide::Source, DriveIndex(*root));

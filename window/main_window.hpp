@@ -19,6 +19,12 @@ namespace velni {
 
 inline constexpr char16_t kDataFolderLinePrefix[] = u"データフォルダ: ";
 
+// What the source file list offers: the source system's main data files, or the
+// delivered exchange XML, which converts as they do. The filter list shows the
+// texts in this order.
+enum class SourceFilter { MainData, Exchange };
+inline constexpr const char16_t* kSourceFilterTexts[] = {u"主データ (MDT*.JDF)", u"交換用データ (*.XML)"};
+
 // What the window asks of the machine; tests hand in temporary volumes, a data
 // folder of their own and a run of their own.
 struct WindowServices {
@@ -42,15 +48,19 @@ class MainWindow {
   void DriveChosen(ListSide side, std::size_t index);
   void FolderOpened(ListSide side, std::size_t entry);
   void FileChosen(std::size_t index);
-  // Opens the picture window of the chosen main data file.
+  // Another kind of file chosen below the file list: the list shows those instead.
+  void FilterChosen(std::size_t index);
+  // Opens the picture window of the chosen file.
   void FileOpened(std::size_t index);
   void RunClicked();
   void QuitClicked();
   void BackgroundMouseMove();
-  // Whether a drop of these files would be taken: one main data file.
+  // Whether a drop of these files would be taken: one main data file or one
+  // exchange XML.
   static bool AcceptsDrop(const std::vector<std::u16string>& paths);
-  // A main data file dropped on the window (or named at start) becomes the source,
-  // as if chosen in the lists; false (and nothing changes) for anything else.
+  // Such a file dropped on the window (or named at start) becomes the source, as if
+  // chosen in the lists, the filter turned to its kind; false (and nothing changes)
+  // for anything else.
   bool DropFiles(const std::vector<std::u16string>& paths);
 
   // The folder each list shows, without a final separator except at a root.
@@ -75,6 +85,8 @@ class MainWindow {
   bool SetFolder(ListSide side, const std::u16string& folder);
   void FolderChanged(ListSide side);
   void ListFiles();
+  void RecallFilter();
+  void SetFilter(SourceFilter filter);
   void SelectFile(const std::u16string& name);
   std::u16string CurrentFolderOfDrive(const std::u16string& root) const;
   std::optional<std::u16string> RootHolding(const std::u16string& folder) const;
@@ -91,6 +103,7 @@ class MainWindow {
   // their files change.
   std::optional<SoilNameStore> soilNames_;
   std::array<Lists, 2> lists_;
+  SourceFilter filter_ = SourceFilter::MainData;
   std::vector<std::u16string> files_;
   std::optional<std::size_t> selectedFile_;
   // Each volume keeps the folder last made current on it, as a drive does.

@@ -33,6 +33,8 @@ class MainWindowView {
   // The entries of the folder list; `current` is the folder's own entry.
   virtual void ShowFolders(ListSide side, const std::vector<FolderEntry>& entries, std::size_t current) = 0;
   virtual void ShowFiles(const std::vector<std::u16string>& names) = 0;
+  // The kinds of file the file list can offer (below it), `current` the one offered.
+  virtual void ShowFileFilters(const std::vector<std::u16string>& texts, std::size_t current) = 0;
   virtual void ShowSelectedFile(std::size_t index) = 0;
 
   virtual std::u16string SourceText() const = 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "check/boring_check.hpp"
 #include "exchange/exchange_file.hpp"
@@ -12,7 +13,9 @@
 #include "platform/host_path.hpp"
 #include "platform/run_ui.hpp"
 #include "readers/boring_reader.hpp"
+#include "readers/exchange_reader.hpp"
 #include "render/picture_files.hpp"
+#include "run/protected_files.hpp"
 #include "text/run_error.hpp"
 
 namespace velni {
@@ -34,12 +37,27 @@ std::u16string Number(std::ptrdiff_t value) {
 
 bool IsFault(const CheckProblem& problem) { return problem.severity == Severity::Fault; }
 
+bool IsExchangeSource(const std::u16string& path) { return IsExchangeFileName(FileNameOf(path)); }
+
+// What the export reads: the boring's own files, the facts above it and the data
+// folder's tables. A delivered exchange file is one file of its own.
+std::vector<ProtectedFile> FilesTheExportReads(const PictureSource& source) {
+  std::vector<ProtectedFile> files = IsExchangeSource(source.sourcePath)
+                                         ? std::vector<ProtectedFile>{{source.sourcePath, u"変換元の交換用データ"}}
+                                         : SourceFilesOf(source.sourcePath);
+  for (ProtectedFile& file : DataFolderFiles(source.dataFolderPath)) files.push_back(std::move(file));
+  if (auto facts = NearestSurveyFacts(source.sourcePath, kSurveyFactsFileName, u"")) {
+    files.push_back({std::move(*facts), u"調査の事実のファイル"});
+  }
+  return files;
+}
+
 }  // namespace
 
 PicturePresenter::PicturePresenter(PictureSource source, PictureWindowView& view)
     : source_(std::move(source)), view_(view) {
   try {
-    drawing_ = LayOutBoringPicture(ReadBoring(source_.sourcePath, FileNameOf(source_.sourcePath)));
+    drawing_ = LayOutBoringPicture(ReadAnyBoring(source_.sourcePath, FileNameOf(source_.sourcePath)));
   } catch (const RunError& error) {
     readFailure_ = error.Message();
   }
@@ -55,8 +73,10 @@ std::u16string PicturePresenter::SuggestedPicturePath() const {
   return FolderHolding(source_.sourcePath) + StemOf(source_.sourcePath) + u".pdf";
 }
 
+// A delivered exchange file is not offered as its own destination.
 std::u16string PicturePresenter::SuggestedExchangePath() const {
-  return FolderHolding(source_.sourcePath) + StemOf(source_.sourcePath) + u".XML";
+  const std::u16string suffix = IsExchangeSource(source_.sourcePath) ? u"_再出力" : u"";
+  return FolderHolding(source_.sourcePath) + StemOf(source_.sourcePath) + suffix + u".XML";
 }
 
 bool PicturePresenter::SaveTo(const std::u16string& path) {
@@ -67,6 +87,12 @@ bool PicturePresenter::SaveTo(const std::u16string& path) {
 }
 
 bool PicturePresenter::SaveExchangeTo(const std::u16string& path, ExchangeVersion version) {
+  if (const auto file = ProtectedFileAt(path, FilesTheExportReads(source_))) {
+    view_.ShowMessage(u"保存先 " + path + u" は" + file->what + u" " + file->path +
+                          u" に当たるため、書き込みません。別の名前を指定してください。",
+                      kStyleExclamation);
+    return false;
+  }
   try {
     // The window has no option for it: a facts file of the default name above the boring.
     ExportExchangeFile(source_.sourcePath, path, version, SurveyFactsAbove(source_.sourcePath));

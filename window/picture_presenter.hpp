@@ -1,6 +1,6 @@
 #pragma once
 // The boring-log picture window's behaviour, free of any window system: the
-// picture of one main data file, saved as PDF, SVG or PNG or as exchange XML,
+// picture of one boring (a main data file or a delivered exchange file), saved as PDF, SVG or PNG or as exchange XML,
 // zoomed, and checked. A boring that cannot be read opens with an empty picture;
 // its check lists why. The view keeps the dialogs, the painting and the printer.
 #include <string>
@@ -50,7 +50,9 @@ class PicturePresenter {
   // Writes the picture in the format of the path's extension; a failure is said.
   bool SaveTo(const std::u16string& path);
   // Exports the boring to the exchange XML of `version` (read afresh from its
-  // files); a failure is said with its file, record and field.
+  // files); a failure is said with its file, record and field. A path that is, or
+  // reaches, a file the export reads (the boring's own files, the facts file, a
+  // table of the data folder) is refused and said before anything is read.
   bool SaveExchangeTo(const std::u16string& path, ExchangeVersion version);
   void PrintFailed();
   // Checks the boring again (its files may have changed).

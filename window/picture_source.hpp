@@ -7,7 +7,7 @@
 namespace velni {
 
 struct PictureSource {
-  std::u16string sourcePath;           // the main data file
+  std::u16string sourcePath;           // the main data file or a delivered exchange file
   std::u16string dataFolderPath;       // with its final separator
   SoilNameStore* soilNames = nullptr;  // the main window's store, only looked up in
 };

@@ -33,19 +33,20 @@ struct ControlPlan {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kList = kChild | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-constexpr DWORD kDrives = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kDropDownList = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 
-// In the keyboard's tab order: Dir1, Drive1, File1, Dir2, Drive2, Command1,
+// In the keyboard's tab order: Dir1, Drive1, File1, Combo1, Dir2, Drive2, Command1,
 // Command2, Text1, Text2; the frames and labels take no focus.
 const ControlPlan kControls[] = {
     {kFrame1, u"Frame1", L"BUTTON", u"変換元ファイル名選択", kChild | BS_GROUPBOX, 240, 1680, 5175, 2895},
     {kFrame2, u"Frame2", L"BUTTON", u"変換先フォルダ名選択", kChild | BS_GROUPBOX, 5580, 1680, 3135, 2895},
     {kFrame3, u"Frame3", L"BUTTON", u"メッセージ", kChild | BS_GROUPBOX, 240, 4740, 8475, 675},
     {kDir1, u"Dir1", L"LISTBOX", u"", kList, 240 + 2640, 1680 + 420, 2415, 1530},
-    {kDrive1, u"Drive1", L"COMBOBOX", u"", kDrives, 240 + 2640, 1680 + 2220, 2415, 3000},
-    {kFile1, u"File1", L"LISTBOX", u"", kList, 240 + 120, 1680 + 420, 2415, 2190},
+    {kDrive1, u"Drive1", L"COMBOBOX", u"", kDropDownList, 240 + 2640, 1680 + 2220, 2415, 3000},
+    {kFile1, u"File1", L"LISTBOX", u"", kList, 240 + 120, 1680 + 420, 2415, 1770},
+    {kCombo1, u"Combo1", L"COMBOBOX", u"", kDropDownList, 240 + 120, 1680 + 2220, 2415, 3000},
     {kDir2, u"Dir2", L"LISTBOX", u"", kList, 5580 + 180, 1680 + 420, 2595, 1530},
-    {kDrive2, u"Drive2", L"COMBOBOX", u"", kDrives, 5580 + 180, 1680 + 2220, 2595, 3000},
+    {kDrive2, u"Drive2", L"COMBOBOX", u"", kDropDownList, 5580 + 180, 1680 + 2220, 2595, 3000},
     {kCommand1, u"Command1", L"BUTTON", u"実  行", kChild | WS_TABSTOP | BS_PUSHBUTTON, 2520, 5580, 1935, 555},
     {kCommand2, u"Command2", L"BUTTON", u"終  了", kChild | WS_TABSTOP | BS_PUSHBUTTON, 5160, 5580, 2055, 555},
     {kText1, u"Text1", L"EDIT", u"", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 2400, 300, 6255, 405},
@@ -135,6 +136,8 @@ void Form1::LayOut(UINT dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
+  // The kinds of file are longer than their box: the open list shows them whole.
+  SendDlgItemMessageW(hwnd_, kCombo1, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(Pixels(3600)), 0);
   if (old != nullptr) DeleteObject(old);
 }
 
@@ -205,6 +208,8 @@ void Form1::Command(int id, int notification) {
     presenter_.DriveChosen(id == kDrive1 ? ListSide::Source : ListSide::Destination, Index(selection(id, CB_GETCURSEL)));
   } else if (notification == LBN_DBLCLK && (id == kDir1 || id == kDir2)) {
     presenter_.FolderOpened(id == kDir1 ? ListSide::Source : ListSide::Destination, Index(selection(id, LB_GETCURSEL)));
+  } else if (notification == CBN_SELCHANGE && id == kCombo1) {
+    presenter_.FilterChosen(Index(selection(id, CB_GETCURSEL)));
   } else if (notification == LBN_SELCHANGE && id == kFile1) {
     presenter_.FileChosen(Index(selection(id, LB_GETCURSEL)));
   } else if (notification == LBN_DBLCLK && id == kFile1) {
@@ -270,6 +275,14 @@ void Form1::ShowFiles(const std::vector<std::u16string>& names) {
 }
 
 void Form1::ShowSelectedFile(std::size_t index) { SendDlgItemMessageW(hwnd_, kFile1, LB_SETCURSEL, index, 0); }
+
+void Form1::ShowFileFilters(const std::vector<std::u16string>& texts, std::size_t current) {
+  std::vector<std::wstring> lines;
+  for (const std::u16string& text : texts) lines.push_back(Wide(text));
+  const HWND filters = GetDlgItem(hwnd_, kCombo1);
+  Fill(filters, CB_ADDSTRING, CB_RESETCONTENT, lines);
+  SendMessageW(filters, CB_SETCURSEL, current, 0);
+}
 
 std::u16string Form1::SourceText() const { return WindowText(GetDlgItem(hwnd_, kText1)); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window drawn with the Windows API, for Windows where there is no Qt: the
-// system's controls (two drive lists, two folder lists, the file list, two text
-// boxes, the run and end buttons, the message line) in their places, handing the
+// system's controls (two drive lists, two folder lists, the file list with the
+// choice of what it lists, two text boxes, the run and end buttons, the message line) in their places, handing the
 // operator's events to the presenter (MainWindow) and showing what it says.
 #include <windows.h>
 
@@ -17,7 +17,7 @@ namespace velni::win32 {
 // The controls' numbers (GetDlgItem), also for programs that drive a running window.
 enum ControlId {
   kFrame3 = 100, kLabel3, kText2, kText1, kCommand2, kCommand1, kFrame2, kDrive2, kDir2, kFrame1, kFile1,
-  kDrive1, kDir1, kLabel2, kLabel1,
+  kDrive1, kDir1, kLabel2, kLabel1, kCombo1,
 };
 
 class Form1 : public MainWindowView {
@@ -39,6 +39,7 @@ class Form1 : public MainWindowView {
   void ShowCurrentDrive(ListSide side, std::size_t index) override;
   void ShowFolders(ListSide side, const std::vector<FolderEntry>& entries, std::size_t current) override;
   void ShowFiles(const std::vector<std::u16string>& names) override;
+  void ShowFileFilters(const std::vector<std::u16string>& texts, std::size_t current) override;
   void ShowSelectedFile(std::size_t index) override;
   std::u16string SourceText() const override;
   void SetSourceText(const std::u16string& text) override;

@@ -43,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   velni::win32::Form1 form(MachineServices());
   if (!form.Form_Load()) return kNoDataFolderStatus;
   ShowWindow(form.Handle(), show);
-  // A main data file named on the command line starts as the source.
+  // A main data file or an exchange XML named on the command line starts as the source.
   int count = 0;
   if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
     if (count == 2) form.Presenter().DropFiles({velni::win32::Utf16(arguments[1])});

@@ -1,6 +1,7 @@
 // The Qt main window as a view: its controls, and that the operator's events reach
 // the presenter through the real widgets (the behaviour is tested on the presenter).
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,6 +44,7 @@ class Form1Test : public QObject {
   void theCompletionMessageStaysUntilTheMouseMovesOverTheBackground();
   void aRefusedDestinationIsShownNamingTheRule();
   void aDoubleClickOrEnterOnAFileOpensItsPicture();
+  void theFilterBelowTheFileListOffersTheExchangeXml();
 
  private:
   template <typename Control>
@@ -131,7 +133,8 @@ void Form1Test::controlsHaveTheirCaptionsPlacesAndTabOrder() {
       {"Drive2", {12, 148, 173, 26}, {}},
       {"Dir2", {12, 28, 173, 102}, {}},
       {"Frame1", {16, 112, 345, 193}, QStringLiteral("変換元ファイル名選択")},
-      {"File1", {8, 28, 161, 146}, {}},
+      {"File1", {8, 28, 161, 118}, {}},
+      {"Combo1", {8, 148, 161, 26}, {}},
       {"Drive1", {176, 148, 161, 26}, {}},
       {"Dir1", {176, 28, 161, 102}, {}},
       {"Label2", {16, 64, 149, 21}, QStringLiteral("変換先フォルダ名：")},
@@ -151,11 +154,12 @@ void Form1Test::controlsHaveTheirCaptionsPlacesAndTabOrder() {
 
   QStringList order;
   QWidget* focus = Find<QWidget>("Dir1");
-  for (int i = 0; i < 9; ++i, focus = focus->nextInFocusChain()) {
+  for (int i = 0; i < 10; ++i, focus = focus->nextInFocusChain()) {
     while (!(focus->focusPolicy() & Qt::TabFocus)) focus = focus->nextInFocusChain();
     order << focus->objectName();
   }
-  QCOMPARE(order, QStringList({"Dir1", "Drive1", "File1", "Dir2", "Drive2", "Command1", "Command2", "Text1", "Text2"}));
+  QCOMPARE(order, QStringList({"Dir1", "Drive1", "File1", "Combo1", "Dir2", "Drive2", "Command1", "Command2", "Text1",
+                               "Text2"}));
 }
 
 void Form1Test::aRunThroughTheButtonWritesTheFilesAndShowsTheCompletion() {
@@ -218,6 +222,18 @@ void Form1Test::aDoubleClickOrEnterOnAFileOpensItsPicture() {
   windows = form_->findChildren<PictureWindow*>();
   QCOMPARE(windows.size(), 2);
   QCOMPARE(ToQString(windows.back()->Presenter().SourcePath()), Q(volume_ / "src" / "mdt02.jdf"));
+}
+
+void Form1Test::theFilterBelowTheFileListOffersTheExchangeXml() {
+  testing::WriteBytes(volume_ / "src" / "BED0001.XML", "");
+  OpenFolder("Dir1", "src");
+  auto* filter = Find<QComboBox>("Combo1");
+  QCOMPARE(filter->itemText(1), QStringLiteral("交換用データ (*.XML)"));
+  filter->setFocus();
+  QTest::keyClick(filter, Qt::Key_Down);
+  auto* files = Find<QListWidget>("File1");
+  QCOMPARE(files->count(), 1);
+  QCOMPARE(files->item(0)->text(), QStringLiteral("BED0001.XML"));
 }
 
 }  // namespace velni

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/current_folder.hpp"
+#include "exchange/exchange_file.hpp"
 #include "platform/data_folder_places.hpp"
 #include "run/run_messages.hpp"
 #include "tests/support/process.hpp"
@@ -48,6 +49,10 @@ class FakeView : public MainWindowView {
     selectedFile.reset();
   }
   void ShowSelectedFile(std::size_t index) override { selectedFile = index; }
+  void ShowFileFilters(const std::vector<std::u16string>& texts, std::size_t current) override {
+    filterTexts = texts;
+    filter = current;
+  }
   std::u16string SourceText() const override { return text1; }
   void SetSourceText(const std::u16string& text) override { text1 = text; }
   std::u16string DestinationText() const override { return text2; }
@@ -72,6 +77,8 @@ class FakeView : public MainWindowView {
   std::map<ListSide, std::size_t> folderRow;
   std::vector<std::u16string> files;
   std::optional<std::size_t> selectedFile;
+  std::vector<std::u16string> filterTexts;
+  std::size_t filter = 99;
   std::u16string text1, text2, label3;
   std::vector<ShownMessage> messages;
   std::vector<std::u16string> pictures;
@@ -338,6 +345,66 @@ TEST_F(MainWindowTest, AnOpenedFileShowsItsPictureAndTheEndButtonCloses) {
   EXPECT_EQ(view_->pictures, std::vector<std::u16string>{P(volume_ / "src" / "mdt02.jdf")});
   window_->QuitClicked();
   EXPECT_TRUE(view_->closed);
+}
+
+// The filter below the file list: the list offers main data files or exchange XML
+// (any letter case), keeps the kind over folder changes and the next start, and a
+// change leaves the folder alone in Text1, as a folder change does.
+TEST_F(MainWindowTest, TheFilterOffersMainDataFilesOrExchangeXmlAndIsKept) {
+  for (const char* name : {"BED0001.XML", "bed0002.xml", "BED0003.XML.bak", "notes.txt"}) {
+    testing::WriteBytes(volume_ / "src" / name, "");
+  }
+  EXPECT_EQ(view_->filterTexts, (std::vector<std::u16string>{u"主データ (MDT*.JDF)", u"交換用データ (*.XML)"}));
+  EXPECT_EQ(view_->filter, 0u);
+  Open(ListSide::Source, "src");
+  Click("MDT01.JDF");
+  const std::vector<std::u16string> mainData{u"MDT01.JDF", u"mdt02.jdf"};
+  const std::vector<std::u16string> exchange{u"BED0001.XML", u"bed0002.xml"};
+  EXPECT_EQ(view_->files, mainData);
+
+  window_->FilterChosen(1);
+  EXPECT_EQ(view_->files, exchange);
+  EXPECT_EQ(view_->text1, P(volume_ / "src"));
+  Open(ListSide::Source, "sub");
+  Open(ListSide::Source, "src");
+  EXPECT_EQ(view_->files, exchange);
+  Click("bed0002.xml");
+  EXPECT_EQ(view_->text1, P(volume_ / "src" / "bed0002.xml"));
+
+  Load();  // the next start
+  EXPECT_EQ(view_->filter, 1u);
+  EXPECT_EQ(view_->files, exchange);
+  window_->FilterChosen(0);
+  EXPECT_EQ(view_->files, mainData);
+}
+
+// A delivered exchange file chosen in the list converts through the run button,
+// and opens its picture; one dropped turns the filter to its kind.
+TEST_F(MainWindowTest, AnExchangeXmlIsDroppedChosenRunAndOpened) {
+  testing::MakeMinimalBoring(volume_ / "dlv", "01");
+  testing::WriteCp932File(volume_ / "dlv" / "MDT01.JDF", "1,0,1,0,4\n1.00,砂,,\n0,0,0\n");
+  const stdfs::path xml = volume_ / "dlv" / "BED0001.XML";
+  ExportExchangeFile(P(volume_ / "dlv" / "MDT01.JDF"), P(xml), ExchangeVersion::V400);
+  Open(ListSide::Source, "out");
+  EXPECT_TRUE(MainWindow::AcceptsDrop({P(xml)}));
+  ASSERT_TRUE(window_->DropFiles({P(xml)}));
+  EXPECT_EQ(view_->filter, 1u);
+  EXPECT_EQ(view_->files, std::vector<std::u16string>{u"BED0001.XML"});
+  EXPECT_EQ(view_->selectedFile, 0u);
+  EXPECT_EQ(view_->text1, P(xml));
+
+  view_->text2 = P(volume_ / "out");
+  window_->RunClicked();
+  EXPECT_TRUE(view_->messages.empty());
+  EXPECT_EQ(view_->label3, u"変換が正常に終了しました。");
+  EXPECT_EQ(testing::ReadCp932File(volume_ / "out" / "X1.TXT"), "  1,   1.00,5001,砂\n");
+  window_->FileOpened(0);
+  EXPECT_EQ(view_->pictures, std::vector<std::u16string>{P(xml)});
+
+  // A main data file dropped turns it back.
+  ASSERT_TRUE(window_->DropFiles({P(volume_ / "dlv" / "MDT01.JDF")}));
+  EXPECT_EQ(view_->filter, 0u);
+  EXPECT_EQ(view_->text1, P(volume_ / "dlv" / "MDT01.JDF"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "exchange/exchange_file.hpp"
 #include "tests/support/planted_boring.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -26,7 +27,9 @@ class PicturePresenterTest : public ::testing::Test, public PictureWindowView {
   void ShowMessage(const std::u16string& prompt, int) override { messages_.push_back(prompt); }
   PicturePresenter& Open(const testing::PlantedBoring& boring = {}) {
     stdfs::create_directories(temp_ / "src");
-    const stdfs::path source = testing::WritePlantedBoring(temp_ / "src", boring);
+    return OpenFile(testing::WritePlantedBoring(temp_ / "src", boring));
+  }
+  PicturePresenter& OpenFile(const stdfs::path& source) {
     picture_ = std::make_unique<PicturePresenter>(
         PictureSource{U(source.string()), temp_.Text() + u"PATDAT/", store_.get()}, *this);
     return *picture_;
@@ -100,6 +103,57 @@ TEST_F(PicturePresenterTest, AnUnreadableBoringOpensEmptyWithItsFaultListed) {
   ASSERT_FALSE(list.lines.empty());
   EXPECT_EQ(list.lines[0].rfind(u"誤り: ", 0), 0u);
   EXPECT_NE(list.lines[0].find(u"層データ 3"), std::u16string::npos) << testing::S(list.lines[0]);
+}
+
+// A delivered exchange file opens as a main data file does: its picture, its check,
+// and its export in the other version, never over itself.
+TEST_F(PicturePresenterTest, ADeliveredExchangeFileIsDrawnCheckedAndSavedInTheOtherVersion) {
+  stdfs::create_directories(temp_ / "dlv");
+  const stdfs::path xml = temp_ / "dlv" / "BED0001.XML";
+  ExportExchangeFile(U(testing::WritePlantedBoring(temp_ / "src", {}).string()), U(xml.string()), ExchangeVersion::V400);
+  const std::string delivered = testing::ReadBytes(xml);
+  PicturePresenter& picture = OpenFile(xml);
+  EXPECT_TRUE(picture.ReadFailure().empty()) << testing::S(picture.ReadFailure());
+  EXPECT_FALSE(picture.Picture().labels.empty());
+  const CheckList list = picture.Check();
+  EXPECT_EQ(list.title, u"チェック - BED0001.XML");
+  EXPECT_EQ(list.summary.rfind(u"誤り 0 件", 0), 0u) << testing::S(list.summary);
+
+  EXPECT_NE(picture.SuggestedExchangePath(), U(xml.string()));
+  const stdfs::path other = temp_ / "dlv" / "BED0001_300.XML";
+  EXPECT_TRUE(picture.SaveExchangeTo(U(other.string()), ExchangeVersion::V300));
+  EXPECT_NE(testing::ReadBytes(other).find("BED0300.DTD"), std::string::npos);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_FALSE(picture.SaveExchangeTo(U((temp_ / "dlv" / "bed0001.xml").string()), ExchangeVersion::V300));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_[0].find(u"変換元の交換用データ"), std::u16string::npos) << testing::S(messages_[0]);
+  EXPECT_EQ(testing::ReadBytes(xml), delivered);
+}
+
+// The export is refused over any file it reads, whatever the letter case (mended:
+// the window wrote wherever the dialog said, the boring's own files included).
+TEST_F(PicturePresenterTest, TheExportIsRefusedOverAFileItReads) {
+  testing::WriteBytes(temp_ / "survey-facts.txt", "調査目的 = 窓の設計\n");
+  PicturePresenter& picture = Open();
+  const struct {
+    stdfs::path typed;
+    stdfs::path file;  // the file it reaches
+    std::u16string what;
+  } cases[] = {
+      {temp_ / "src" / "mdt0001.jdf", temp_ / "src" / "MDT0001.JDF", u"変換元の主データファイル"},
+      {temp_ / "src" / "NDT0001.JDF", temp_ / "src" / "NDT0001.JDF", u"変換元の試験ファイル"},
+      {temp_ / "PATDAT" / "kishitu.txt", temp_ / "PATDAT" / "KISHITU.TXT", u"データフォルダの土質名表"},
+      {temp_ / "survey-facts.txt", temp_ / "survey-facts.txt", u"調査の事実のファイル"},
+  };
+  for (const auto& refused : cases) {
+    const std::u16string typed = testing::PathText(refused.typed);
+    const std::string before = testing::ReadBytes(refused.file);
+    messages_.clear();
+    EXPECT_FALSE(picture.SaveExchangeTo(typed, ExchangeVersion::V400)) << refused.typed;
+    ASSERT_EQ(messages_.size(), 1u) << refused.typed;
+    EXPECT_EQ(messages_[0].rfind(u"保存先 " + typed + u" は" + refused.what, 0), 0u) << testing::S(messages_[0]);
+    EXPECT_EQ(testing::ReadBytes(refused.file), before) << refused.file;
+  }
 }
 
 }  // namespace

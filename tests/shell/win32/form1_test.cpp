@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "exchange/exchange_file.hpp"
 #include "platform/volumes.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -115,13 +116,32 @@ TEST_F(Win32Form1Test, ADoubleClickOnTheFileOpensItsPicturePainted) {
 }
 
 TEST_F(Win32Form1Test, TabVisitsTheControlsInTheQtWindowsOrder) {
-  const char16_t* const order[] = {u"Dir1",     u"Drive1",   u"File1", u"Dir2", u"Drive2",
+  const char16_t* const order[] = {u"Dir1", u"Drive1",   u"File1",    u"Combo1", u"Dir2", u"Drive2",
                                    u"Command1", u"Command2", u"Text1", u"Text2", u"Dir1"};
   HWND control = form->Control(order[0]);
   for (const char16_t* name : order) {
     EXPECT_EQ(control, form->Control(name)) << testing::S(name);
     control = GetNextDlgTabItem(form->Handle(), control, FALSE);
   }
+}
+
+// A dropped exchange XML turns the choice below the file list; choosing main data
+// files there lists those instead (the folder holds none).
+TEST_F(Win32Form1Test, TheChoiceBelowTheFileListShowsExchangeXmlOrMainDataFiles) {
+  stdfs::create_directories(temp / "dlv");
+  const std::u16string xml = testing::PathText(temp / "dlv" / "BED0001.XML");
+  ExportExchangeFile(testing::U(VELNI_SOURCE_DIR "\\data\\survey\\kawabe\\B01\\MDT0101.JDF"), xml, ExchangeVersion::V400);
+  ASSERT_TRUE(form->Presenter().DropFiles({xml}));
+  const HWND filter = form->Control(u"Combo1");
+  const HWND files = form->Control(u"File1");
+  EXPECT_EQ(SendMessageW(filter, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(files, LB_GETCOUNT, 0, 0), 1);
+  EXPECT_EQ(WindowText(form->Control(u"Text1")), xml);
+
+  SendMessageW(filter, CB_SETCURSEL, 0, 0);
+  SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(filter), CBN_SELCHANGE), reinterpret_cast<LPARAM>(filter));
+  EXPECT_EQ(SendMessageW(files, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(WindowText(form->Control(u"Text1")), testing::PathText(temp / "dlv"));
 }
 
 // Wine here has no printer: the print dialog cannot open, and that is said.
