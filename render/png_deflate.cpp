@@ -145,8 +145,11 @@ void PutBlock(std::string_view rows, std::size_t stride, BitSink& sink) {
   const char* data = rows.data();
   for (std::size_t at = 0; at < rows.size();) {
     const std::size_t most = std::min(kLongestMatch, rows.size() - at);
-    const std::size_t fromAbove = above && at >= stride ? MatchLength(data + at, data + at - stride, most) : 0;
-    const std::size_t fromLeft = at > 0 && fromAbove < most ? MatchLength(data + at, data + at - 1, most) : 0;
+    // The first byte tried alone: most bytes that match neither place stop there.
+    const bool aboveMay = above && at >= stride && data[at] == data[at - stride];
+    const std::size_t fromAbove = aboveMay ? MatchLength(data + at, data + at - stride, most) : 0;
+    const bool leftMay = at > 0 && fromAbove < most && data[at] == data[at - 1];
+    const std::size_t fromLeft = leftMay ? MatchLength(data + at, data + at - 1, most) : 0;
     const std::size_t length = std::max(fromAbove, fromLeft);
     if (length < kShortestMatch) {
       sink.Put(codes.literal[static_cast<unsigned char>(data[at++])]);
