@@ -5,11 +5,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "render/png_deflate.hpp"
+
 namespace velni::render {
 namespace {
 
 constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
-constexpr int kFastest = 1;  // with runs only: a small part of the time of zlib's default here
 
 void PutU32(std::string& out, std::uint32_t value) {
   for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>(value >> shift & 0xFF);
@@ -40,40 +41,27 @@ std::string Density(const QImage& image) {
 }
 
 // One row's grey values behind its filter byte (none); false at a pixel of colour.
-bool GrayRow(const QImage& image, int row, std::string& out) {
+bool GrayRow(const QImage& image, int row, char* out) {
   const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+  const int width = image.width();  // not asked per pixel: the call would cost more than the pixel
   out[0] = 0;
-  for (int x = 0; x < image.width(); ++x) {
+  for (int x = 0; x < width; ++x) {
     const QRgb pixel = pixels[x];
     const int value = qRed(pixel);
     if (qGreen(pixel) != value || qBlue(pixel) != value) return false;
-    out[static_cast<std::size_t>(x) + 1] = static_cast<char>(value);
+    out[x + 1] = static_cast<char>(value);
   }
   return true;
 }
 
-// The rows through one deflate stream; none at a pixel of colour.
+// The rows, compressed; none at a pixel of colour.
 std::optional<std::string> Compressed(const QImage& image) {
-  z_stream stream{};
-  // Runs only: a line drawing is mostly runs of white, and this is the quickest.
-  deflateInit2(&stream, kFastest, Z_DEFLATED, 15, 8, Z_RLE);
-  const auto width = static_cast<std::size_t>(image.width());
-  std::string out(deflateBound(&stream, static_cast<uLong>((width + 1) * image.height())), '\0');
-  stream.next_out = reinterpret_cast<Bytef*>(out.data());
-  stream.avail_out = static_cast<uInt>(out.size());
-  std::string row(width + 1, '\0');
-  bool gray = true;
-  for (int y = 0; gray && y < image.height(); ++y) {
-    gray = GrayRow(image, y, row);
-    stream.next_in = reinterpret_cast<Bytef*>(row.data());
-    stream.avail_in = static_cast<uInt>(row.size());
-    deflate(&stream, Z_NO_FLUSH);
+  const auto stride = static_cast<std::size_t>(image.width()) + 1;
+  std::string rows(stride * static_cast<std::size_t>(image.height()), '\0');
+  for (int y = 0; y < image.height(); ++y) {
+    if (!GrayRow(image, y, rows.data() + stride * static_cast<std::size_t>(y))) return std::nullopt;
   }
-  deflate(&stream, Z_FINISH);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  if (!gray) return std::nullopt;
-  return out;
+  return DeflateRows(rows, stride);
 }
 
 }  // namespace

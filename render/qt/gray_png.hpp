@@ -1,8 +1,8 @@
 #pragma once
 // A picture of black on white as an 8-bit grey PNG: a third of the bytes of colour
 // to compress, and the same pixels, for every grey pixel has one value. Compressed
-// quickly (a line drawing is mostly runs of white), so that a long boring's picture
-// takes a moment, not a second.
+// in one quick pass made for line drawings (render/png_deflate), so that a long
+// boring's picture takes a moment, not a second.
 #include <QImage>
 #include <optional>
 #include <string>
